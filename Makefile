@@ -1,0 +1,44 @@
+# Tallyvane Pro. `make test` installs what is missing, builds both trees and
+# runs both suites; see README.md.
+BUILD   := build
+NATIVE  := $(BUILD)/native
+WIN     := $(BUILD)/win
+JOBS    ?= $(shell nproc)
+
+.PHONY: all setup native win test native-test win-test run clean
+
+all: native win
+
+setup:
+	@bash scripts/setup.sh
+
+native: setup
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build $(NATIVE) -j $(JOBS)
+
+win: setup
+	@cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build $(WIN) -j $(JOBS)
+
+native-test: native
+	@rm -f $(NATIVE)/results/*.xml
+	ctest --test-dir $(NATIVE) --output-on-failure
+
+win-test: win
+	@rm -f $(WIN)/results/*.xml
+	scripts/wine-session.sh ctest --test-dir $(WIN) --output-on-failure
+
+# Both suites, then one line that sums every test case of both.
+test:
+	@status=0; \
+	$(MAKE) --no-print-directory native-test || status=1; \
+	$(MAKE) --no-print-directory win-test || status=1; \
+	bash scripts/test-summary.sh $(NATIVE)/results $(WIN)/results || status=1; \
+	exit $$status
+
+run:
+	@echo "make run: the main window is not built yet; 'make test' builds and tests the core."
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,28 @@
+// The user's locale number format through GetLocaleInfoW and GetNumberFormatW.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "numfmt/number_text.h"
+
+namespace tv {
+
+// The locale's grouping of a plain number text with `decimals` decimals; the
+// output is sized for any input. Empty when the system refuses the text.
+std::wstring GroupNumberText(std::wstring_view plain, int decimals);
+
+class LocaleNumberGrouping final : public NumberGrouping {
+public:
+    std::wstring DecimalSeparator() const override;
+    std::wstring Group(std::wstring_view plain, int decimals) const override {
+        return GroupNumberText(plain, decimals);
+    }
+};
+
+// FormatDisplayNumber with the program's settings and the user's locale.
+std::wstring FormatDisplayNumber(double value);
+
+}  // namespace tv

@@ -1,0 +1,51 @@
+// Reading typed numbers and rendering results: decimal places from the
+// Options dialog, digit grouping from the user's locale.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tv {
+
+// The locale's digit grouping, read afresh on every call. The program's reads
+// the user's locale through the system; tests supply their own formats.
+class NumberGrouping {
+public:
+    virtual ~NumberGrouping() = default;
+    // The locale's decimal separator.
+    virtual std::wstring DecimalSeparator() const = 0;
+    // `plain` (optional leading '-', digits, at most one '.') in the locale's
+    // number format with `decimals` decimals; empty when the text is refused.
+    virtual std::wstring Group(std::wstring_view plain, int decimals) const = 0;
+};
+
+// What a value that is not finite shows, grouped or not.
+inline constexpr const wchar_t* kNotFiniteText = L"Overflow";
+
+// Field text to a number the way atof reads it: leading blanks, a sign,
+// digits with '.' as the decimal point and an exponent; reading stops at the
+// first other character and text with no leading number gives 0. At most 63
+// characters are read.
+double ParseNumberText(std::wstring_view text);
+
+// The text the user's ANSI code page makes of `text`, at most maxBytes long.
+std::string NarrowToAnsi(std::wstring_view text, size_t maxBytes);
+
+// `value` with exactly `decimals` decimals, rounded to nearest, every integer
+// digit written (never an exponent).
+std::wstring FixedText(double value, int decimals);
+
+// Removes the whole trailing run of c.
+void TrimTrailingChar(std::wstring& text, wchar_t c);
+
+// The display text of a result: deciSize 0 shows up to 14 decimals with
+// trailing zeros removed, 1 to 4 show 2, 4, 6 or 8 decimals (a larger,
+// damaged setting shows 4); groupDigits applies the locale's grouping.
+std::wstring FormatDisplayNumber(double value, unsigned deciSize, bool groupDigits,
+                                 const NumberGrouping& grouping);
+
+// The grouping field of a number format from the locale's grouping text:
+// "3;0" gives 3, "3;2;0" gives 32, "3" (group once) gives 30.
+unsigned GroupingFromLocaleText(std::wstring_view text);
+
+}  // namespace tv

@@ -1,0 +1,84 @@
+#include "settings/app_settings.h"
+
+#include <cstdio>
+#include <cwchar>
+
+namespace tv {
+namespace {
+
+void CopyText(wchar_t (&field)[kSettingTextChars], const wchar_t* text) {
+    std::wcsncpy(field, text, kSettingTextChars - 1);
+    field[kSettingTextChars - 1] = L'\0';
+}
+
+// "C0", "C1", ...: the names of the numbered values.
+struct IndexedName {
+    explicit IndexedName(int i) { std::swprintf(text, 8, L"C%d", i); }
+    wchar_t text[8];
+};
+
+// Reads a text field; on failure the default text. A stored text that fills
+// the field exactly has no terminator, so the last character is always cut.
+void LoadText(SettingsKey& key, const wchar_t* name, wchar_t (&field)[kSettingTextChars],
+              const wchar_t* defaultText) {
+    if (key.QueryString(name, field, kSettingTextChars) != 0) CopyText(field, defaultText);
+    field[kSettingTextChars - 1] = L'\0';
+}
+
+}  // namespace
+
+void LoadSettings(AppSettings& s, SettingsStore& store) {
+    auto key = store.NewKey();
+    if (key->Create(kSettingsPath) != 0) return;
+    s.BoldFont = key->QueryDword(L"BoldFont", s.BoldFont ? 1 : 0) == 1;
+    s.FSize = static_cast<uint16_t>(key->QueryDword(L"FSize", 1));
+    s.Category = static_cast<uint16_t>(key->QueryDword(L"Category", 0));
+    s.DeciSize = static_cast<uint16_t>(key->QueryDword(L"DeciSize", s.DeciSize));
+    s.GroupDigits = key->QueryDword(L"GroupDigits", s.GroupDigits ? 1 : 0) == 1;
+    LoadText(*key, L"EuroSel", s.EuroSel, kDefaultEuroSel);
+    key->Close();
+
+    if (key->Open(kSelectionPath) != 0) {
+        for (auto& sel : s.Selection) sel = 0;
+    } else {
+        for (int i = 0; i < kCategoryCount; ++i) {
+            s.Selection[i] = key->QueryDword(IndexedName(i).text, 0);
+        }
+        key->Close();
+    }
+
+    if (key->Create(kMoneyPath) == 0) {
+        LoadText(*key, L"MoneySel", s.MoneySel, kDefaultMoneySel);
+        for (int i = 0; i < kCustomRateCount; ++i) {
+            LoadText(*key, IndexedName(i).text, s.CustomRates[i], kDefaultCustomRate);
+        }
+        key->Close();
+    }
+}
+
+void SaveSettings(const AppSettings& s, SettingsStore& store) {
+    auto key = store.NewKey();
+    if (key->Create(kSettingsPath) != 0) return;
+    key->SetDword(L"BoldFont", s.BoldFont ? 1 : 0);
+    key->SetDword(L"FSize", s.FSize);
+    key->SetDword(L"Category", s.Category);
+    key->SetDword(L"DeciSize", s.DeciSize);
+    key->SetDword(L"GroupDigits", s.GroupDigits ? 1 : 0);
+    key->SetString(L"EuroSel", s.EuroSel, kSettingTextChars);
+    key->Close();
+
+    // Without the Selection key nothing after it is written either.
+    if (key->Create(kSelectionPath) != 0) return;
+    for (int i = 0; i < kCategoryCount; ++i) key->SetDword(IndexedName(i).text, s.Selection[i]);
+    key->Close();
+
+    if (key->Create(kMoneyPath) == 0) {
+        key->SetString(L"MoneySel", s.MoneySel, kSettingTextChars);
+        for (int i = 0; i < kCustomRateCount; ++i) {
+            key->SetString(IndexedName(i).text, s.CustomRates[i], kSettingTextChars);
+        }
+        key->Close();
+    }
+}
+
+}  // namespace tv
