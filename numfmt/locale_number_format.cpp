@@ -19,26 +19,44 @@ UINT LocaleNumber(LCTYPE item) { return static_cast<UINT>(_wtol(LocaleText(item)
 
 std::wstring LocaleNumberGrouping::DecimalSeparator() const { return LocaleText(LOCALE_SDECIMAL); }
 
-std::wstring GroupNumberText(std::wstring_view plain, int decimals) {
-    // The format is spelled out: some systems misread the locale default.
-    std::wstring decimal = LocaleText(LOCALE_SDECIMAL);
-    std::wstring thousand = LocaleText(LOCALE_STHOUSAND);
+NumberFormat UserNumberFormat(int decimals) {
+    NumberFormat f;
+    f.decimals = static_cast<unsigned>(decimals);
+    f.leadingZero = LocaleNumber(LOCALE_ILZERO) != 0;
+    f.grouping = GroupingFromLocaleText(LocaleText(LOCALE_SGROUPING));
+    f.decimalSep = LocaleText(LOCALE_SDECIMAL);
+    f.thousandSep = LocaleText(LOCALE_STHOUSAND);
+    f.negativeOrder = LocaleNumber(LOCALE_INEGNUMBER);
+    return f;
+}
+
+std::wstring SystemNumberFormat(std::wstring_view plain, const NumberFormat& f) {
+    std::wstring decimal = f.decimalSep;
+    std::wstring thousand = f.thousandSep;
     NUMBERFMTW format = {};
-    format.NumDigits = static_cast<UINT>(decimals);
-    format.LeadingZero = LocaleNumber(LOCALE_ILZERO);
-    format.Grouping = GroupingFromLocaleText(LocaleText(LOCALE_SGROUPING));
+    format.NumDigits = f.decimals;
+    format.LeadingZero = f.leadingZero ? 1 : 0;
+    format.Grouping = f.grouping;
     format.lpDecimalSep = decimal.data();
     format.lpThousandSep = thousand.data();
-    format.NegativeOrder = LocaleNumber(LOCALE_INEGNUMBER);
-
+    format.NegativeOrder = f.negativeOrder;
     const std::wstring input(plain);
     const int needed = GetNumberFormatW(LOCALE_USER_DEFAULT, 0, input.c_str(), &format, nullptr, 0);
     if (needed <= 0) return std::wstring();
     std::vector<wchar_t> out(static_cast<size_t>(needed) + 1);
-    const int written =
-        GetNumberFormatW(LOCALE_USER_DEFAULT, 0, input.c_str(), &format, out.data(), needed + 1);
-    if (written <= 0) return std::wstring();
+    if (GetNumberFormatW(LOCALE_USER_DEFAULT, 0, input.c_str(), &format, out.data(), needed + 1) <= 0) {
+        return std::wstring();
+    }
     return std::wstring(out.data());
+}
+
+std::wstring GroupNumberText(std::wstring_view plain, int decimals) {
+    // The format is spelled out: some systems misread the locale default.
+    const NumberFormat format = UserNumberFormat(decimals);
+    // Some systems overrun a fixed buffer on long numbers; those are grouped
+    // here, by the same rules and the same locale format.
+    if (plain.size() > kLongestSystemNumber) return ApplyNumberFormat(plain, format);
+    return SystemNumberFormat(plain, format);
 }
 
 std::wstring FormatDisplayNumber(double value) {

@@ -10,6 +10,16 @@
 
 namespace tv {
 
+// The user's locale number format with `decimals` decimals, read afresh.
+NumberFormat UserNumberFormat(int decimals);
+
+// The system's formatting of a plain number text in `format`; empty when it
+// refuses the text.
+std::wstring SystemNumberFormat(std::wstring_view plain, const NumberFormat& format);
+
+// Plain texts longer than this are not handed to the system.
+constexpr size_t kLongestSystemNumber = 100;
+
 // The locale's grouping of a plain number text with `decimals` decimals; the
 // output is sized for any input. Empty when the system refuses the text.
 std::wstring GroupNumberText(std::wstring_view plain, int decimals);

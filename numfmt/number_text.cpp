@@ -1,5 +1,6 @@
 #include "numfmt/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -101,6 +102,64 @@ std::wstring FormatDisplayNumber(double value, unsigned deciSize, bool groupDigi
     size_t after = digits;
     while (after < grouped.size() && grouped[after] >= L'0' && grouped[after] <= L'9') ++after;
     return grouped.substr(0, digits) + fraction + grouped.substr(after);
+}
+
+std::wstring ApplyNumberFormat(std::wstring_view plain, const NumberFormat& f) {
+    const bool negative = !plain.empty() && plain[0] == L'-';
+    if (negative) plain.remove_prefix(1);
+    const size_t point = plain.find(L'.');
+    std::wstring whole(plain.substr(0, point));
+    std::wstring fraction(point == std::wstring_view::npos ? L"" : plain.substr(point + 1));
+    if (whole.empty() && fraction.empty()) return std::wstring();
+    for (const std::wstring* part : {&whole, &fraction}) {
+        for (wchar_t c : *part) {
+            if (c < L'0' || c > L'9') return std::wstring();
+        }
+    }
+
+    // Round half up on the decimal digits, carrying into the whole part.
+    const bool roundUp = fraction.size() > f.decimals && fraction[f.decimals] >= L'5';
+    fraction.resize(f.decimals, L'0');
+    if (roundUp) {
+        std::wstring digits = whole + fraction;
+        size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == L'9') digits[--i] = L'0';
+        if (i == 0) digits.insert(digits.begin(), L'1');
+        else ++digits[i - 1];
+        whole = digits.substr(0, digits.size() - f.decimals);
+        fraction = digits.substr(digits.size() - f.decimals);
+    }
+    whole.erase(0, std::min(whole.find_first_not_of(L'0'), whole.size()));
+
+    // Group sizes from the decimal point leftwards; the last repeats unless
+    // the grouping ends in 0.
+    std::wstring sizes = std::to_wstring(f.grouping);
+    bool repeat = true;
+    if (sizes.size() > 1 && sizes.back() == L'0') {
+        sizes.pop_back();
+        repeat = false;
+    }
+    std::wstring number;
+    size_t end = whole.size();
+    for (size_t g = 0; end > 0; ++g) {
+        const size_t size = g < sizes.size() ? sizes[g] - L'0' : (repeat ? sizes.back() - L'0' : 0);
+        if (size == 0 || size >= end) {
+            number.insert(0, whole, 0, end);
+            break;
+        }
+        number.insert(0, f.thousandSep + whole.substr(end - size, size));
+        end -= size;
+    }
+    if (number.empty() && f.leadingZero) number = L"0";
+    if (f.decimals > 0) number += f.decimalSep + fraction;
+    if (!negative) return number;
+    switch (f.negativeOrder) {
+        case 0: return L"(" + number + L")";
+        case 2: return L"- " + number;
+        case 3: return number + L"-";
+        case 4: return number + L" -";
+        default: return L"-" + number;
+    }
 }
 
 unsigned GroupingFromLocaleText(std::wstring_view text) {

@@ -19,6 +19,21 @@ public:
     virtual std::wstring Group(std::wstring_view plain, int decimals) const = 0;
 };
 
+// A number format as the system's number formatting takes it.
+struct NumberFormat {
+    unsigned decimals = 2;
+    bool leadingZero = true;
+    unsigned grouping = 3;  // 3 repeats 3; 32 is 3 then 2 repeated; 30 is 3 once
+    std::wstring decimalSep = L".";
+    std::wstring thousandSep = L",";
+    unsigned negativeOrder = 1;  // 0 (1.1), 1 -1.1, 2 - 1.1, 3 1.1-, 4 1.1 -
+};
+
+// `plain` (optional leading '-', digits, at most one '.') in `format`,
+// rounded half up to its decimals; empty when the text is not a plain number.
+// The same result as the system's number formatting, for input of any length.
+std::wstring ApplyNumberFormat(std::wstring_view plain, const NumberFormat& format);
+
 // What a value that is not finite shows, grouped or not.
 inline constexpr const wchar_t* kNotFiniteText = L"Overflow";
 

@@ -30,6 +30,8 @@ wineserver -p
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine-session: creating the Wine prefix (once)"
     wine wineboot --init >/dev/null 2>&1
+    # A crashing test must fail, not wait in the debugger.
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1
 fi
 dpi=${TV_DPI:-96}
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1

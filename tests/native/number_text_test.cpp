@@ -35,7 +35,7 @@ TEST(ParseNumberText, ReadsLikeAtof) {
 TEST(ParseNumberText, TextWithoutLeadingNumberIsZero) {
     for (const wchar_t* text : {L"", L"abc", L"-", L".", L"-.e5", L"inf", L"nan", L"infinity",
                                 L"\u00B2", L"\u0661", L"- 5"}) {
-        EXPECT_EQ(ParseNumberText(text), 0.0) << std::string(text, text + wcslen(text)).size();
+        EXPECT_EQ(ParseNumberText(text), 0.0);
     }
     // Hexadecimal is not a number here: "0x10" reads as 0.
     EXPECT_EQ(ParseNumberText(L"0x10"), 0.0);
@@ -111,7 +111,7 @@ TEST(FormatDisplayNumber, UnlimitedGroupedKeepsEveryDecimalWithoutRounding) {
 TEST(FormatDisplayNumber, NegativeFractionsGetTheSameSpliceWhateverTheSignOrder) {
     EXPECT_EQ(Show(-1234.5, 0, true), L"-1,234.5");
     EXPECT_EQ(Show(-0.000000000123, 0, true), L"-0.000000000123");
-    FakeNumberFormat f;
+    tv::NumberFormat f;
     f.negativeOrder = 0;
     EXPECT_EQ(Show(-1234.5678901234, 0, true, FakeNumberGrouping(f)), L"(1,234.56789012340005)");
     f.negativeOrder = 4;
@@ -122,23 +122,22 @@ TEST(FormatDisplayNumber, NegativeFractionsGetTheSameSpliceWhateverTheSignOrder)
 }
 
 TEST(FormatDisplayNumber, OtherNumberFormats) {
-    FakeNumberFormat german{L",", L".", 3, 1, true};
-    FakeNumberGrouping de(german);
+    FakeNumberGrouping de(Format(L",", L"."));
     EXPECT_EQ(Show(1234567.5, 1, true, de), L"1.234.567,50");
     EXPECT_EQ(Show(1234.5625, 0, true, de), L"1.234,5625");
     EXPECT_EQ(Show(1000, 0, true, de), L"1.000,00000000");
     EXPECT_EQ(Show(-0.25, 0, true, de), L"-0,25");
 
-    FakeNumberGrouping fr(FakeNumberFormat{L",", L"\u00A0", 3, 1, true});
+    FakeNumberGrouping fr(Format(L",", L"\u00A0"));
     EXPECT_EQ(Show(1234567.875, 0, true, fr), L"1\u00A0234\u00A0567,875");
     EXPECT_EQ(Show(-9876543.21, 1, true, fr), L"-9\u00A0876\u00A0543,21");
 
-    FakeNumberGrouping indian(FakeNumberFormat{L".", L",", 32, 1, true});
+    FakeNumberGrouping indian(Format(L".", L",", 32));
     EXPECT_EQ(Show(123456789.5, 1, true, indian), L"12,34,56,789.50");
     EXPECT_EQ(Show(123456789.125, 0, true, indian), L"12,34,56,789.125");
 
     // A multi-character separator is found and kept whole.
-    FakeNumberGrouping wide(FakeNumberFormat{L"<>", L"'", 3, 1, false});
+    FakeNumberGrouping wide(Format(L"<>", L"'", 3, 1, false));
     EXPECT_EQ(Show(12345.75, 0, true, wide), L"12'345<>75");
     EXPECT_EQ(Show(0.75, 0, true, wide), L"<>75");
 
@@ -184,5 +183,31 @@ TEST(GroupingFromLocaleText, ReadsTheLocaleGroupingList) {
     EXPECT_EQ(tv::GroupingFromLocaleText(L"4;0"), 4u);
     for (const wchar_t* bad : {L"", L";", L"3;", L"12;0", L"x", L"3;2;1;2;3;0"}) {
         EXPECT_EQ(tv::GroupingFromLocaleText(bad), 3u);
+    }
+}
+
+TEST(ApplyNumberFormat, GroupsRoundsAndPlacesTheSign) {
+    tv::NumberFormat f;
+    EXPECT_EQ(tv::ApplyNumberFormat(L"1234567.5", f), L"1,234,567.50");
+    EXPECT_EQ(tv::ApplyNumberFormat(L"999.995", f), L"1,000.00");  // the carry crosses a group
+    EXPECT_EQ(tv::ApplyNumberFormat(L"0.994", f), L"0.99");
+    EXPECT_EQ(tv::ApplyNumberFormat(L"-.5", f), L"-0.50");
+    EXPECT_EQ(tv::ApplyNumberFormat(L"007", f), L"7.00");
+    f.decimals = 0;
+    EXPECT_EQ(tv::ApplyNumberFormat(L"99.5", f), L"100");
+    EXPECT_EQ(tv::ApplyNumberFormat(L"123456", f), L"123,456");
+    f.grouping = 30;
+    EXPECT_EQ(tv::ApplyNumberFormat(L"123456789", f), L"123456,789");
+    f.grouping = 0;
+    EXPECT_EQ(tv::ApplyNumberFormat(L"123456789", f), L"123456789");
+    f.grouping = 32;
+    EXPECT_EQ(tv::ApplyNumberFormat(L"-123456789", f), L"-12,34,56,789");
+    f.negativeOrder = 2;
+    EXPECT_EQ(tv::ApplyNumberFormat(L"-1", f), L"- 1");
+    f.leadingZero = false;
+    f.decimals = 1;
+    EXPECT_EQ(tv::ApplyNumberFormat(L"0.25", f), L".3");
+    for (const wchar_t* bad : {L"", L"-", L".", L"1.2.3", L"1e5", L"+1", L" 1", L"1-"}) {
+        EXPECT_EQ(tv::ApplyNumberFormat(bad, f), L"");
     }
 }
