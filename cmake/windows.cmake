@@ -1,17 +1,44 @@
 # Windows build: the program, its Win32 pieces and the window tests.
+enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
 target_sources(tvcore PRIVATE numfmt/ansi_text_win32.cpp)
 
 # Thin Win32 layer shared by the program and the window tests.
 add_library(tvwin STATIC
+    app/about_dialog.cpp
+    app/app_frame.cpp
     app/app_globals.cpp
+    app/clipboard_text.cpp
+    app/dialog_font.cpp
+    app/gradient_fill.cpp
+    app/keypad_panel.cpp
+    app/message_loop.cpp
+    app/program.cpp
+    app/tool_dialog.cpp
     numfmt/locale_number_format.cpp
+    platform/shell_layer.cpp
+    settings/options_dialog.cpp
     settings/registry_key.cpp
+    units/converter_window.cpp
 )
+target_link_libraries(tvwin PUBLIC comctl32 shell32 gdi32 user32 advapi32)
 target_link_libraries(tvwin PUBLIC tvcore)
 target_compile_options(tvwin PRIVATE -Wall -Wextra)
 
 # Everything inside the binaries: they run on a bare Windows.
 set(TV_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+# Every Windows binary, the help file and the data files in one folder.
+set(TV_BIN ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${TV_BIN})
+set(TV_RESOURCES ${CMAKE_SOURCE_DIR}/resources/TallyvanePro.rc)
+set_source_files_properties(${TV_RESOURCES} PROPERTIES OBJECT_DEPENDS
+    "${CMAKE_SOURCE_DIR}/resources/resource_ids.h;${CMAKE_SOURCE_DIR}/resources/tallyvane.ico;${CMAKE_SOURCE_DIR}/resources/rule.bmp;${CMAKE_SOURCE_DIR}/resources/TallyvanePro.manifest")
+
+add_executable(TallyvanePro WIN32 app/main.cpp ${TV_RESOURCES})
+target_link_libraries(TallyvanePro PRIVATE tvwin)
+target_link_options(TallyvanePro PRIVATE ${TV_STATIC_LINK} -municode -mwindows)
+add_custom_command(TARGET TallyvanePro POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/docs/TallyvanePro.htm ${TV_BIN}/TallyvanePro.htm)
 
 add_subdirectory(tests/win)

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "app/app_globals.h"
 
 namespace tv {
 namespace {
@@ -59,8 +58,7 @@ std::wstring GroupNumberText(std::wstring_view plain, int decimals) {
     return SystemNumberFormat(plain, format);
 }
 
-std::wstring FormatDisplayNumber(double value) {
-    const AppSettings& s = Settings().record;
+std::wstring FormatDisplayNumber(double value, const AppSettings& s) {
     return FormatDisplayNumber(value, s.DeciSize, s.GroupDigits, LocaleNumberGrouping());
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "numfmt/number_text.h"
+#include "settings/app_settings.h"
 
 namespace tv {
 
@@ -32,7 +33,7 @@ public:
     }
 };
 
-// FormatDisplayNumber with the program's settings and the user's locale.
-std::wstring FormatDisplayNumber(double value);
+// FormatDisplayNumber with the record's display options and the user's locale.
+std::wstring FormatDisplayNumber(double value, const AppSettings& settings);
 
 }  // namespace tv

@@ -33,6 +33,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     # A crashing test must fail, not wait in the debugger.
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1
 fi
+# No window manager runs on the virtual display: Wine draws the frames.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 dpi=${TV_DPI:-96}
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 

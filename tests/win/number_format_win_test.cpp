@@ -5,7 +5,6 @@
 
 #include <limits>
 
-#include "app/app_globals.h"
 #include "numfmt/locale_number_format.h"
 
 namespace {
@@ -47,15 +46,13 @@ TEST(LocaleNumberFormat, LongNumbersAreGroupedWhole) {
 }
 
 TEST(LocaleNumberFormat, TheProgramSettingsDriveTheDisplay) {
-    tv::AppSettings& s = tv::Settings().record;
-    const tv::AppSettings saved = s;
+    tv::AppSettings s;
     s.DeciSize = 1;
     s.GroupDigits = true;
-    EXPECT_EQ(tv::FormatDisplayNumber(98765.4321), L"98,765.43");
+    EXPECT_EQ(tv::FormatDisplayNumber(98765.4321, s), L"98,765.43");
     s.DeciSize = 65535;  // damaged: shown as the default four decimals
     s.GroupDigits = false;
-    EXPECT_EQ(tv::FormatDisplayNumber(2.0 / 3.0), L"0.6667");
-    s = saved;
+    EXPECT_EQ(tv::FormatDisplayNumber(2.0 / 3.0, s), L"0.6667");
 }
 
 TEST(LocaleNumberFormat, OurFormattingAgreesWithTheSystem) {

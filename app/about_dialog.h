@@ -1,0 +1,17 @@
+// The About box: the program's name, icon and version.
+#pragma once
+
+#include "app/tool_dialog.h"
+
+namespace tv {
+
+class AboutDialog final : public ToolDialog {
+public:
+    AboutDialog();
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+};
+
+}  // namespace tv

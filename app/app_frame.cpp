@@ -1,0 +1,117 @@
+#include "app/app_frame.h"
+
+#include "app/about_dialog.h"
+#include "platform/shell_layer.h"
+#include "resources/resource_ids.h"
+
+namespace tv {
+
+AppFrame::~AppFrame() {
+    if (MessageLoop* loop = MessageLoop::Current()) loop->RemoveMessageFilter(this);
+    if (window_) DestroyWindow(window_);
+}
+
+HWND AppFrame::Create(const wchar_t* title, const RECT& frame, DWORD style) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW wc = {};
+    if (!GetClassInfoW(instance, kClassName, &wc)) {
+        wc.style = CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = instance;
+        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszClassName = kClassName;
+        if (!RegisterClassW(&wc)) return nullptr;
+    }
+    CreateWindowExW(0, kClassName, title, style, frame.left, frame.top, frame.right - frame.left,
+                    frame.bottom - frame.top, nullptr, nullptr, instance, this);
+    return window_;
+}
+
+LRESULT CALLBACK AppFrame::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<AppFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->window_ = window;
+    }
+    auto* self = reinterpret_cast<AppFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    const LRESULT result = self->Dispatch(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+    }
+    return result;
+}
+
+LRESULT AppFrame::CreateFrame() {
+    // A window without its menu bar still works.
+    menuBar_ = shell::CreateMenuBar(window_, IDM_MAIN);
+    accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDA_MAIN));
+    if (MessageLoop* loop = MessageLoop::Current()) loop->AddMessageFilter(this);
+    return OnCreate();
+}
+
+LRESULT AppFrame::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return CreateFrame();
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+                case ID_ABOUT:
+                    OnAbout();
+                    return 0;
+                case ID_EXIT:
+                case IDC_TITLE_OK:
+                    PostMessageW(window_, WM_CLOSE, 0, 0);
+                    return 0;
+                default:
+                    break;
+            }
+            break;
+        case WM_ACTIVATE:
+            OnActivate(wParam, lParam);
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void AppFrame::OnAbout() {
+    AboutDialog about;
+    about.RunModal(GetActiveWindow());
+}
+
+void AppFrame::OnDestroy() {
+    if (MessageLoop* loop = MessageLoop::Current()) loop->RemoveMessageFilter(this);
+    PostQuitMessage(0);
+}
+
+bool AppFrame::PreTranslateMessage(MSG& msg) {
+    if (!window_ || (msg.hwnd != window_ && !IsChild(window_, msg.hwnd))) return false;
+    if (accelerators_ && TranslateAcceleratorW(window_, accelerators_, &msg)) return true;
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1) {
+        HELPINFO info = {sizeof info};
+        info.iContextType = HELPINFO_WINDOW;
+        info.hItemHandle = msg.hwnd;
+        info.iCtrlId = GetDlgCtrlID(msg.hwnd);
+        SendMessageW(window_, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+        return true;
+    }
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+        // Esc closes an open unit list first, then the program.
+        wchar_t cls[16] = {};
+        GetClassNameW(msg.hwnd, cls, 16);
+        if (lstrcmpiW(cls, L"ComboBox") == 0 && SendMessageW(msg.hwnd, CB_GETDROPPEDSTATE, 0, 0)) return false;
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace tv

@@ -1,0 +1,48 @@
+#include "app/dialog_font.h"
+
+#include "app/gradient.h"
+#include "platform/shell_layer.h"
+
+namespace tv {
+
+BYTE FontQuality() {
+    HKEY key;
+    DWORD value = 0;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Shell", 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        DWORD size = sizeof value;
+        if (RegQueryValueExW(key, L"ClearType", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
+                ERROR_SUCCESS ||
+            size != sizeof value) {
+            value = 0;
+        }
+        RegCloseKey(key);
+    }
+    // 6 is the handheld's CLEARTYPE_COMPAT_QUALITY (the desktop's natural ClearType).
+    constexpr BYTE kClearTypeQuality = 6;
+    return value == 1 ? kClearTypeQuality : DEFAULT_QUALITY;
+}
+
+bool DialogFont::Create(int tenthsOfPoint, int weight) {
+    Reset();
+    LOGFONTW lf = {};
+    lf.lfHeight = FontHeight(tenthsOfPoint, shell::LogPixelsY());
+    lf.lfWeight = weight;
+    lf.lfCharSet = ANSI_CHARSET;
+    lf.lfQuality = FontQuality();
+    lstrcpyW(lf.lfFaceName, L"Tahoma");
+    font_ = CreateFontIndirectW(&lf);
+    return font_ != nullptr;
+}
+
+void DialogFont::Reset() {
+    if (font_) DeleteObject(font_);
+    font_ = nullptr;
+}
+
+void DialogFont::ApplyToChildren(HWND window) const {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    }
+}
+
+}  // namespace tv

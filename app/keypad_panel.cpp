@@ -1,0 +1,158 @@
+#include "app/keypad_panel.h"
+
+#include <vector>
+
+#include "app/gradient_fill.h"
+#include "resources/resource_ids.h"
+
+namespace tv {
+
+void KeypadButton::Draw(const DRAWITEMSTRUCT& item) const {
+    HDC dc = item.hDC;
+    const int saved = SaveDC(dc);
+    RECT r = item.rcItem;
+    --r.right;
+    --r.bottom;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    HPEN first = CreatePen(PS_SOLID, 1, pressed ? kDarkEdge : kLightEdge);
+    HPEN second = CreatePen(PS_SOLID, 1, pressed ? kLightEdge : kDarkEdge);
+
+    SelectObject(dc, first);
+    MoveToEx(dc, r.left, r.top, nullptr);
+    LineTo(dc, r.right, r.top);
+    MoveToEx(dc, r.left, r.top, nullptr);
+    LineTo(dc, r.left, r.bottom);
+    SelectObject(dc, second);
+    MoveToEx(dc, r.right, r.top, nullptr);
+    LineTo(dc, r.right, r.bottom);
+    MoveToEx(dc, r.left, r.bottom, nullptr);
+    LineTo(dc, r.right + 1, r.bottom);
+
+    InflateRect(&r, -1, -1);
+    ++r.right;
+    ++r.bottom;
+    FillGradient(dc, r.left, r.top, r.right, r.bottom, kGradientBottom, kGradientTop, true);
+
+    wchar_t text[261] = {};
+    GetWindowTextW(button_, text, 261);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
+    RECT whole = item.rcItem;
+    DrawTextW(dc, text, -1, &whole, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+
+    RestoreDC(dc, saved);
+    DeleteObject(first);
+    DeleteObject(second);
+}
+
+void KeypadButton::Measure(MEASUREITEMSTRUCT& item) const {
+    RECT r = {};
+    GetClientRect(button_, &r);
+    item.itemWidth = r.right - r.left;
+    item.itemHeight = r.bottom - r.top;
+}
+
+void KeypadPanel::Attach(HWND window) {
+    window_ = window;
+    buttons_.clear();
+    std::vector<int> ids = {IDC_KEY_BACK, IDC_KEY_CLEAR, IDC_CONVERT_BUTTON, IDC_KEY_POINT, IDC_KEY_MINUS};
+    for (int id = IDC_KEY_0; id <= IDC_KEY_9; ++id) ids.push_back(id);
+    for (int id = IDC_KEY_A; id <= IDC_KEY_F; ++id) ids.push_back(id);
+    for (int id : ids) {
+        if (HWND button = GetDlgItem(window, id)) buttons_.emplace_back(button);
+    }
+}
+
+void KeypadPanel::Detach() {
+    buttons_.clear();
+    window_ = nullptr;
+    target_ = nullptr;
+}
+
+const KeypadButton* KeypadPanel::Find(HWND button) const {
+    for (const KeypadButton& b : buttons_) {
+        if (b.Handle() == button) return &b;
+    }
+    return nullptr;
+}
+
+bool KeypadPanel::DrawItem(const DRAWITEMSTRUCT& item) const {
+    const KeypadButton* b = Find(item.hwndItem);
+    if (!b) return false;
+    b->Draw(item);
+    return true;
+}
+
+bool KeypadPanel::MeasureItem(MEASUREITEMSTRUCT& item) const {
+    const KeypadButton* b = window_ ? Find(GetDlgItem(window_, static_cast<int>(item.CtlID))) : nullptr;
+    if (!b) return false;
+    b->Measure(item);
+    return true;
+}
+
+void KeypadPanel::TypeKey(BYTE key, bool shifted) {
+    if (target_) SetFocus(target_);
+    // Key-downs only: the focused edit types them with its own rules.
+    if (shifted) keybd_event(VK_SHIFT, 0, 0, 0);
+    keybd_event(key, 0, 0, 0);
+    if (shifted) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+}
+
+void KeypadPanel::PrefixMinus() {
+    if (!target_) return;
+    const int length = GetWindowTextLengthW(target_);
+    const LRESULT limit = SendMessageW(target_, EM_GETLIMITTEXT, 0, 0);
+    if (length + 1 > limit) {
+        MessageBeep(MB_ICONEXCLAMATION);
+        return;
+    }
+    std::vector<wchar_t> text(static_cast<size_t>(length) + 2, L'\0');
+    text[0] = L'-';
+    GetWindowTextW(target_, text.data() + 1, length + 1);
+    SetWindowTextW(target_, text.data());
+    SendMessageW(target_, EM_SETSEL, length + 1, length + 1);
+    SendMessageW(target_, EM_SCROLLCARET, 0, 0);
+    SetFocus(target_);
+}
+
+bool KeypadPanel::HandleCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    const bool fromKey = Find(reinterpret_cast<HWND>(lParam)) != nullptr;
+    if (fromKey) {
+        if (id == IDC_KEY_CLEAR) {
+            if (target_) {
+                SetWindowTextW(target_, L"");
+                SetFocus(target_);
+            }
+            return true;
+        }
+        if (id >= IDC_KEY_0 && id <= IDC_KEY_9) {
+            TypeKey(static_cast<BYTE>('0' + id - IDC_KEY_0), false);
+            return true;
+        }
+        if (id >= IDC_KEY_A && id <= IDC_KEY_F) {
+            TypeKey(static_cast<BYTE>('A' + id - IDC_KEY_A), true);
+            return true;
+        }
+        if (id == IDC_KEY_BACK) {
+            TypeKey(VK_BACK, false);
+            return true;
+        }
+        if (id == IDC_KEY_POINT) {
+            TypeKey(VK_OEM_PERIOD, false);
+            return true;
+        }
+        if (id == IDC_KEY_MINUS) {
+            PrefixMinus();
+            return true;
+        }
+    }
+    if (code == EN_SETFOCUS && lParam) {
+        target_ = reinterpret_cast<HWND>(lParam);
+        return false;  // the window may track the focus too
+    }
+    return false;
+}
+
+}  // namespace tv

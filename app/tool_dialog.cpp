@@ -1,0 +1,103 @@
+#include "app/tool_dialog.h"
+
+#include "platform/shell_layer.h"
+
+namespace tv {
+
+ToolDialog::~ToolDialog() {
+    if (dialog_ && !modal_) DestroyWindow(dialog_);
+}
+
+const DLGTEMPLATE* ToolDialog::LoadTemplate() const {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(templateId_), MAKEINTRESOURCEW(5) /* RT_DIALOG */);
+    if (!found) return nullptr;
+    return static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(instance, found)));
+}
+
+INT_PTR ToolDialog::RunModal(HWND owner) {
+    const DLGTEMPLATE* t = LoadTemplate();
+    if (!t) return -1;
+    modal_ = true;
+    result_ = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), t, owner, Proc, reinterpret_cast<LPARAM>(this));
+    dialog_ = nullptr;
+    return result_;
+}
+
+HWND ToolDialog::CreateModeless(HWND owner) {
+    const DLGTEMPLATE* t = LoadTemplate();
+    if (!t) return nullptr;
+    modal_ = false;
+    CreateDialogIndirectParamW(GetModuleHandleW(nullptr), t, owner, Proc, reinterpret_cast<LPARAM>(this));
+    if (dialog_) ShowWindow(dialog_, SW_SHOW);
+    return dialog_;
+}
+
+void ToolDialog::SetUpConventions(int menuBarId, bool keypad) {
+    if (menuBarId) shell::CreateMenuBar(dialog_, menuBarId);
+    font_.Create();
+    font_.ApplyToChildren(dialog_);
+    if (keypad) keypad_.Attach(dialog_);
+}
+
+void ToolDialog::End(INT_PTR result) {
+    result_ = result;
+    if (modal_) {
+        EndDialog(dialog_, result);
+    } else {
+        DestroyWindow(dialog_);
+    }
+}
+
+INT_PTR CALLBACK ToolDialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<ToolDialog*>(lParam);
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        self->dialog_ = dialog;
+    }
+    auto* self = reinterpret_cast<ToolDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (!self) return FALSE;
+    const INT_PTR result = self->Handle(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(dialog, DWLP_USER, 0);
+        self->dialog_ = nullptr;
+    }
+    return result;
+}
+
+INT_PTR ToolDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG: {
+            const bool systemFocus = OnInitDialog();
+            shell::MakeDialogFullScreen(dialog_);
+            return systemFocus ? TRUE : FALSE;
+        }
+        case WM_COMMAND: {
+            if (keypad_.HandleCommand(wParam, lParam)) return TRUE;
+            const int id = LOWORD(wParam);
+            if (OnCommand(id, HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return TRUE;
+            // The close box and Esc are the title-bar OK here.
+            if (id == IDOK || id == IDCANCEL) {
+                if (id == IDCANCEL && OnCommand(IDOK, 0, nullptr)) return TRUE;
+                End(IDOK);
+                return TRUE;
+            }
+            return FALSE;
+        }
+        case WM_DRAWITEM:
+            if (keypad_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
+        case WM_MEASUREITEM:
+            if (keypad_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+            break;
+        case WM_HELP:
+            if (helpTopic_) shell::ShowHelp(helpTopic_);
+            return TRUE;
+        default:
+            break;
+    }
+    INT_PTR result = FALSE;
+    return OnMessage(message, wParam, lParam, result) ? result : FALSE;
+}
+
+}  // namespace tv

@@ -1,0 +1,68 @@
+// What every tool dialog shares: opening modally over the active window,
+// full screen, the dialog font, the menu bar, the keypad, help and closing
+// with the title-bar OK.
+#pragma once
+
+#include <windows.h>
+
+#include "app/dialog_font.h"
+#include "app/keypad_panel.h"
+
+namespace tv {
+
+class ToolDialog {
+public:
+    // templateId: the dialog template; helpTopic: nullptr for no help.
+    ToolDialog(int templateId, const wchar_t* helpTopic) : templateId_(templateId), helpTopic_(helpTopic) {}
+    virtual ~ToolDialog();
+    ToolDialog(const ToolDialog&) = delete;
+    ToolDialog& operator=(const ToolDialog&) = delete;
+
+    // Runs the dialog modally over `owner`; returns its result, or -1 when
+    // it cannot be created.
+    INT_PTR RunModal(HWND owner);
+    // The same dialog without a modal loop of its own (tests drive it).
+    HWND CreateModeless(HWND owner);
+
+    HWND Handle() const { return dialog_; }
+    // The result the dialog closed with; -1 while it is open.
+    INT_PTR Result() const { return result_; }
+
+protected:
+    // The dialog's own initialisation; true when it leaves the focus to the
+    // system.
+    virtual bool OnInitDialog() { return true; }
+    // A command the keypad did not take; false leaves it to the default
+    // (OK and the close box end the dialog).
+    virtual bool OnCommand(int id, int code, HWND control) {
+        (void)id, (void)code, (void)control;
+        return false;
+    }
+    // Any other message; true when handled, with the dialog procedure's
+    // return value in `result`.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+        (void)message, (void)wParam, (void)lParam, (void)result;
+        return false;
+    }
+
+    // Creates the menu bar (0: an empty one), the dialog font on every
+    // control and, when asked, the keypad over the dialog's keys.
+    void SetUpConventions(int menuBarId, bool keypad);
+    void End(INT_PTR result);
+
+    HWND dialog_ = nullptr;
+    DialogFont font_;
+    KeypadPanel keypad_;
+
+private:
+    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    const DLGTEMPLATE* LoadTemplate() const;
+
+    int templateId_;
+    const wchar_t* helpTopic_;
+    bool modal_ = false;
+    INT_PTR result_ = -1;
+};
+
+}  // namespace tv

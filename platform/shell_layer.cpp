@@ -1,0 +1,223 @@
+#include "platform/shell_layer.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <vector>
+
+#include "resources/resource_ids.h"
+
+namespace tv::shell {
+namespace {
+
+int g_logicalWidth = 0;
+int g_logicalHeight = 0;
+
+constexpr int kNavigationBar = 26;  // logical pixels above the work area
+
+void ReadScreenFromEnvironment() {
+    if (g_logicalWidth) return;
+    g_logicalWidth = 240;
+    g_logicalHeight = 320;
+    wchar_t text[32] = {};
+    if (GetEnvironmentVariableW(L"TALLYVANE_SCREEN", text, 32)) {
+        int w = 0, h = 0;
+        if (swscanf(text, L"%dx%d", &w, &h) == 2 && w >= 120 && h >= 120 && w <= 2000 && h <= 2000) {
+            g_logicalWidth = w;
+            g_logicalHeight = h;
+        }
+    }
+}
+
+int ScreenDpi(int index) {
+    HDC dc = GetDC(nullptr);
+    const int dpi = dc ? GetDeviceCaps(dc, index) : 96;
+    if (dc) ReleaseDC(nullptr, dc);
+    return dpi > 0 ? dpi : 96;
+}
+
+std::function<void(const std::wstring&)>& HelpLauncher() {
+    static std::function<void(const std::wstring&)> launcher;
+    return launcher;
+}
+
+// Menu-bar buttons keep their command id in the item data of their entry.
+struct MenuBarButton {
+    WORD image, command, state, style, caption, reserved, subMenu;
+};
+
+}  // namespace
+
+void SetDeviceScreenLogicalSize(int width, int height) {
+    g_logicalWidth = width;
+    g_logicalHeight = height;
+}
+
+int LogPixelsX() { return ScreenDpi(LOGPIXELSX); }
+int LogPixelsY() { return ScreenDpi(LOGPIXELSY); }
+
+SIZE DeviceScreenSize() {
+    ReadScreenFromEnvironment();
+    // Below 96 dpi the integer factor would be 0: keep the logical size.
+    const int fx = LogPixelsX() / 96 > 0 ? LogPixelsX() / 96 : 1;
+    const int fy = LogPixelsY() / 96 > 0 ? LogPixelsY() / 96 : 1;
+    return SIZE{g_logicalWidth * fx, g_logicalHeight * fy};
+}
+
+bool IsPortraitScreen() {
+    const SIZE s = DeviceScreenSize();
+    return s.cy > s.cx;
+}
+
+RECT DeviceWorkArea() {
+    const SIZE screen = DeviceScreenSize();
+    // The device screen sits centred in the desktop's work area.
+    RECT desk = {0, 0, 1024, 768};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &desk, 0);
+    const int left = std::max(desk.left, desk.left + ((desk.right - desk.left) - screen.cx) / 2);
+    const int top = std::max(desk.top, desk.top + ((desk.bottom - desk.top) - screen.cy) / 2);
+    const int nav = kNavigationBar * (LogPixelsY() / 96);
+    return RECT{left, top + nav, left + screen.cx, top + screen.cy};
+}
+
+int MenuBarReserve() { return 26 * (LogPixelsY() / 96); }
+
+HMENU CreateMenuBar(HWND owner, int menuBarId) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(menuBarId), MAKEINTRESOURCEW(RT_MENUBAR_RECORD));
+    if (!found) return nullptr;
+    const DWORD size = SizeofResource(instance, found);
+    const WORD* words = static_cast<const WORD*>(LockResource(LoadResource(instance, found)));
+    if (!words || size < 4) return nullptr;
+    const WORD count = words[1];
+    if (size < 4 + count * sizeof(MenuBarButton)) return nullptr;
+    HMENU source = LoadMenuW(instance, MAKEINTRESOURCEW(words[0]));
+    if (!source) return nullptr;
+
+    // The bar owns the sub-menus: each is detached from the loaded menu first.
+    HMENU bar = CreateMenu();
+    const auto* buttons = reinterpret_cast<const MenuBarButton*>(words + 2);
+    std::vector<HMENU> popups;
+    for (int i = GetMenuItemCount(source) - 1; i >= 0; --i) {
+        popups.insert(popups.begin(), GetSubMenu(source, i));
+        RemoveMenu(source, i, MF_BYPOSITION);
+    }
+    for (WORD i = 0; i < count; ++i) {
+        const MenuBarButton& b = buttons[i];
+        wchar_t caption[64] = {};
+        LoadStringW(instance, b.caption, caption, 64);
+        MENUITEMINFOW item = {sizeof item};
+        item.fMask = MIIM_STRING | MIIM_DATA | MIIM_ID | MIIM_STATE | (b.subMenu < popups.size() ? MIIM_SUBMENU : 0);
+        item.dwTypeData = caption;
+        item.dwItemData = b.command;
+        item.wID = b.command;
+        item.fState = (b.state & 4) ? MFS_ENABLED : MFS_GRAYED;
+        item.hSubMenu = b.subMenu < popups.size() ? popups[b.subMenu] : nullptr;
+        if (item.hSubMenu) popups[b.subMenu] = nullptr;
+        InsertMenuItemW(bar, i, TRUE, &item);
+    }
+    for (HMENU unused : popups) {
+        if (unused) DestroyMenu(unused);
+    }
+    DestroyMenu(source);
+    if (!SetMenu(owner, bar)) {
+        DestroyMenu(bar);
+        return nullptr;
+    }
+    return bar;
+}
+
+HMENU MenuBarSubMenu(HWND owner, int buttonId) {
+    HMENU bar = GetMenu(owner);
+    for (int i = 0, n = bar ? GetMenuItemCount(bar) : 0; i < n; ++i) {
+        MENUITEMINFOW item = {sizeof item};
+        item.fMask = MIIM_DATA | MIIM_SUBMENU;
+        if (GetMenuItemInfoW(bar, i, TRUE, &item) && static_cast<int>(item.dwItemData) == buttonId) {
+            return item.hSubMenu;
+        }
+    }
+    return nullptr;
+}
+
+void EnableMenuBarButton(HWND owner, int buttonId, bool enable) {
+    HMENU bar = GetMenu(owner);
+    for (int i = 0, n = bar ? GetMenuItemCount(bar) : 0; i < n; ++i) {
+        MENUITEMINFOW item = {sizeof item};
+        item.fMask = MIIM_DATA;
+        if (GetMenuItemInfoW(bar, i, TRUE, &item) && static_cast<int>(item.dwItemData) == buttonId) {
+            EnableMenuItem(bar, i, MF_BYPOSITION | (enable ? MF_ENABLED : MF_GRAYED));
+            DrawMenuBar(owner);
+        }
+    }
+}
+
+void MakeDialogFullScreen(HWND dialog) {
+    // The main window is the owner at the root of the dialog's owner chain.
+    HWND main = GetWindow(dialog, GW_OWNER);
+    while (main && GetWindow(main, GW_OWNER)) main = GetWindow(main, GW_OWNER);
+    RECT r;
+    if (main && GetWindowRect(main, &r)) {
+        SetWindowPos(dialog, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    // No main window (a dialog on its own): where the main window would be.
+    r = FrameForClientArea(GetWindowLongW(dialog, GWL_STYLE), GetWindowLongW(dialog, GWL_EXSTYLE),
+                           GetMenu(dialog) != nullptr);
+    SetWindowPos(dialog, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT FrameForClientArea(DWORD style, DWORD exStyle, bool hasMenu) {
+    RECT r = DeviceWorkArea();
+    r.bottom -= MenuBarReserve();
+    // The frame grows outwards from the client area; keep it on the desktop.
+    AdjustWindowRectEx(&r, style, hasMenu, exStyle);
+    RECT desk = {0, 0, 1024, 768};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &desk, 0);
+    if (r.top < desk.top) OffsetRect(&r, 0, desk.top - r.top);
+    if (r.left < desk.left) OffsetRect(&r, desk.left - r.left, 0);
+    return r;
+}
+
+void InitExtraControls(HINSTANCE instance) {
+    // The input panel needs no control on a desktop: a hidden window that
+    // lets the templates load.
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = instance;
+    wc.lpszClassName = L"SIPPREF";
+    RegisterClassW(&wc);
+}
+
+std::wstring ProgramFolder() {
+    std::vector<wchar_t> path(MAX_PATH);
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+           path.size()) {
+        path.resize(path.size() * 2);
+    }
+    std::wstring folder(path.data(), length);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+void ShowHelp(const wchar_t* topic) {
+    std::wstring file = ProgramFolder() + L"TallyvanePro.htm";
+    for (wchar_t& c : file) {
+        if (c == L'\\') c = L'/';
+    }
+    const std::wstring url = L"file:///" + file + L"#" + topic;
+    if (HelpLauncher()) {
+        HelpLauncher()(url);
+        return;
+    }
+    // A missing viewer or file is not reported.
+    ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void SetHelpLauncherForTesting(std::function<void(const std::wstring&)> launcher) {
+    HelpLauncher() = std::move(launcher);
+}
+
+}  // namespace tv::shell

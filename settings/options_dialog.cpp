@@ -1,0 +1,35 @@
+#include "settings/options_dialog.h"
+
+#include "resources/resource_ids.h"
+
+namespace tv {
+
+OptionsDialog::OptionsDialog(AppSettings& settings) : ToolDialog(IDD_OPTIONS, L"options"), settings_(settings) {}
+
+bool OptionsDialog::OnInitDialog() {
+    SetUpConventions(0, false);
+    HWND list = GetDlgItem(dialog_, IDC_DECIMAL_PLACES);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (int id = IDS_DECIMALS_UNLIMITED; id <= IDS_DECIMALS_8; ++id) {
+        wchar_t text[32] = {};
+        LoadStringW(instance, id, text, 32);
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    // A damaged setting shows the default, "4", rather than no entry.
+    const int position = settings_.DeciSize <= 4 ? settings_.DeciSize : AppSettings{}.DeciSize;
+    SendMessageW(list, CB_SETCURSEL, position, 0);
+    CheckDlgButton(dialog_, IDC_DIGIT_GROUPING, settings_.GroupDigits ? BST_CHECKED : BST_UNCHECKED);
+    return true;
+}
+
+bool OptionsDialog::OnCommand(int id, int, HWND) {
+    if (id != IDOK) return false;
+    const LRESULT position = SendDlgItemMessageW(dialog_, IDC_DECIMAL_PLACES, CB_GETCURSEL, 0, 0);
+    // The list always has a selection; should it not, the value stays.
+    if (position >= 0 && position <= 4) settings_.DeciSize = static_cast<uint16_t>(position);
+    settings_.GroupDigits = IsDlgButtonChecked(dialog_, IDC_DIGIT_GROUPING) == BST_CHECKED;
+    End(1);
+    return true;
+}
+
+}  // namespace tv

@@ -1,0 +1,28 @@
+// Where the main window's controls go, for a client area and a dpi scale.
+#pragma once
+
+#include <vector>
+
+namespace tv {
+
+struct LayoutRect {
+    int left, top, right, bottom;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
+struct ConverterLayout {
+    LayoutRect input, fromList, result, toList, convert;
+    int toLabelY;        // top of the "To:" label band
+    struct Key {
+        int id;
+        LayoutRect rect;
+    };
+    std::vector<Key> keys;  // in creation order: 7 8 9 4 5 6 1 2 3 <- 0 . - C
+};
+
+// Client area width and height in pixels, integer scale factors sx and sy,
+// the orientation, and the height a drop-down list takes once created.
+ConverterLayout LayOutConverter(int width, int height, int sx, int sy, bool portrait, int listHeight);
+
+}  // namespace tv

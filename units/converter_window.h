@@ -1,0 +1,61 @@
+// The main window: the unit converter with its keypad, and the hub that
+// opens every tool.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "app/app_frame.h"
+#include "app/dialog_font.h"
+#include "app/keypad_panel.h"
+#include "settings/app_settings.h"
+#include "units/unit_category.h"
+
+namespace tv {
+
+class ConverterWindow final : public AppFrame {
+public:
+    explicit ConverterWindow(SettingsHome& settings) : settings_(settings) {}
+    // Deletes the category object, which saves the settings.
+    ~ConverterWindow() override;
+
+    // The category shown now, or nullptr before the first switch.
+    const UnitCategory* Category() const { return category_.get(); }
+
+protected:
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnCreate() override;
+    void OnActivate(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct CommandEntry {
+        int first, last;
+        void (ConverterWindow::*handler)(int id, int code);
+    };
+    static const CommandEntry kCommands[];
+
+    void CreateControls();
+    void SwitchCategory(int id, bool repaintTab);
+    void ConvertAndShow();
+    void Paint();
+    void OnInitMenuPopup(HMENU menu);
+
+    void OnTitleOk(int id, int code);
+    void OnConvert(int id, int code);
+    void OnUnitChange(int id, int code);
+    void OnCopy(int id, int code);
+    void OnPaste(int id, int code);
+    void OnCategory(int id, int code);
+    void OnOptions(int id, int code);
+    void OnToolNotBuilt(int id, int code);
+
+    SettingsHome& settings_;
+    std::unique_ptr<UnitCategory> category_;
+    KeypadPanel keypad_;
+    DialogFont font_;
+    DialogFont tabFont_;
+    int toLabelY_ = 0;
+};
+
+}  // namespace tv
