@@ -5,7 +5,7 @@ NATIVE  := $(BUILD)/native
 WIN     := $(BUILD)/win
 JOBS    ?= $(shell nproc)
 
-.PHONY: all setup native win test native-test win-test run clean
+.PHONY: all setup native win test native-test win-test run screenshots bench clean
 
 all: native win
 
@@ -37,8 +37,16 @@ test:
 	bash scripts/test-summary.sh $(NATIVE)/results $(WIN)/results || status=1; \
 	exit $$status
 
-run:
-	@echo "make run: the main window is not built yet; 'make test' builds and tests the core."
+run: win
+	@bash scripts/setup.sh imagemagick xdotool x11-utils
+	@scripts/run.sh
+
+screenshots: win
+	@bash scripts/setup.sh imagemagick xdotool x11-utils
+	@scripts/screenshots.sh
+
+bench: win
+	@TV_WINE_STATE=$(CURDIR)/$(BUILD)/wine-bench scripts/wine-session.sh wine $(WIN)/bin/startup_bench.exe 15
 
 clean:
 	rm -rf $(BUILD)

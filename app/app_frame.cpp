@@ -95,14 +95,6 @@ void AppFrame::OnDestroy() {
 bool AppFrame::PreTranslateMessage(MSG& msg) {
     if (!window_ || (msg.hwnd != window_ && !IsChild(window_, msg.hwnd))) return false;
     if (accelerators_ && TranslateAcceleratorW(window_, accelerators_, &msg)) return true;
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1) {
-        HELPINFO info = {sizeof info};
-        info.iContextType = HELPINFO_WINDOW;
-        info.hItemHandle = msg.hwnd;
-        info.iCtrlId = GetDlgCtrlID(msg.hwnd);
-        SendMessageW(window_, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-        return true;
-    }
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
         // Esc closes an open unit list first, then the program.
         wchar_t cls[16] = {};

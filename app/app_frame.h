@@ -22,7 +22,7 @@ public:
     HWND Create(const wchar_t* title, const RECT& frame, DWORD style);
     HWND Handle() const { return window_; }
 
-    // Accelerators, F1 and Esc, before any dispatch.
+    // Accelerators and Esc, before any dispatch; F1 becomes WM_HELP by itself.
     bool PreTranslateMessage(MSG& msg) override;
 
 protected:

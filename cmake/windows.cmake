@@ -21,7 +21,7 @@ add_library(tvwin STATIC
     settings/registry_key.cpp
     units/converter_window.cpp
 )
-target_link_libraries(tvwin PUBLIC comctl32 shell32 gdi32 user32 advapi32)
+target_link_libraries(tvwin PUBLIC comctl32 gdi32 user32 advapi32)
 target_link_libraries(tvwin PUBLIC tvcore)
 target_compile_options(tvwin PRIVATE -Wall -Wextra)
 
@@ -37,8 +37,15 @@ set_source_files_properties(${TV_RESOURCES} PROPERTIES OBJECT_DEPENDS
 
 add_executable(TallyvanePro WIN32 app/main.cpp ${TV_RESOURCES})
 target_link_libraries(TallyvanePro PRIVATE tvwin)
-target_link_options(TallyvanePro PRIVATE ${TV_STATIC_LINK} -municode -mwindows)
+target_link_options(TallyvanePro PRIVATE ${TV_STATIC_LINK} -municode -mwindows -s)
 add_custom_command(TARGET TallyvanePro POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/docs/TallyvanePro.htm ${TV_BIN}/TallyvanePro.htm)
 
 add_subdirectory(tests/win)
+
+# Start-up benchmark (make bench): the program against a minimal window.
+add_executable(empty_window WIN32 bench/empty_window.cpp)
+target_link_options(empty_window PRIVATE ${TV_STATIC_LINK} -municode -mwindows)
+add_executable(startup_bench bench/startup_bench.cpp)
+target_link_libraries(startup_bench PRIVATE psapi)
+target_link_options(startup_bench PRIVATE ${TV_STATIC_LINK} -municode)

@@ -1,7 +1,5 @@
 #include "platform/shell_layer.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <cwchar>
 #include <vector>
@@ -152,21 +150,45 @@ void EnableMenuBarButton(HWND owner, int buttonId, bool enable) {
     }
 }
 
+namespace {
+
+// How far right the dialog's visible controls reach, in client coordinates.
+int ContentRight(HWND dialog) {
+    int right = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) continue;
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        right = std::max<int>(right, r.right);
+    }
+    return right;
+}
+
+}  // namespace
+
 void MakeDialogFullScreen(HWND dialog) {
     // The main window is the owner at the root of the dialog's owner chain.
     HWND main = GetWindow(dialog, GW_OWNER);
     while (main && GetWindow(main, GW_OWNER)) main = GetWindow(main, GW_OWNER);
     RECT r;
-    if (main && GetWindowRect(main, &r)) {
-        SetWindowPos(dialog, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        return;
+    if (!main || !GetWindowRect(main, &r)) {
+        // No main window (a dialog on its own): where the main window would be.
+        r = FrameForClientArea(GetWindowLongW(dialog, GWL_STYLE), GetWindowLongW(dialog, GWL_EXSTYLE),
+                               GetMenu(dialog) != nullptr);
     }
-    // No main window (a dialog on its own): where the main window would be.
-    r = FrameForClientArea(GetWindowLongW(dialog, GWL_STYLE), GetWindowLongW(dialog, GWL_EXSTYLE),
-                           GetMenu(dialog) != nullptr);
-    SetWindowPos(dialog, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(dialog, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+
+    // A system font wider than the handheld's would push controls off the
+    // screen: then the dialog grows just enough to show them whole.
+    RECT client;
+    GetClientRect(dialog, &client);
+    const int margin = 2 * std::max(1, LogPixelsX() / 96);
+    const int grow = ContentRight(dialog) + margin - client.right;
+    if (grow > 0) {
+        SetWindowPos(dialog, nullptr, 0, 0, r.right - r.left + grow, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    }
 }
 
 RECT FrameForClientArea(DWORD style, DWORD exStyle, bool hasMenu) {
@@ -212,8 +234,15 @@ void ShowHelp(const wchar_t* topic) {
         HelpLauncher()(url);
         return;
     }
+    // The shell library is loaded only now: it is slow to load at start-up.
     // A missing viewer or file is not reported.
-    ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    static HMODULE shell = LoadLibraryW(L"shell32.dll");  // kept: the launch may go on in it
+    if (!shell) return;
+    if (auto execute =
+            reinterpret_cast<ShellExecuteFn>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW")))) {
+        execute(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    }
 }
 
 void SetHelpLauncherForTesting(std::function<void(const std::wstring&)> launcher) {

@@ -2,6 +2,8 @@
 root=${root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 state=${TV_WINE_STATE:-$root/build/wine}
 export WINEPREFIX=$state/prefix
+# Keep the way to the user's display before HOME moves.
+export XAUTHORITY=${XAUTHORITY:-$HOME/.Xauthority}
 export HOME=$state/home
 export WINEARCH=win64
 export WINEDEBUG=-all

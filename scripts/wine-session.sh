@@ -8,21 +8,27 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/wine-env.sh"
 
-# A display of our own: tests must not land on the user's desktop.
-display=""
-for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "wine-session: no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -dpi "${TV_DPI:-96}" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
-export DISPLAY=$display
+# A display of our own, so nothing lands on the user's desktop; with
+# TV_USE_DISPLAY=1 the program shows on the current one instead.
+xvfb=""
+if [ "${TV_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
+    display=""
+    for n in $(seq 90 140); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+    done
+    [ -n "$display" ] || { echo "wine-session: no free X display" >&2; exit 1; }
+    Xvfb "$display" -screen 0 "${TV_DISPLAY_SIZE:-1024x768}x24" -nolisten tcp -dpi "${TV_DPI:-96}" >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
+    export DISPLAY=$display
+fi
 
 cleanup() {
     wineserver -k >/dev/null 2>&1 || true
-    kill "$xvfb" 2>/dev/null || true
-    wait "$xvfb" 2>/dev/null || true
+    if [ -n "$xvfb" ]; then
+        kill "$xvfb" 2>/dev/null || true
+        wait "$xvfb" 2>/dev/null || true
+    fi
 }
 trap cleanup EXIT
 
@@ -34,7 +40,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1
 fi
 # No window manager runs on the virtual display: Wine draws the frames.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+managed=Y
+[ -n "$xvfb" ] && managed=N
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1
 dpi=${TV_DPI:-96}
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 

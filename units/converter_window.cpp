@@ -109,18 +109,20 @@ void ConverterWindow::CreateControls() {
     const DWORD field = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
     const DWORD list = WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
 
-    // The lists' closed height decides where everything below them goes.
-    HWND probe = MakeChild(window_, L"COMBOBOX", L"", list, {0, 0, 10, 200}, 0);
-    RECT probeRect = {};
-    GetWindowRect(probe, &probeRect);
-    DestroyWindow(probe);
+    // The lists' closed height decides where everything below them goes:
+    // the From list is made first and measured.
+    HWND from = MakeChild(window_, L"COMBOBOX", L"", list, {0, 0, 10, 200}, IDC_FROM_LIST);
+    RECT closed = {};
+    GetWindowRect(from, &closed);
     const ConverterLayout l = LayOutConverter(client.right, client.bottom, s.sx, s.sy, shell::IsPortraitScreen(),
-                                              probeRect.bottom - probeRect.top);
+                                              closed.bottom - closed.top);
     toLabelY_ = l.toLabelY;
 
     HWND input = MakeChild(window_, L"EDIT", L"", field, l.input, IDC_INPUT);
     SendMessageW(input, EM_SETLIMITTEXT, kInputLimit, 0);
-    MakeChild(window_, L"COMBOBOX", L"", list, l.fromList, IDC_FROM_LIST);
+    MoveWindow(from, l.fromList.left, l.fromList.top, l.fromList.Width(), l.fromList.Height(), FALSE);
+    // Tab order follows the layout: the input field comes before the From list.
+    SetWindowPos(from, input, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     MakeChild(window_, L"EDIT", L"", field | ES_READONLY, l.result, IDC_RESULT);
     MakeChild(window_, L"COMBOBOX", L"", list, l.toList, IDC_TO_LIST);
     for (const ConverterLayout::Key& key : l.keys) {

@@ -249,12 +249,46 @@ TEST_F(MainWindowTest, HelpAndAbout) {
         GetDlgItemTextW(dialog, IDC_ABOUT_NAME, name, 32);
         EXPECT_STREQ(name, L"Tallyvane Pro");
         RECT r;
-        GetWindowRect(dialog, &r);  // laid exactly over the main window
-        EXPECT_TRUE(EqualRect(&r, &mainRect));
+        GetWindowRect(dialog, &r);  // laid over the main window, wider only if a font needs it
+        EXPECT_EQ(r.left, mainRect.left);
+        EXPECT_EQ(r.top, mainRect.top);
+        EXPECT_EQ(r.bottom, mainRect.bottom);
+        EXPECT_GE(r.right, mainRect.right);
+        RECT client, label;
+        GetClientRect(dialog, &client);
+        GetWindowRect(GetDlgItem(dialog, IDC_ABOUT_NAME), &label);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&label), 2);
+        EXPECT_LE(label.right, client.right);  // nothing cut off at the right
         SendMessageW(dialog, WM_HELP, 0, 0);  // no topic: ignored
         SendMessageW(dialog, WM_CLOSE, 0, 0);  // the title-bar OK
     });
     Command(ID_ABOUT);
     EXPECT_EQ(helpUrls.size(), 1u);
     EXPECT_TRUE(IsWindow(main));
+}
+
+TEST_F(MainWindowTest, KeyboardHelpAndEscape) {
+    Open();
+    SetFocus(Item(IDC_TO_LIST));
+    Key(VK_F1);
+    ASSERT_EQ(helpUrls.size(), 1u);
+    EXPECT_TRUE(helpUrls[0].ends_with(L"#unit"));
+
+    // In a dialog F1 asks for its topic and Esc is the title-bar OK: it stores.
+    wintest::WhenDialogOpens([&](HWND dialog) {
+        SetFocus(GetDlgItem(dialog, IDC_DIGIT_GROUPING));
+        CheckDlgButton(dialog, IDC_DIGIT_GROUPING, BST_CHECKED);
+        for (BYTE key : {BYTE(VK_F1), BYTE(VK_ESCAPE)}) {
+            keybd_event(key, 0, 0, 0);
+            keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+        }
+    });
+    Command(ID_OPTIONS);
+    ASSERT_EQ(helpUrls.size(), 2u);
+    EXPECT_TRUE(helpUrls[1].ends_with(L"#options"));
+    EXPECT_TRUE(home->record.GroupDigits);
+    EXPECT_TRUE(IsWindow(main));
+
+    Key(VK_ESCAPE);  // in the main window it closes the program
+    EXPECT_FALSE(IsWindow(main));
 }

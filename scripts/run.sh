@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# `make run`: starts the program under Wine in the project's own prefix
+# (build/wine-run). On a desktop it shows on the current display until closed;
+# without one it starts a virtual display, waits for the main window, saves a
+# screenshot and prints its path.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+exe=$root/build/win/bin/TallyvanePro.exe
+export TV_WINE_STATE=$root/build/wine-run
+
+if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    TV_USE_DISPLAY=1 exec "$root/scripts/wine-session.sh" wine "$exe"
+fi
+
+shot=$root/build/screenshots/run.png
+mkdir -p "$(dirname "$shot")"
+"$root/scripts/wine-session.sh" bash -c '
+    . "'"$root"'/scripts/screen-tools.sh"
+    start_program ""
+    shoot_window "'"$shot"'"
+    stop_program
+'
+echo "make run: no display here; the main window as it started: $shot"
