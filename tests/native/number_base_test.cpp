@@ -1,0 +1,96 @@
+#include "tools/number_base.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "fake_number_grouping.h"
+
+using tv::BaseParseStatus;
+using tv::NumberBase;
+
+namespace {
+
+const FakeNumberGrouping kEnUs;
+constexpr uint64_t kMax = std::numeric_limits<uint64_t>::max();
+constexpr NumberBase kDec = NumberBase::kDecimal, kHex = NumberBase::kHexadecimal, kOct = NumberBase::kOctal,
+                     kBin = NumberBase::kBinary;
+
+// The three outputs joined, or the failure.
+std::wstring Convert(std::wstring_view input, NumberBase base, bool group = false,
+                     const tv::NumberGrouping& grouping = kEnUs) {
+    const tv::BaseConversion c = tv::ConvertBaseInput(input, base, group, grouping);
+    if (c.status != BaseParseStatus::kOk) return c.status == BaseParseStatus::kEmptyInput ? L"empty" : L"too large";
+    return c.outputs[0] + L" | " + c.outputs[1] + L" | " + c.outputs[2];
+}
+
+// The value read, or kMax - 1 (a value no case here expects) on a failure.
+uint64_t Read(std::wstring_view text, NumberBase base) {
+    const tv::BaseValue v = tv::ParseInBase(text, base);
+    return v.status == BaseParseStatus::kOk ? v.value : kMax - 1;
+}
+
+}  // namespace
+
+TEST(BaseConversion, EachInputBaseGivesItsThreeOutputs) {
+    EXPECT_EQ(Convert(L"255", kDec), L"FF | 377 | 11111111");
+    EXPECT_EQ(Convert(L"255", kDec, true), L"FF | 377 | 1111 1111");
+    EXPECT_EQ(Convert(L"0", kDec), L"0 | 0 | 0000");
+    EXPECT_EQ(Convert(L"-1", kDec), L"FFFFFFFFFFFFFFFF | 1777777777777777777777 | " + std::wstring(64, L'1'));
+    EXPECT_EQ(Convert(L"1f", kHex), L"31 | 37 | 00011111");
+    EXPECT_EQ(Convert(L"FFFFFFFFFFFFFFFF", kHex, true).substr(0, 61),
+              L"18,446,744,073,709,551,615 | 1 777 777 777 777 777 777 777 | ");
+    EXPECT_EQ(Convert(L"12345", kHex, true, FakeNumberGrouping(Format(L",", L"."))),
+              L"74.565 | 221 505 | 0001 0010 0011 0100 0101");
+    EXPECT_EQ(Convert(L"18", kOct), L"1 | 1 | 0001");      // the scan stops at 8
+    EXPECT_EQ(Convert(L"1 0000", kBin), L"20 | 40 | 32");  // the blank is a 0 digit
+    EXPECT_EQ(Convert(L"12", kBin), L"4 | 4 | 4");
+    EXPECT_EQ(Convert(L"", kBin), L"0 | 0 | 0");
+    EXPECT_EQ(Convert(L" \t", kDec), L"empty");
+    EXPECT_EQ(Convert(L"18446744073709551616", kDec), L"too large");
+}
+
+TEST(ParseInBase, BlankInputFailsAndOtherTextReadsItsLeadingNumber) {
+    for (NumberBase base : {kDec, kHex, kOct}) {
+        EXPECT_EQ(tv::ParseInBase(L" \r\n", base).status, BaseParseStatus::kEmptyInput);
+        EXPECT_EQ(Read(L"z9", base), 0u);
+        EXPECT_EQ(Read(L" -", base), 0u);
+    }
+    EXPECT_EQ(Read(L"  +42abc", kDec), 42u);
+    EXPECT_EQ(Read(L"0x1F", kHex), 31u);
+    EXPECT_EQ(Read(L"0xg", kHex), 0u);
+    EXPECT_EQ(Read(L"-1", kHex), 0u);           // no sign outside decimal
+    EXPECT_EQ(Read(L"1a9", kBin), 13u);         // binary: a letter is 0, a 9 adds 9
+    EXPECT_EQ(Read(L"1\U0001F600", kBin), 4u);  // two UTF-16 units, two digits
+}
+
+TEST(ParseInBase, NumbersBeyondSixtyFourBitsAreTooLarge) {
+    EXPECT_EQ(Read(L"18446744073709551615", kDec), kMax);
+    EXPECT_EQ(Read(L"9223372036854775808", kDec), uint64_t{1} << 63);  // unsigned, not wrapped
+    EXPECT_EQ(Read(L"-9223372036854775808", kDec), uint64_t{1} << 63);
+    EXPECT_EQ(Read(L"0000000000000000000000000042", kDec), 42u);
+    EXPECT_EQ(Read(L"0000FFFFFFFFFFFFFFFF", kHex), kMax);
+    EXPECT_EQ(Read(L"1777777777777777777777", kOct), kMax);
+    EXPECT_EQ(Read(std::wstring(64, L'1'), kBin), kMax);
+    for (auto [text, base] : {std::pair<std::wstring, NumberBase>{L"18446744073709551616", kDec},
+                              {L"-9223372036854775809", kDec}, {L"10000000000000000", kHex},
+                              {L"2000000000000000000000", kOct}, {L"1" + std::wstring(64, L'0'), kBin},
+                              {std::wstring(63, L'1') + L"2", kBin}}) {  // the last would wrap to 0
+        EXPECT_EQ(tv::ParseInBase(text, base).status, BaseParseStatus::kTooLarge);
+    }
+    for (uint64_t v : {uint64_t{7}, uint64_t{0x123456789ABCDEF0}, kMax}) {
+        for (NumberBase base : {kDec, kHex, kOct, kBin}) EXPECT_EQ(Read(tv::FormatInBase(v, base), base), v);
+    }
+}
+
+TEST(BaseLayouts, EachBaseOffersItsDigitsAndHoldsItsLongestValue) {
+    ASSERT_EQ(tv::kBaseLayouts[0].input, kDec);  // the dialog opens in decimal
+    for (const tv::BaseLayout& layout : tv::kBaseLayouts) {
+        const int base = static_cast<int>(layout.input);
+        EXPECT_EQ(layout.keypadDigits, std::min(base, 10));
+        EXPECT_EQ(layout.keypadLetters, base == 16);
+        const size_t longest = base == 10 ? 20 : tv::FormatInBase(kMax, layout.input).size();
+        EXPECT_EQ(static_cast<size_t>(layout.inputLimit), longest);
+    }
+    EXPECT_STREQ(tv::kBaseLayouts[3].outputLabels[2].text, L"Decimal");  // binary input shows decimal last
+}

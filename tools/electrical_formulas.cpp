@@ -1,0 +1,76 @@
+#include "tools/electrical_formulas.h"
+
+#include <cmath>
+
+namespace tv {
+namespace {
+
+constexpr FieldState E = FieldState::kEditable;
+constexpr FieldState R = FieldState::kReadOnlyCleared;
+
+}  // namespace
+
+//                               name                                        output     W  V  O  A
+const ElectricalFormula kElectricalFormulas[kElectricalFormulaCount] = {
+    {{250, L"Volts using Watts and Ohms"}, kVolts, {E, R, E, R}},
+    {{251, L"Volts using Watts and Amperes"}, kVolts, {E, R, R, E}},
+    {{252, L"Volts using Amperes and Ohms"}, kVolts, {R, R, E, E}},
+    {{253, L"Ohms using Volts and Amperes"}, kOhms, {R, E, R, E}},
+    {{254, L"Ohms using Volts and Watts"}, kOhms, {E, E, R, R}},
+    {{255, L"Ohms using Watts and Amperes"}, kOhms, {E, R, R, E}},
+    {{256, L"Amperes using Volts and Ohms"}, kAmperes, {R, E, E, R}},
+    {{257, L"Amperes using Watts and Volts"}, kAmperes, {E, E, R, R}},
+    {{258, L"Amperes using Watts and Ohms"}, kAmperes, {E, R, E, R}},
+    {{259, L"Watts using Volts and Amperes"}, kWatts, {R, E, R, E}},
+    {{260, L"Watts using Amperes and Ohms"}, kWatts, {R, R, E, E}},
+    {{261, L"Watts using Volts and Ohms"}, kWatts, {R, E, E, R}},
+};
+
+CalcResult CalculateElectrical(int formula, const ElectricalValues& values) {
+    const double p = values[kWatts];
+    const double v = values[kVolts];
+    const double r = values[kOhms];
+    const double i = values[kAmperes];
+    constexpr CalcResult kRejected{CalcStatus::kInvalidValue, 0.0};
+
+    // Each rejection compares exactly with zero, as the formula table does.
+    switch (formula) {
+        case 0:
+            if (p < 0.0 || r < 0.0) return kRejected;
+            return CheckedResult(std::sqrt(p * r));
+        case 1:
+            if (i <= 0.0) return kRejected;
+            return CheckedResult(p / i);
+        case 2:
+            return CheckedResult(i * r);
+        case 3:
+            if (i == 0.0) return kRejected;
+            return CheckedResult(v / i);
+        case 4:
+            if (p == 0.0) return kRejected;
+            return CheckedResult(std::pow(v, 2.0) / p);
+        case 5:
+            if (i == 0.0) return kRejected;
+            return CheckedResult(p / std::pow(i, 2.0));
+        case 6:
+            if (r == 0.0) return kRejected;
+            return CheckedResult(v / r);
+        case 7:
+            if (v == 0.0) return kRejected;
+            return CheckedResult(p / v);
+        case 8:
+            if (r <= 0.0 || p < 0.0) return kRejected;
+            return CheckedResult(std::sqrt(p / r));
+        case 9:
+            return CheckedResult(i * v);
+        case 10:
+            return CheckedResult(std::pow(i, 2.0) * r);
+        case 11:
+            if (r == 0.0) return kRejected;
+            return CheckedResult(std::pow(v, 2.0) / r);
+        default:
+            return {CalcStatus::kNoFormula, 0.0};
+    }
+}
+
+}  // namespace tv
