@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,11 @@ inline void StoreDword(const wchar_t* path, const wchar_t* name, DWORD value) {
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // As the program does before its window: templates carry SIPPREF
+        // and date pickers.
+        tv::shell::InitExtraControls(GetModuleHandleW(nullptr));
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES};
+        InitCommonControlsEx(&controls);
         RegDeleteTreeW(HKEY_CURRENT_USER, tv::kSettingsPath);
         tv::shell::SetDeviceScreenLogicalSize(240, 320);
         tv::shell::SetHelpLauncherForTesting([this](const std::wstring& url) { helpUrls.push_back(url); });
