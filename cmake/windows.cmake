@@ -1,7 +1,7 @@
 # Windows build: the program, its Win32 pieces and the window tests.
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
-target_sources(tvcore PRIVATE numfmt/ansi_text_win32.cpp)
+target_sources(tvcore PRIVATE platform/ansi_code_page_win32.cpp)
 
 # Thin Win32 layer shared by the program and the window tests.
 add_library(tvwin STATIC
@@ -17,6 +17,7 @@ add_library(tvwin STATIC
     app/tool_dialog.cpp
     numfmt/locale_number_format.cpp
     platform/shell_layer.cpp
+    reference/mapped_text_file.cpp
     settings/options_dialog.cpp
     settings/registry_key.cpp
     units/converter_window.cpp

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "platform/ansi_code_page.h"
+
 namespace tv {
 namespace {
 

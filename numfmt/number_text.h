@@ -43,8 +43,6 @@ inline constexpr const wchar_t* kNotFiniteText = L"Overflow";
 // characters are read.
 double ParseNumberText(std::wstring_view text);
 
-// The text the user's ANSI code page makes of `text`, at most maxBytes long.
-std::string NarrowToAnsi(std::wstring_view text, size_t maxBytes);
 
 // `value` with exactly `decimals` decimals, rounded to nearest, every integer
 // digit written (never an exponent).

@@ -1,8 +1,6 @@
+#include "platform/ansi_code_page.h"
+
 #include <windows.h>
-
-#include <vector>
-
-#include "numfmt/number_text.h"
 
 namespace tv {
 
@@ -15,6 +13,16 @@ std::string NarrowToAnsi(std::wstring_view text, size_t maxBytes) {
     WideCharToMultiByte(CP_ACP, 0, text.data(), length, out.data(), needed, nullptr, nullptr);
     if (out.size() > maxBytes) out.resize(maxBytes);
     return out;
+}
+
+std::wstring WidenFromAnsi(std::string_view bytes) {
+    if (bytes.empty()) return std::wstring();
+    const int length = static_cast<int>(bytes.size());
+    const int needed = MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, bytes.data(), length, nullptr, 0);
+    if (needed <= 0) return std::wstring();
+    std::wstring text(static_cast<size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, bytes.data(), length, text.data(), needed);
+    return text;
 }
 
 }  // namespace tv

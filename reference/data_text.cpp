@@ -1,0 +1,60 @@
+#include "reference/data_text.h"
+
+#include "platform/ansi_code_page.h"
+
+namespace tv {
+
+std::optional<std::wstring> DecodeDataText(std::string_view bytes) {
+    const auto byte = [&](size_t i) { return i < bytes.size() ? static_cast<uint8_t>(bytes[i]) : 0; };
+    if (byte(0) == 0xFF && byte(1) == 0xFE) {
+        if (byte(2) == 0 && byte(3) == 0) return std::nullopt;  // the mark and no text
+        std::wstring text;
+        text.reserve((bytes.size() - 2) / 2);
+        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+            const wchar_t unit = static_cast<wchar_t>(byte(i) | (byte(i + 1) << 8));
+            if (unit == 0) break;
+            text.push_back(unit);
+        }
+        return text;
+    }
+    return WidenFromAnsi(bytes.substr(0, bytes.find('\0')));
+}
+
+std::vector<std::wstring_view> SplitLines(std::wstring_view text) {
+    std::vector<std::wstring_view> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        start = text.find_first_not_of(L"\r\n", start);
+        if (start == std::wstring_view::npos) break;
+        size_t end = text.find_first_of(L"\r\n", start);
+        if (end == std::wstring_view::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return lines;
+}
+
+std::wstring_view CutLongLine(std::wstring_view line) { return line.size() > 128 ? line.substr(0, 127) : line; }
+
+std::vector<std::wstring> SplitTabFields(std::wstring_view line, int count) {
+    std::vector<std::wstring> fields;
+    if (count <= 0) return fields;
+    const long size = static_cast<long>(line.size());
+    long before = -1;  // where the previous field ended
+    for (int k = 1; k < count; ++k) {
+        const size_t found = line.find(L'\t', static_cast<size_t>(before + 1));
+        const long tab = found == std::wstring_view::npos ? -1 : static_cast<long>(found);
+        const long start = before + 1;
+        const long length = tab - before - 1;
+        if (start >= size || length <= 0) {
+            fields.emplace_back();
+        } else {
+            fields.emplace_back(line.substr(static_cast<size_t>(start), static_cast<size_t>(length)));
+        }
+        before = tab;
+    }
+    fields.emplace_back(before + 1 < size ? line.substr(static_cast<size_t>(before + 1)) : std::wstring_view());
+    return fields;
+}
+
+}  // namespace tv
