@@ -34,7 +34,7 @@ set(TV_BIN ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${TV_BIN})
 set(TV_RESOURCES ${CMAKE_SOURCE_DIR}/resources/TallyvanePro.rc)
 set_source_files_properties(${TV_RESOURCES} PROPERTIES OBJECT_DEPENDS
-    "${CMAKE_SOURCE_DIR}/resources/resource_ids.h;${CMAKE_SOURCE_DIR}/resources/base_price_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/calculator_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/tallyvane.ico;${CMAKE_SOURCE_DIR}/resources/rule.bmp;${CMAKE_SOURCE_DIR}/resources/TallyvanePro.manifest")
+    "${CMAKE_SOURCE_DIR}/resources/resource_ids.h;${CMAKE_SOURCE_DIR}/resources/base_price_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/calculator_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/list_tool_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/code_list_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/tallyvane.ico;${CMAKE_SOURCE_DIR}/resources/rule.bmp;${CMAKE_SOURCE_DIR}/resources/TallyvanePro.manifest")
 
 add_executable(TallyvanePro WIN32 app/main.cpp ${TV_RESOURCES})
 target_link_libraries(TallyvanePro PRIVATE tvwin)
