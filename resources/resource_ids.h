@@ -104,4 +104,7 @@
 #define IDC_DIGIT_GROUPING      1015
 #define IDC_DECIMAL_PLACES      1016
 
+// Code lists (dialing codes, city area codes, currency picker)
+#define IDC_CODE_LIST           1018
+
 #endif

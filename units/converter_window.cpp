@@ -7,6 +7,8 @@
 #include "app/gradient_fill.h"
 #include "numfmt/locale_number_format.h"
 #include "platform/shell_layer.h"
+#include "reference/code_list_dialog.h"
+#include "reference/mapped_text_file.h"
 #include "resources/resource_ids.h"
 #include "settings/options_dialog.h"
 #include "units/combo_unit_list.h"
@@ -67,11 +69,11 @@ const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {ID_EURO_RATES, ID_EURO_RATES, &ConverterWindow::OnToolNotBuilt},
     {ID_CURRENCY, ID_CURRENCY, &ConverterWindow::OnToolNotBuilt},
     {ID_PRICE_COMPARISON, ID_PRICE_COMPARISON, &ConverterWindow::OnToolNotBuilt},
-    {ID_DIALING_CODES, ID_DIALING_CODES, &ConverterWindow::OnToolNotBuilt},
+    {ID_DIALING_CODES, ID_DIALING_CODES, &ConverterWindow::OnDialingCodes},
     {ID_CARE_LABELS, ID_CARE_LABELS, &ConverterWindow::OnToolNotBuilt},
     {ID_DAYS_BETWEEN, ID_AREA_VOLUME, &ConverterWindow::OnToolNotBuilt},
     {ID_PERMUTATION, ID_PERMUTATION, &ConverterWindow::OnToolNotBuilt},
-    {ID_CITY_AREA_CODES, ID_CITY_AREA_CODES, &ConverterWindow::OnToolNotBuilt},
+    {ID_CITY_AREA_CODES, ID_CITY_AREA_CODES, &ConverterWindow::OnCityAreaCodes},
 };
 
 ConverterWindow::~ConverterWindow() {
@@ -258,6 +260,16 @@ void ConverterWindow::OnOptions(int, int) {
     OptionsDialog options(settings_.record);
     options.RunModal(GetActiveWindow());
     PostMessageW(window_, WM_COMMAND, IDC_CONVERT_BUTTON, 0);
+}
+
+void ConverterWindow::OnDialingCodes(int, int) {
+    DialingCodesDialog dialog(DataFilePath(L"Countries.dat"));
+    dialog.RunModal(GetActiveWindow());
+}
+
+void ConverterWindow::OnCityAreaCodes(int, int) {
+    CityAreaCodesDialog dialog(DataFilePath(L"CityArea.dat"));
+    dialog.RunModal(GetActiveWindow());
 }
 
 void ConverterWindow::OnToolNotBuilt(int, int) {}

@@ -1,0 +1,69 @@
+// The full-screen code lists over template 107: international dialing codes
+// and city area codes, each with the letter strip under the list.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/gradient.h"
+#include "app/tool_dialog.h"
+#include "reference/code_list.h"
+
+namespace tv {
+
+class CodeListDialog : public ToolDialog {
+public:
+    ~CodeListDialog() override;
+
+protected:
+    using RowReader = ListRow (*)(std::wstring_view line);
+    // dataFile: the full path of the file to list; capacityHint: the rows
+    // the file is expected to hold.
+    CodeListDialog(std::wstring dataFile, Rgb stripe, RowReader rowFromLine, int capacityHint);
+
+    bool OnInitDialog() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+    // Adds the columns; then the rows come from the file.
+    virtual void AddColumns(HWND list) = 0;
+    // What the list shows once filled.
+    virtual void AfterFilling(HWND list) { (void)list; }
+
+    HWND List() const;
+
+private:
+    void Fill(HWND list);
+    void LayOut(int width, int height);
+    LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
+
+    std::wstring dataFile_;
+    Rgb stripe_;
+    RowReader rowFromLine_;
+    int capacityHint_;
+    HBRUSH stripeBrush_;
+    HWND strip_ = nullptr;
+};
+
+class DialingCodesDialog final : public CodeListDialog {
+public:
+    explicit DialingCodesDialog(std::wstring dataFile);
+
+protected:
+    void AddColumns(HWND list) override;
+    void AfterFilling(HWND list) override;
+};
+
+class CityAreaCodesDialog final : public CodeListDialog {
+public:
+    explicit CityAreaCodesDialog(std::wstring dataFile);
+
+protected:
+    void AddColumns(HWND list) override;
+};
+
+// Appends the rows to a report-view list with redrawing off meanwhile.
+void AppendListRows(HWND list, const std::vector<ListRow>& rows, int capacityHint);
+
+}  // namespace tv

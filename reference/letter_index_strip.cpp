@@ -1,0 +1,75 @@
+#include "reference/letter_index_strip.h"
+
+#include "app/gradient.h"
+#include "platform/shell_layer.h"
+#include "reference/code_list.h"
+
+namespace tv {
+namespace {
+
+constexpr const wchar_t* kClassName = L"TallyvaneLetterStrip";
+
+void Paint(HWND strip) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(strip, &ps);
+    RECT r;
+    GetClientRect(strip, &r);
+    FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+    const int cellWidth = (r.right - r.left) / kStripCells;
+    MoveToEx(dc, r.left, r.top, nullptr);
+    LineTo(dc, r.right, r.top);
+    for (int i = 1; i < kStripCells; ++i) {
+        MoveToEx(dc, i * cellWidth, r.top, nullptr);
+        LineTo(dc, i * cellWidth, r.bottom);
+    }
+    LOGFONTW lf = {};
+    lf.lfHeight = FontHeight(80, shell::LogPixelsY());
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpyW(lf.lfFaceName, L"Tahoma");
+    HFONT font = CreateFontIndirectW(&lf);
+    HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    for (int i = 0; i < kStripCells; ++i) {
+        RECT cell = {i * cellWidth, r.top, i == kStripCells - 1 ? r.right : (i + 1) * cellWidth, r.bottom};
+        DrawTextW(dc, kStripCellTable[i].label, -1, &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    SelectObject(dc, old);
+    DeleteObject(font);
+    EndPaint(strip, &ps);
+}
+
+LRESULT CALLBACK StripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            Paint(strip);
+            return 0;
+        case WM_LBUTTONUP: {
+            RECT r;
+            GetClientRect(strip, &r);
+            const int cell = StripCellAt(static_cast<short>(LOWORD(lParam)), r.right - r.left);
+            if (cell >= 0) PostMessageW(GetParent(strip), kStripTapMessage, static_cast<WPARAM>(cell), 0);
+            return 0;
+        }
+        default:
+            return DefWindowProcW(strip, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+HWND LetterIndexStrip::Create(HWND parent) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW wc = {};
+    if (!GetClassInfoW(instance, kClassName, &wc)) {
+        wc.lpfnWndProc = StripProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kClassName;
+        RegisterClassW(&wc);
+    }
+    return CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr, instance, nullptr);
+}
+
+}  // namespace tv

@@ -1,0 +1,17 @@
+// The strip of nine letter-group cells under the code lists. A tap posts
+// kStripTapMessage with the cell to the parent.
+#pragma once
+
+#include <windows.h>
+
+namespace tv {
+
+constexpr UINT kStripTapMessage = WM_USER + 113;
+
+class LetterIndexStrip {
+public:
+    // A visible child of `parent`; placed by the parent's layout.
+    static HWND Create(HWND parent);
+};
+
+}  // namespace tv
