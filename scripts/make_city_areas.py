@@ -24,7 +24,8 @@ What is listed:
    the most exchanges of that code (all of them when several tie; none when
    several cities are named and none for more than one exchange).  The
    region is the two-letter state or province abbreviation that the data
-   gives.  An area code the data names no city for is left out.
+   gives.  An area code the data names no city for is left out, and so are
+   the few in NANP_LEFT_OUT, where we know the data's city to be wrong.
 2. The other territories of calling code 1 (Bermuda, Jamaica, Puerto Rico,
    ...): the territory's name in the first column, the region left empty,
    and each area code that the numbering metadata assigns to it.
@@ -114,6 +115,12 @@ MAIN_CITIES = {
     "CO": [("Medellín", "604"), ("Cali", "602")],
 }
 
+# North American area codes whose description in the data is wrong, with what
+# we know instead; left out rather than corrected.
+NANP_LEFT_OUT = {
+    "934": "described as New York City; it serves Suffolk County, Long Island",
+}
+
 CITY_STATE = re.compile(r"^([^,]+), ([A-Z]{2})$")
 
 
@@ -152,7 +159,7 @@ def nanp_entries(country_names):
         if len(key) >= 4:
             by_npa[key[1:4]][key] = desc
     for npa, descs in sorted(by_npa.items()):
-        if npa in territories:
+        if npa in territories or npa in NANP_LEFT_OUT:
             continue
         whole = CITY_STATE.match(descs.get("1" + npa, ""))
         if whole:
