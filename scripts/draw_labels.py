@@ -16,7 +16,8 @@ the same sources:
   resource-only library wLabels.dll;
 - data/wLabels.dat: the file the program reads.
 
-    python3 scripts/draw_labels.py
+    python3 scripts/draw_labels.py            (writes them)
+    python3 scripts/draw_labels.py --check    (fails if any differs from its sources)
 
 Drawing commands, one a line, on a 32 x 32 grid, x to the right, y down
 ("#" starts a comment):
@@ -379,36 +380,63 @@ def read_labels(icons):
     return lines
 
 
-def main():
+def outputs():
+    """{path: bytes} of every file this script writes."""
     font = load_font(os.path.join(LABELS, "strokefont.txt"))
     icons = icon_sources()
     dat_lines = read_labels(icons)
-
+    files = {}
     for name, (_, path) in sorted(icons.items()):
         images = []
         for size in SIZES:
             drawing = Drawing(size, font)
             drawing.run_file(path)
             images.append((size, icon_image(render(drawing.shapes, size))))
-        with open(os.path.join(LABELS, name + ".ico"), "wb") as f:
-            f.write(icon_file(images))
+        files[os.path.join(LABELS, name + ".ico")] = icon_file(images)
 
     rc = ["// The care-label icons of wLabels.dll, a library of resources only.",
           "// Written by scripts/draw_labels.py from data/labels/; do not edit.",
           ""]
     for name, (icon_id, _) in sorted(icons.items(), key=lambda item: item[1][0]):
         rc.append(f'{icon_id} ICON "../data/labels/{name}.ico"')
-    with open(RC_PATH, "w", encoding="ascii", newline="\n") as f:
-        f.write("\n".join(rc) + "\n")
+    files[RC_PATH] = ("\n".join(rc) + "\n").encode("ascii")
 
     text = "".join(line + "\r\n" for line in dat_lines)
-    with open(DAT_PATH, "wb") as f:
-        f.write(b"\xff\xfe" + text.encode("utf-16-le"))
-    print(f"draw_labels: {len(icons)} icons, {len(dat_lines)} lines in data/wLabels.dat")
+    files[DAT_PATH] = b"\xff\xfe" + text.encode("utf-16-le")
+    return files
+
+
+def main(argv):
+    """Writes the outputs; with --check only compares them with the files."""
+    files = outputs()
+    if "--check" in argv[1:]:
+        stale = []
+        for path, data in files.items():
+            try:
+                with open(path, "rb") as f:
+                    same = f.read() == data
+            except OSError:
+                same = False
+            if not same:
+                stale.append(os.path.relpath(path, ROOT))
+        icons_now = {p for p in files if p.endswith(".ico")}
+        for file in sorted(os.listdir(LABELS)):
+            path = os.path.join(LABELS, file)
+            if file.endswith(".ico") and path not in icons_now:
+                stale.append(os.path.relpath(path, ROOT) + " (no source)")
+        if stale:
+            sys.exit("draw_labels: not as the sources draw them, run scripts/draw_labels.py: "
+                     + ", ".join(stale))
+        print(f"draw_labels: {len(files)} files as the sources draw them")
+        return
+    for path, data in files.items():
+        with open(path, "wb") as f:
+            f.write(data)
+    print(f"draw_labels: {len(files) - 2} icons, resources/wLabels.rc and data/wLabels.dat written")
 
 
 if __name__ == "__main__":
     try:
-        main()
+        main(sys.argv)
     except (SourceError, OSError) as error:
         sys.exit(f"draw_labels: {error}")
