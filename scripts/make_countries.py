@@ -1,0 +1,106 @@
+#!/usr/bin/python3
+"""Writes data/Countries.dat: every country and territory with its
+international dialing code, one a line, sorted by name.
+
+Sources, both Debian packages (the script runs with Debian's own python3,
+which is where python3-phonenumbers installs):
+- iso-codes: the English names and two-letter codes of ISO 3166-1
+  (/usr/share/iso-codes/json/iso_3166-1.json);
+- python3-phonenumbers: the calling code of each two-letter code
+  (phonenumbers.country_code_for_region).
+
+    apt-get install -y iso-codes python3-phonenumbers
+    /usr/bin/python3 scripts/make_countries.py
+
+Names.  The ISO name is used unless it is long or written inside out:
+1. where iso-codes gives a common name (Bolivia, Iran, Laos, ...), that one;
+2. then the few names in SHORT_NAMES below: inverted ISO names that have a
+   short everyday form (Micronesia, Palestine), names over the column width
+   (Saint Helena), and the two Koreas written "Korea, North" and
+   "Korea, South" so that both stay under K where the ISO names put them.
+A name must fit 40 characters, so that at least one blank stands between the
+name and the code.
+
+Line format (read by the program as fixed columns): the name padded with
+blanks to 41 characters, then the calling code in digits without a plus sign.
+Regions for which phonenumbers has no calling code (Antarctica, Bouvet Island,
+French Southern Territories, Heard Island and McDonald Islands, Pitcairn,
+South Georgia and the South Sandwich Islands, United States Minor Outlying
+Islands) are left out.
+
+Order: by name, compared without regard to case or accents, so that Åland
+Islands files among the A's and Côte d'Ivoire beside Costa Rica.
+
+Encoding: UTF-16 little-endian with the byte-order mark FF FE and CR LF line
+ends, so that accented names read the same whatever the ANSI code page of the
+machine that shows them.
+"""
+
+import json
+import os
+import sys
+import unicodedata
+
+import phonenumbers
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+OUT = os.path.join(ROOT, "data", "Countries.dat")
+ISO_JSON = "/usr/share/iso-codes/json/iso_3166-1.json"
+
+NAME_COLUMN = 41   # characters 0 to 40 hold the name
+NAME_MAX = 40      # one blank at least before the code
+
+SHORT_NAMES = {
+    "BN": "Brunei",                      # Brunei Darussalam
+    "CD": "Congo, Democratic Republic",  # Congo, The Democratic Republic of the
+    "FK": "Falkland Islands",            # Falkland Islands (Malvinas)
+    "FM": "Micronesia",                  # Micronesia, Federated States of
+    "KP": "Korea, North",                # Korea, Democratic People's Republic of
+    "KR": "Korea, South",                # Korea, Republic of
+    "PS": "Palestine",                   # Palestine, State of
+    "RU": "Russia",                      # Russian Federation
+    "SH": "Saint Helena",                # Saint Helena, Ascension and Tristan da Cunha (44)
+    "VA": "Vatican City",                # Holy See (Vatican City State)
+}
+
+
+def display_name(entry):
+    code = entry["alpha_2"]
+    if code in SHORT_NAMES:
+        return SHORT_NAMES[code]
+    return entry.get("common_name", entry["name"])
+
+
+def sort_key(name):
+    """Case- and accent-blind order; the name itself breaks ties."""
+    folded = "".join(c for c in unicodedata.normalize("NFKD", name)
+                     if not unicodedata.combining(c))
+    return (folded.casefold(), name)
+
+
+def build_lines():
+    with open(ISO_JSON, encoding="utf-8") as f:
+        entries = json.load(f)["3166-1"]
+    rows = []
+    for entry in entries:
+        calling_code = phonenumbers.country_code_for_region(entry["alpha_2"])
+        if calling_code == 0:
+            continue
+        name = display_name(entry)
+        if len(name) > NAME_MAX:
+            sys.exit(f"make_countries: name too long for the column: {name!r}")
+        rows.append((name, str(calling_code)))
+    rows.sort(key=lambda row: sort_key(row[0]))
+    return [name.ljust(NAME_COLUMN) + code for name, code in rows]
+
+
+def main():
+    lines = build_lines()
+    text = "".join(line + "\r\n" for line in lines)
+    with open(OUT, "wb") as f:
+        f.write(b"\xff\xfe" + text.encode("utf-16-le"))
+    print(f"make_countries: {len(lines)} lines written to {os.path.relpath(OUT, ROOT)}")
+
+
+if __name__ == "__main__":
+    main()
