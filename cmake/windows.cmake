@@ -45,6 +45,18 @@ target_link_options(TallyvanePro PRIVATE ${TV_STATIC_LINK} -municode -mwindows -
 add_custom_command(TARGET TallyvanePro POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/docs/TallyvanePro.htm ${TV_BIN}/TallyvanePro.htm)
 
+# The care-label icons: a library of resources only, with no code and no entry point.
+add_library(wLabels SHARED resources/wLabels.rc)
+set_target_properties(wLabels PROPERTIES PREFIX "" LINKER_LANGUAGE C)
+target_link_options(wLabels PRIVATE -nostdlib -Wl,-e,0 -s)
+
+# The data files beside the program.
+file(GLOB TV_DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*.dat)
+add_custom_target(data_files ALL
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TV_BIN}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${TV_DATA_FILES} ${TV_BIN}
+    DEPENDS ${TV_DATA_FILES})
+
 add_subdirectory(tests/win)
 
 # Start-up benchmark (make bench): the program against a minimal window.

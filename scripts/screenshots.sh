@@ -21,6 +21,11 @@ TV_WINE_STATE=$root/build/wine-shots "$root/scripts/wine-session.sh" bash -c '
     keys Escape F10 Right Right Right Return Up Return
     shoot_window "$out/about.png"
     keys Escape
+    keys F10 Right Right Right Return Down Down Down Down Right Return
+    shoot_window "$out/dialing-codes.png"
+    keys Escape F10 Right Right Right Return Down Down Down Down Right Down Return
+    shoot_window "$out/city-area-codes.png"
+    keys Escape
     stop_program
     for screen in 320x240 240x240; do
         start_program "$screen"
@@ -38,6 +43,9 @@ TV_DPI=192 TV_DISPLAY_SIZE=1280x1024 TV_WINE_STATE=$root/build/wine-shots192 "$r
     shoot_window "$out/main-192dpi.png"
     keys F10 Right Right Right Return Up Up Return
     shoot_window "$out/options-192dpi.png"
+    keys Escape
+    keys F10 Right Right Right Return Down Down Down Down Right Return
+    shoot_window "$out/dialing-codes-192dpi.png"
     keys Escape
     stop_program
 '
