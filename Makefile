@@ -45,8 +45,11 @@ screenshots: win
 	@bash scripts/setup.sh imagemagick xdotool x11-utils
 	@scripts/screenshots.sh
 
-bench: win
-	@TV_WINE_STATE=$(CURDIR)/$(BUILD)/wine-bench scripts/wine-session.sh wine $(WIN)/bin/startup_bench.exe 15
+bench: native win
+	@cmake --build $(NATIVE) --target reader_bench >/dev/null
+	@$(NATIVE)/reader_bench
+	@TV_WINE_STATE=$(CURDIR)/$(BUILD)/wine-bench scripts/wine-session.sh \
+	    bash -c 'wine $(WIN)/bin/startup_bench.exe 15 && wine $(WIN)/bin/dialog_bench.exe 9' 
 
 clean:
 	rm -rf $(BUILD)

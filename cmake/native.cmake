@@ -10,3 +10,9 @@ find_program(PYTHON3 python3 REQUIRED)
 add_test(NAME data_files COMMAND ${PYTHON3} ${CMAKE_SOURCE_DIR}/scripts/check_data_files.py
     ${CMAKE_SOURCE_DIR}/data ${CMAKE_SOURCE_DIR}/resources/wLabels.rc)
 add_test(NAME data_file_checker COMMAND ${PYTHON3} -m unittest discover -s ${CMAKE_SOURCE_DIR}/tests/data -p *_test.py)
+
+# The reader's throughput (make bench), optimised and without the sanitizers.
+add_executable(reader_bench EXCLUDE_FROM_ALL bench/reader_bench.cpp reference/code_list.cpp reference/data_text.cpp
+    platform/ansi_code_page_portable.cpp)
+target_include_directories(reader_bench PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(reader_bench PRIVATE -O2)

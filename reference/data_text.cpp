@@ -8,12 +8,14 @@ std::optional<std::wstring> DecodeDataText(std::string_view bytes) {
     const auto byte = [&](size_t i) { return i < bytes.size() ? static_cast<uint8_t>(bytes[i]) : 0; };
     if (byte(0) == 0xFF && byte(1) == 0xFE) {
         if (byte(2) == 0 && byte(3) == 0) return std::nullopt;  // the mark and no text
-        std::wstring text;
-        text.reserve((bytes.size() - 2) / 2);
-        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-            const wchar_t unit = static_cast<wchar_t>(byte(i) | (byte(i + 1) << 8));
-            if (unit == 0) break;
-            text.push_back(unit);
+        std::wstring text((bytes.size() - 2) / 2, L'\0');
+        for (size_t i = 0; i < text.size(); ++i) {
+            const wchar_t unit = static_cast<wchar_t>(byte(2 + 2 * i) | (byte(3 + 2 * i) << 8));
+            if (unit == 0) {
+                text.resize(i);
+                break;
+            }
+            text[i] = unit;
         }
         return text;
     }
@@ -22,14 +24,14 @@ std::optional<std::wstring> DecodeDataText(std::string_view bytes) {
 
 std::vector<std::wstring_view> SplitLines(std::wstring_view text) {
     std::vector<std::wstring_view> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        start = text.find_first_not_of(L"\r\n", start);
-        if (start == std::wstring_view::npos) break;
-        size_t end = text.find_first_of(L"\r\n", start);
-        if (end == std::wstring_view::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end;
+    const auto isEnd = [](wchar_t c) { return c == L'\r' || c == L'\n'; };
+    size_t i = 0;
+    const size_t size = text.size();
+    while (i < size) {
+        while (i < size && isEnd(text[i])) ++i;
+        const size_t start = i;
+        while (i < size && !isEnd(text[i])) ++i;
+        if (i > start) lines.push_back(text.substr(start, i - start));
     }
     return lines;
 }
