@@ -48,6 +48,8 @@ private:
     void OnPaste(int id, int code);
     void OnCategory(int id, int code);
     void OnOptions(int id, int code);
+    // The calculators and the days between dates.
+    void OnCalculator(int id, int code);
     void OnToolNotBuilt(int id, int code);
 
     SettingsHome& settings_;
