@@ -22,6 +22,12 @@ add_library(tvwin STATIC
     reference/mapped_text_file.cpp
     settings/options_dialog.cpp
     settings/registry_key.cpp
+    tools/area_volume_dialog.cpp
+    tools/calculator_fields.cpp
+    tools/circle_dialog.cpp
+    tools/days_between_dialog.cpp
+    tools/electrical_dialog.cpp
+    tools/permutation_dialog.cpp
     units/converter_window.cpp
 )
 target_link_libraries(tvwin PUBLIC comctl32 gdi32 user32 advapi32)

@@ -107,4 +107,38 @@
 // Code lists (dialing codes, city area codes, currency picker)
 #define IDC_CODE_LIST           1018
 
+// Calculators and days between dates: strings, controls
+#define IDS_CIRCLE_FORMULA_FIRST      200   /* 200 to 214: the circle formulas */
+#define IDS_CIRCLE_FORMULA_LAST       214
+#define IDS_DEGREE                    220
+#define IDS_RADIAN                    221
+#define IDS_ELECTRICAL_FORMULA_FIRST  250   /* 250 to 261: the electrical formulas */
+#define IDS_ELECTRICAL_FORMULA_LAST   261
+#define IDS_AREA_VOLUME_FORMULA_FIRST 300   /* 300 to 305: the area and volume formulas */
+#define IDS_AREA_VOLUME_FORMULA_LAST  305
+#define IDS_PERMUTATION               330
+#define IDS_COMBINATION               331
+#define IDS_FACTORIAL                 332
+
+#define IDC_CALC_BUTTON               1048  /* "Calculate" */
+#define IDC_CALC_FORMULA              1058  /* the formula list */
+#define IDC_CALC_RESULT               1059
+#define IDC_CIRCLE_ANGLE_UNIT         1019
+#define IDC_CIRCLE_PI                 1056
+#define IDC_CIRCLE_RADIUS             1057
+#define IDC_CIRCLE_ANGLE              1060
+#define IDC_CIRCLE_HEIGHT             1061
+#define IDC_ELEC_WATTS                1063
+#define IDC_ELEC_VOLTS                1064
+#define IDC_ELEC_OHMS                 1065
+#define IDC_ELEC_AMPERES              1066
+#define IDC_AREA_BASE                 1068
+#define IDC_AREA_WIDTH                1069
+#define IDC_AREA_HEIGHT               1061
+#define IDC_PERM_SET_SIZE             1073
+#define IDC_PERM_ITEMS_TAKEN          1074
+#define IDC_DAYS_FROM                 102
+#define IDC_DAYS_TO                   104
+#define IDC_DAYS_COUNT                1055
+
 #endif

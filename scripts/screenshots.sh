@@ -26,6 +26,35 @@ TV_WINE_STATE=$root/build/wine-shots "$root/scripts/wine-session.sh" bash -c '
     keys Escape F10 Right Right Right Return Down Down Down Down Right Down Return
     shoot_window "$out/city-area-codes.png"
     keys Escape
+    # The calculators: the longer formula lists dropped down, then each
+    # after one calculation typed on the keyboard (Enter is Calculate). The
+    # pointer is kept off the lists, whose selection would follow it.
+    xdotool mousemove 1000 740
+    keys F10 Right Return Down Return
+    keys F4
+    shoot_window "$out/electrical-list.png" 120
+    keys Escape
+    keys Tab 1 0 Tab Tab 5 Return
+    shoot_window "$out/electrical.png"
+    keys Escape
+    keys F10 Right Right Right Return Return
+    keys Down Down Tab 2 Tab 9 0 Return
+    shoot_window "$out/circle.png"
+    keys Escape
+    keys F10 Right Right Right Return Down Return
+    keys F4
+    shoot_window "$out/area-volume-list.png" 120
+    keys Escape
+    keys Down Down Down Tab 2 Tab 3 Tab 4 Return
+    shoot_window "$out/area-volume.png"
+    keys Escape
+    keys F10 Right Right Right Return Down Down Return
+    keys Down Tab 2 0 Tab 1 0 Return
+    shoot_window "$out/permutation.png"
+    keys Escape
+    keys F10 Right Right Right Return Down Down Down Return
+    shoot_window "$out/days-between.png"
+    keys Escape
     stop_program
     for screen in 320x240 240x240; do
         start_program "$screen"
@@ -46,6 +75,25 @@ TV_DPI=192 TV_DISPLAY_SIZE=1280x1024 TV_WINE_STATE=$root/build/wine-shots192 "$r
     keys Escape
     keys F10 Right Right Right Return Down Down Down Down Right Return
     shoot_window "$out/dialing-codes-192dpi.png"
+    keys Escape
+    keys F10 Right Return Down Return
+    keys Tab 1 0 Tab Tab 5 Return
+    shoot_window "$out/electrical-192dpi.png"
+    keys Escape
+    keys F10 Right Right Right Return Return
+    keys Down Down Tab 2 Tab 9 0 Return
+    shoot_window "$out/circle-192dpi.png"
+    keys Escape
+    keys F10 Right Right Right Return Down Return
+    keys Down Down Down Tab 2 Tab 3 Tab 4 Return
+    shoot_window "$out/area-volume-192dpi.png"
+    keys Escape
+    keys F10 Right Right Right Return Down Down Return
+    keys Down Tab 2 0 Tab 1 0 Return
+    shoot_window "$out/permutation-192dpi.png"
+    keys Escape
+    keys F10 Right Right Right Return Down Down Down Return
+    shoot_window "$out/days-between-192dpi.png"
     keys Escape
     stop_program
 '

@@ -11,6 +11,11 @@
 #include "reference/mapped_text_file.h"
 #include "resources/resource_ids.h"
 #include "settings/options_dialog.h"
+#include "tools/area_volume_dialog.h"
+#include "tools/circle_dialog.h"
+#include "tools/days_between_dialog.h"
+#include "tools/electrical_dialog.h"
+#include "tools/permutation_dialog.h"
 #include "units/combo_unit_list.h"
 #include "units/converter_layout.h"
 
@@ -71,8 +76,9 @@ const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {ID_PRICE_COMPARISON, ID_PRICE_COMPARISON, &ConverterWindow::OnToolNotBuilt},
     {ID_DIALING_CODES, ID_DIALING_CODES, &ConverterWindow::OnDialingCodes},
     {ID_CARE_LABELS, ID_CARE_LABELS, &ConverterWindow::OnToolNotBuilt},
-    {ID_DAYS_BETWEEN, ID_AREA_VOLUME, &ConverterWindow::OnToolNotBuilt},
-    {ID_PERMUTATION, ID_PERMUTATION, &ConverterWindow::OnToolNotBuilt},
+    {ID_DAYS_BETWEEN, ID_ELECTRICAL, &ConverterWindow::OnCalculator},
+    {ID_SALES_TAX, ID_SALES_TAX, &ConverterWindow::OnToolNotBuilt},
+    {ID_AREA_VOLUME, ID_PERMUTATION, &ConverterWindow::OnCalculator},
     {ID_CITY_AREA_CODES, ID_CITY_AREA_CODES, &ConverterWindow::OnCityAreaCodes},
 };
 
@@ -270,6 +276,19 @@ void ConverterWindow::OnDialingCodes(int, int) {
 void ConverterWindow::OnCityAreaCodes(int, int) {
     CityAreaCodesDialog dialog(DataFilePath(L"CityArea.dat"));
     dialog.RunModal(GetActiveWindow());
+}
+
+void ConverterWindow::OnCalculator(int id, int) {
+    const AppSettings& settings = settings_.record;
+    HWND owner = GetActiveWindow();
+    switch (id) {
+        case ID_DAYS_BETWEEN: DaysBetweenDialog().RunModal(owner); break;
+        case ID_CIRCLE: CircleDialog(settings).RunModal(owner); break;
+        case ID_ELECTRICAL: ElectricalDialog(settings).RunModal(owner); break;
+        case ID_AREA_VOLUME: AreaVolumeDialog(settings).RunModal(owner); break;
+        case ID_PERMUTATION: PermutationDialog().RunModal(owner); break;
+        default: break;
+    }
 }
 
 void ConverterWindow::OnToolNotBuilt(int, int) {}

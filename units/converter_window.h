@@ -50,6 +50,8 @@ private:
     void OnOptions(int id, int code);
     void OnDialingCodes(int id, int code);
     void OnCityAreaCodes(int id, int code);
+    // The calculators and the days between dates.
+    void OnCalculator(int id, int code);
     void OnToolNotBuilt(int id, int code);
 
     SettingsHome& settings_;

@@ -1,0 +1,46 @@
+#include "tools/calculator_fields.h"
+
+#include <vector>
+
+#include "numfmt/number_text.h"
+
+namespace tv {
+
+std::wstring StringResource(int id) {
+    // With a zero length LoadStringW hands back a pointer into the resource.
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 && text ? std::wstring(text, length) : std::wstring();
+}
+
+void AddListEntry(HWND list, int stringId) {
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(StringResource(stringId).c_str()));
+}
+
+void ApplyFieldState(HWND edit, FieldState state) {
+    const bool readOnly = state == FieldState::kReadOnlyCleared;
+    SendMessageW(edit, EM_SETREADONLY, readOnly, 0);
+    if (readOnly) SetWindowTextW(edit, L"");
+}
+
+std::wstring FieldText(HWND control, int maxChars) {
+    std::vector<wchar_t> buffer(static_cast<size_t>(maxChars) + 1, L'\0');
+    const int length = GetWindowTextW(control, buffer.data(), maxChars + 1);
+    return std::wstring(buffer.data(), length > 0 ? length : 0);
+}
+
+double FieldNumber(HWND edit, int maxChars) { return ParseNumberText(FieldText(edit, maxChars)); }
+
+int SelectedPosition(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
+
+void ShowCalcMessage(HWND dialog, CalcStatus status) {
+    const ResourceString* message = nullptr;
+    if (status == CalcStatus::kInvalidValue) message = &kInvalidValueMessage;
+    if (status == CalcStatus::kTooLarge) message = &kTooLargeMessage;
+    if (!message) return;
+    std::wstring text = StringResource(message->id);
+    if (text.empty()) text = message->text;
+    MessageBoxW(dialog, text.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+}
+
+}  // namespace tv

@@ -1,0 +1,46 @@
+// What the calculator dialogs do alike to their controls: formula lists
+// filled from the string table, fields set by a formula's table entry, field
+// text read as the formulas take it, and the message a refused calculation
+// shows.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "tools/calculator_common.h"
+
+namespace tv {
+
+// The string table's text `id`, empty when there is none.
+std::wstring StringResource(int id);
+
+// Appends the string table's text `stringId` to a drop-down list.
+void AddListEntry(HWND list, int stringId);
+
+// Appends each formula's name, read from the string table, in table order
+// and selects the first.
+template <typename Formula, size_t N>
+void FillFormulaList(HWND list, const Formula (&formulas)[N]) {
+    SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    for (const Formula& f : formulas) AddListEntry(list, f.name.id);
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
+}
+
+// Editable keeps the text; read-only also empties it.
+void ApplyFieldState(HWND edit, FieldState state);
+
+// At most `maxChars` characters of the control's text.
+std::wstring FieldText(HWND control, int maxChars);
+
+// The field as a number: text that is not one, or none, reads as 0.
+double FieldNumber(HWND edit, int maxChars);
+
+// The selected position of a drop-down list, -1 for none.
+int SelectedPosition(HWND list);
+
+// The dialog's message box for a refused calculation; nothing for kOk and
+// kNoFormula.
+void ShowCalcMessage(HWND dialog, CalcStatus status);
+
+}  // namespace tv

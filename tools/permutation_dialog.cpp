@@ -1,0 +1,62 @@
+#include "tools/permutation_dialog.h"
+
+#include "resources/resource_ids.h"
+#include "tools/calculator_fields.h"
+#include "tools/permutations.h"
+
+namespace tv {
+namespace {
+
+// The fields are read into 32 characters, more than they let anyone type.
+constexpr int kReadChars = 31;
+
+static_assert(kCountFormulaCount == IDS_FACTORIAL - IDS_PERMUTATION + 1);
+
+}  // namespace
+
+// No help topic: F1 does nothing here.
+PermutationDialog::PermutationDialog() : ToolDialog(IDD_PERMUTATION, nullptr) {}
+
+bool PermutationDialog::OnInitDialog() {
+    SetUpConventions(0, false);
+    SendDlgItemMessageW(dialog_, IDC_PERM_SET_SIZE, EM_LIMITTEXT, kCountFieldLimit, 0);
+    SendDlgItemMessageW(dialog_, IDC_PERM_ITEMS_TAKEN, EM_LIMITTEXT, kCountFieldLimit, 0);
+    FillFormulaList(GetDlgItem(dialog_, IDC_CALC_FORMULA), kCountFormulas);
+    ApplyFieldStates();
+    return true;
+}
+
+bool PermutationDialog::OnCommand(int id, int, HWND) {
+    // Every notification of the list, not only a new selection, sets the
+    // fields; that only repeats what the selection already did.
+    if (id == IDC_CALC_FORMULA) {
+        ApplyFieldStates();
+        return true;
+    }
+    if (id == IDC_CALC_BUTTON) {
+        Calculate();
+        return true;
+    }
+    return false;
+}
+
+void PermutationDialog::ApplyFieldStates() {
+    const int formula = SelectedPosition(GetDlgItem(dialog_, IDC_CALC_FORMULA));
+    if (formula < 0 || formula >= kCountFormulaCount) return;
+    // The Result keeps the last count.
+    ApplyFieldState(GetDlgItem(dialog_, IDC_PERM_ITEMS_TAKEN), kCountFormulas[formula].itemsField);
+}
+
+void PermutationDialog::Calculate() {
+    const CountInput setSize = ReadCountText(FieldText(GetDlgItem(dialog_, IDC_PERM_SET_SIZE), kReadChars));
+    const CountInput itemsTaken = ReadCountText(FieldText(GetDlgItem(dialog_, IDC_PERM_ITEMS_TAKEN), kReadChars));
+    const CountResult result =
+        CalculateCount(SelectedPosition(GetDlgItem(dialog_, IDC_CALC_FORMULA)), setSize, itemsTaken);
+    if (result.status != CalcStatus::kOk) {
+        ShowCalcMessage(dialog_, result.status);
+        return;
+    }
+    SetDlgItemTextW(dialog_, IDC_CALC_RESULT, CountText(result.value).c_str());
+}
+
+}  // namespace tv
