@@ -14,6 +14,7 @@ add_library(tvwin STATIC
     app/keypad_panel.cpp
     app/message_loop.cpp
     app/program.cpp
+    app/rule_bitmap.cpp
     app/tool_dialog.cpp
     numfmt/locale_number_format.cpp
     platform/shell_layer.cpp
