@@ -20,6 +20,7 @@ add_library(tvwin STATIC
     platform/shell_layer.cpp
     settings/options_dialog.cpp
     settings/registry_key.cpp
+    tools/base_converter_dialog.cpp
     units/converter_window.cpp
 )
 target_link_libraries(tvwin PUBLIC comctl32 gdi32 user32 advapi32)

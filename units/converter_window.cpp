@@ -9,6 +9,7 @@
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
 #include "settings/options_dialog.h"
+#include "tools/base_converter_dialog.h"
 #include "units/combo_unit_list.h"
 #include "units/converter_layout.h"
 
@@ -62,7 +63,7 @@ const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {ID_PASTE, ID_PASTE, &ConverterWindow::OnPaste},
     {ID_CATEGORY_FIRST, ID_CATEGORY_LAST, &ConverterWindow::OnCategory},
     {ID_OPTIONS, ID_OPTIONS, &ConverterWindow::OnOptions},
-    {ID_NUMBER_BASE, ID_NUMBER_BASE, &ConverterWindow::OnToolNotBuilt},
+    {ID_NUMBER_BASE, ID_NUMBER_BASE, &ConverterWindow::OnNumberBase},
     {ID_CLOTHING_SIZES, ID_CLOTHING_SIZES, &ConverterWindow::OnToolNotBuilt},
     {ID_EURO_RATES, ID_EURO_RATES, &ConverterWindow::OnToolNotBuilt},
     {ID_CURRENCY, ID_CURRENCY, &ConverterWindow::OnToolNotBuilt},
@@ -258,6 +259,11 @@ void ConverterWindow::OnOptions(int, int) {
     OptionsDialog options(settings_.record);
     options.RunModal(GetActiveWindow());
     PostMessageW(window_, WM_COMMAND, IDC_CONVERT_BUTTON, 0);
+}
+
+void ConverterWindow::OnNumberBase(int, int) {
+    BaseConverterDialog dialog(settings_.record);
+    dialog.RunModal(GetActiveWindow());
 }
 
 void ConverterWindow::OnToolNotBuilt(int, int) {}

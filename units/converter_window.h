@@ -48,6 +48,7 @@ private:
     void OnPaste(int id, int code);
     void OnCategory(int id, int code);
     void OnOptions(int id, int code);
+    void OnNumberBase(int id, int code);
     void OnToolNotBuilt(int id, int code);
 
     SettingsHome& settings_;
