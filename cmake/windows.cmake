@@ -16,6 +16,7 @@ add_library(tvwin STATIC
     app/program.cpp
     app/rule_bitmap.cpp
     app/tool_dialog.cpp
+    money/price_comparison_dialog.cpp
     numfmt/locale_number_format.cpp
     platform/shell_layer.cpp
     settings/options_dialog.cpp

@@ -123,4 +123,13 @@
 #define ID_COPY_BASE_1          40035 /* 40035 to 40037: copy output 1 to 3 */
 #define ID_COPY_BASE_3          40037
 
+// Price comparison
+#define IDC_PRICE_1             1042
+#define IDC_QUANTITY_1          1043
+#define IDC_UNIT_PRICE_1        1044
+#define IDC_PRICE_2             1045
+#define IDC_QUANTITY_2          1046
+#define IDC_UNIT_PRICE_2        1047
+#define IDC_CLEAR_ALL           1049
+
 #endif

@@ -5,6 +5,7 @@
 
 #include "app/clipboard_text.h"
 #include "app/gradient_fill.h"
+#include "money/price_comparison_dialog.h"
 #include "numfmt/locale_number_format.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
@@ -67,7 +68,7 @@ const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {ID_CLOTHING_SIZES, ID_CLOTHING_SIZES, &ConverterWindow::OnToolNotBuilt},
     {ID_EURO_RATES, ID_EURO_RATES, &ConverterWindow::OnToolNotBuilt},
     {ID_CURRENCY, ID_CURRENCY, &ConverterWindow::OnToolNotBuilt},
-    {ID_PRICE_COMPARISON, ID_PRICE_COMPARISON, &ConverterWindow::OnToolNotBuilt},
+    {ID_PRICE_COMPARISON, ID_PRICE_COMPARISON, &ConverterWindow::OnPriceComparison},
     {ID_DIALING_CODES, ID_DIALING_CODES, &ConverterWindow::OnToolNotBuilt},
     {ID_CARE_LABELS, ID_CARE_LABELS, &ConverterWindow::OnToolNotBuilt},
     {ID_DAYS_BETWEEN, ID_AREA_VOLUME, &ConverterWindow::OnToolNotBuilt},
@@ -263,6 +264,11 @@ void ConverterWindow::OnOptions(int, int) {
 
 void ConverterWindow::OnNumberBase(int, int) {
     BaseConverterDialog dialog(settings_.record);
+    dialog.RunModal(GetActiveWindow());
+}
+
+void ConverterWindow::OnPriceComparison(int, int) {
+    PriceCompareDialog dialog(settings_.record);
     dialog.RunModal(GetActiveWindow());
 }
 

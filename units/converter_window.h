@@ -49,6 +49,7 @@ private:
     void OnCategory(int id, int code);
     void OnOptions(int id, int code);
     void OnNumberBase(int id, int code);
+    void OnPriceComparison(int id, int code);
     void OnToolNotBuilt(int id, int code);
 
     SettingsHome& settings_;
