@@ -14,7 +14,9 @@ add_library(tvwin STATIC
     app/keypad_panel.cpp
     app/message_loop.cpp
     app/program.cpp
+    app/rule_bitmap.cpp
     app/tool_dialog.cpp
+    money/price_comparison_dialog.cpp
     numfmt/locale_number_format.cpp
     platform/shell_layer.cpp
     reference/code_list_dialog.cpp
@@ -23,6 +25,7 @@ add_library(tvwin STATIC
     settings/options_dialog.cpp
     settings/registry_key.cpp
     tools/area_volume_dialog.cpp
+    tools/base_converter_dialog.cpp
     tools/calculator_fields.cpp
     tools/circle_dialog.cpp
     tools/days_between_dialog.cpp

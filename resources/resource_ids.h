@@ -141,4 +141,32 @@
 #define IDC_DAYS_TO                   104
 #define IDC_DAYS_COUNT                1055
 
+// Number base converter
+#define IDS_DECIMAL             5    /* 5 to 8: the bases' names */
+#define IDS_HEXADECIMAL         6
+#define IDS_OCTAL               7
+#define IDS_BINARY              8
+#define IDC_BASE_DECIMAL        1001 /* 1001 to 1004: the input base radios */
+#define IDC_BASE_HEXADECIMAL    1002
+#define IDC_BASE_OCTAL          1003
+#define IDC_BASE_BINARY         1004
+#define IDC_BASE_INPUT          102
+#define IDC_BASE_LABEL_1        1006 /* 1006, 1008, 1010: the outputs' labels */
+#define IDC_BASE_LABEL_2        1008
+#define IDC_BASE_LABEL_3        1010
+#define IDC_BASE_OUTPUT_1       3030 /* 3030 to 3032: the three outputs */
+#define IDC_BASE_OUTPUT_2       3031
+#define IDC_BASE_OUTPUT_3       3032
+#define ID_COPY_BASE_1          40035 /* 40035 to 40037: copy output 1 to 3 */
+#define ID_COPY_BASE_3          40037
+
+// Price comparison
+#define IDC_PRICE_1             1042
+#define IDC_QUANTITY_1          1043
+#define IDC_UNIT_PRICE_1        1044
+#define IDC_PRICE_2             1045
+#define IDC_QUANTITY_2          1046
+#define IDC_UNIT_PRICE_2        1047
+#define IDC_CLEAR_ALL           1049
+
 #endif

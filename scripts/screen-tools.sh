@@ -36,6 +36,12 @@ keys() {
     sleep 0.7
 }
 
+# type_text TEXT: types into the focused control.
+type_text() {
+    xdotool type --delay 80 -- "$1"
+    sleep 0.3
+}
+
 stop_program() {
     xdotool key ctrl+q 2>/dev/null || true
     for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done

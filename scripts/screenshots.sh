@@ -55,6 +55,22 @@ TV_WINE_STATE=$root/build/wine-shots "$root/scripts/wine-session.sh" bash -c '
     keys F10 Right Right Right Return Down Down Down Return
     shoot_window "$out/days-between.png"
     keys Escape
+    # Number base converter: empty, 255 converted, then its Edit menu.
+    keys F10 Right Return Return
+    shoot_window "$out/number-base.png"
+    type_text 255
+    keys shift+Tab shift+Tab space
+    shoot_window "$out/number-base-255.png"
+    keys F10 Return
+    shoot_window "$out/number-base-edit-menu.png" 120
+    keys Escape Escape Escape
+    # Price comparison: two products calculated (back past the first price
+    # to Calculate, the last key).
+    keys F10 Right Return Up Return
+    type_text 3.99; keys Tab; type_text 2; keys Tab Tab; type_text 2.50; keys Tab; type_text 500
+    keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space
+    shoot_window "$out/price-comparison.png"
+    keys Escape
     stop_program
     for screen in 320x240 240x240; do
         start_program "$screen"
@@ -72,6 +88,14 @@ TV_DPI=192 TV_DISPLAY_SIZE=1280x1024 TV_WINE_STATE=$root/build/wine-shots192 "$r
     shoot_window "$out/main-192dpi.png"
     keys F10 Right Right Right Return Up Up Return
     shoot_window "$out/options-192dpi.png"
+    keys Escape F10 Right Return Return
+    type_text 255
+    keys shift+Tab shift+Tab space
+    shoot_window "$out/number-base-192dpi.png"
+    keys Escape F10 Right Return Up Return
+    type_text 0.25; keys Tab; type_text 2
+    keys shift+Tab shift+Tab space
+    shoot_window "$out/price-comparison-192dpi.png"
     keys Escape
     keys F10 Right Right Right Return Down Down Down Down Right Return
     shoot_window "$out/dialing-codes-192dpi.png"

@@ -1,6 +1,5 @@
 #include "settings/options_dialog.h"
 
-#include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
 
 namespace tv {
@@ -20,28 +19,8 @@ bool OptionsDialog::OnInitDialog() {
     const int position = settings_.DeciSize <= 4 ? settings_.DeciSize : AppSettings{}.DeciSize;
     SendMessageW(list, CB_SETCURSEL, position, 0);
     CheckDlgButton(dialog_, IDC_DIGIT_GROUPING, settings_.GroupDigits ? BST_CHECKED : BST_UNCHECKED);
-    ScaleRule();
+    rules_.Apply(dialog_);
     return true;
-}
-
-void OptionsDialog::ScaleRule() {
-    // The rule is drawn for the handheld's 96 dpi; on a denser screen it is
-    // stretched to keep its length under the heading.
-    const int scale = shell::LogPixelsX() / 96;
-    if (scale < 2) return;
-    for (HWND child = GetWindow(dialog_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;
-        HBITMAP wide = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_RULE),
-                                                       IMAGE_BITMAP, 230 * scale, 4 * scale, 0));
-        if (!wide) return;
-        rule_.reset(wide);
-        // The control hands back the bitmap it showed before; nothing else holds it.
-        if (auto old = reinterpret_cast<HBITMAP>(
-                SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(wide)))) {
-            DeleteObject(old);
-        }
-        return;
-    }
 }
 
 bool OptionsDialog::OnCommand(int id, int, HWND) {

@@ -5,6 +5,7 @@
 
 #include "app/clipboard_text.h"
 #include "app/gradient_fill.h"
+#include "money/price_comparison_dialog.h"
 #include "numfmt/locale_number_format.h"
 #include "platform/shell_layer.h"
 #include "reference/code_list_dialog.h"
@@ -12,6 +13,7 @@
 #include "resources/resource_ids.h"
 #include "settings/options_dialog.h"
 #include "tools/area_volume_dialog.h"
+#include "tools/base_converter_dialog.h"
 #include "tools/circle_dialog.h"
 #include "tools/days_between_dialog.h"
 #include "tools/electrical_dialog.h"
@@ -69,11 +71,11 @@ const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {ID_PASTE, ID_PASTE, &ConverterWindow::OnPaste},
     {ID_CATEGORY_FIRST, ID_CATEGORY_LAST, &ConverterWindow::OnCategory},
     {ID_OPTIONS, ID_OPTIONS, &ConverterWindow::OnOptions},
-    {ID_NUMBER_BASE, ID_NUMBER_BASE, &ConverterWindow::OnToolNotBuilt},
+    {ID_NUMBER_BASE, ID_NUMBER_BASE, &ConverterWindow::OnNumberBase},
     {ID_CLOTHING_SIZES, ID_CLOTHING_SIZES, &ConverterWindow::OnToolNotBuilt},
     {ID_EURO_RATES, ID_EURO_RATES, &ConverterWindow::OnToolNotBuilt},
     {ID_CURRENCY, ID_CURRENCY, &ConverterWindow::OnToolNotBuilt},
-    {ID_PRICE_COMPARISON, ID_PRICE_COMPARISON, &ConverterWindow::OnToolNotBuilt},
+    {ID_PRICE_COMPARISON, ID_PRICE_COMPARISON, &ConverterWindow::OnPriceComparison},
     {ID_DIALING_CODES, ID_DIALING_CODES, &ConverterWindow::OnDialingCodes},
     {ID_CARE_LABELS, ID_CARE_LABELS, &ConverterWindow::OnToolNotBuilt},
     {ID_DAYS_BETWEEN, ID_ELECTRICAL, &ConverterWindow::OnCalculator},
@@ -289,6 +291,16 @@ void ConverterWindow::OnCalculator(int id, int) {
         case ID_PERMUTATION: PermutationDialog().RunModal(owner); break;
         default: break;
     }
+}
+
+void ConverterWindow::OnNumberBase(int, int) {
+    BaseConverterDialog dialog(settings_.record);
+    dialog.RunModal(GetActiveWindow());
+}
+
+void ConverterWindow::OnPriceComparison(int, int) {
+    PriceCompareDialog dialog(settings_.record);
+    dialog.RunModal(GetActiveWindow());
 }
 
 void ConverterWindow::OnToolNotBuilt(int, int) {}

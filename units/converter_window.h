@@ -52,6 +52,8 @@ private:
     void OnCityAreaCodes(int id, int code);
     // The calculators and the days between dates.
     void OnCalculator(int id, int code);
+    void OnNumberBase(int id, int code);
+    void OnPriceComparison(int id, int code);
     void OnToolNotBuilt(int id, int code);
 
     SettingsHome& settings_;

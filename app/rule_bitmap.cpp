@@ -1,0 +1,25 @@
+#include "app/rule_bitmap.h"
+
+#include "platform/shell_layer.h"
+#include "resources/resource_ids.h"
+
+namespace tv {
+
+void StretchedRules::Apply(HWND dialog) {
+    const int scale = shell::LogPixelsX() / 96;
+    if (scale < 2) return;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;
+        HBITMAP wide = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_RULE),
+                                                       IMAGE_BITMAP, 230 * scale, 4 * scale, 0));
+        if (!wide) return;
+        bitmaps_.emplace_back(wide);
+        // The control hands back the bitmap it showed before; nothing else holds it.
+        if (auto old = reinterpret_cast<HBITMAP>(
+                SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(wide)))) {
+            DeleteObject(old);
+        }
+    }
+}
+
+}  // namespace tv

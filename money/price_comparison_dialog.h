@@ -1,0 +1,35 @@
+// The price comparison: the price per unit of quantity of two products,
+// side by side.
+#pragma once
+
+#include <optional>
+
+#include "app/keypad_panel.h"
+#include "app/rule_bitmap.h"
+#include "app/tool_dialog.h"
+#include "settings/app_settings.h"
+
+namespace tv {
+
+class PriceCompareDialog final : public ToolDialog {
+public:
+    // Digit grouping is read from `settings` at every calculation.
+    explicit PriceCompareDialog(const AppSettings& settings);
+    ~PriceCompareDialog() override;
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    void Calculate();
+    void ClearAll();
+
+    const AppSettings& settings_;
+    // "Clear All" is not a keypad key but looks like one.
+    std::optional<KeypadButton> clearAll_;
+    StretchedRules rules_;
+};
+
+}  // namespace tv

@@ -1,0 +1,159 @@
+#include "tools/base_converter_dialog.h"
+
+#include <string>
+#include <vector>
+
+#include "app/clipboard_text.h"
+#include "numfmt/locale_number_format.h"
+#include "platform/shell_layer.h"
+#include "resources/resource_ids.h"
+
+namespace tv {
+namespace {
+
+std::wstring LoadText(int id) {
+    wchar_t text[64] = {};
+    LoadStringW(GetModuleHandleW(nullptr), id, text, 64);
+    return text;
+}
+
+std::wstring WindowText(HWND window) {
+    std::vector<wchar_t> text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+constexpr int kOutputIds[kBaseOutputCount] = {IDC_BASE_OUTPUT_1, IDC_BASE_OUTPUT_2, IDC_BASE_OUTPUT_3};
+constexpr int kLabelIds[kBaseOutputCount] = {IDC_BASE_LABEL_1, IDC_BASE_LABEL_2, IDC_BASE_LABEL_3};
+
+}  // namespace
+
+BaseConverterDialog::BaseConverterDialog(const AppSettings& settings)
+    : ToolDialog(IDD_NUMBER_BASE, L"numbase"), settings_(settings), background_(CreateSolidBrush(kBackground)) {}
+
+BaseConverterDialog::~BaseConverterDialog() {
+    // The window goes before the brush it paints with.
+    if (dialog_) DestroyWindow(dialog_);
+    if (background_) DeleteObject(background_);
+}
+
+bool BaseConverterDialog::OnInitDialog() {
+    SetUpConventions(IDM_NUMBER_BASE, true);
+    // Always decimal at first: nothing of a previous opening is kept.
+    CheckRadioButton(dialog_, IDC_BASE_DECIMAL, IDC_BASE_BINARY, IDC_BASE_DECIMAL);
+    ApplyBase();
+    HWND input = GetDlgItem(dialog_, IDC_BASE_INPUT);
+    SetFocus(input);
+    keypad_.SetTarget(input);
+    return false;
+}
+
+void BaseConverterDialog::ApplyBase() {
+    // A number typed in the old base is not carried into the new one.
+    SetDlgItemTextW(dialog_, IDC_BASE_INPUT, L"");
+    for (int id : kOutputIds) SetDlgItemTextW(dialog_, id, L"");
+
+    layout_ = &kBaseLayouts[0];
+    for (int i = 0; i < kBaseCount; ++i) {
+        if (IsDlgButtonChecked(dialog_, IDC_BASE_DECIMAL + i) == BST_CHECKED) layout_ = &kBaseLayouts[i];
+    }
+    SendDlgItemMessageW(dialog_, IDC_BASE_INPUT, EM_LIMITTEXT, layout_->inputLimit, 0);
+    for (int digit = 0; digit <= 9; ++digit) {
+        EnableWindow(GetDlgItem(dialog_, IDC_KEY_0 + digit), digit < layout_->keypadDigits);
+    }
+    for (int id = IDC_KEY_A; id <= IDC_KEY_F; ++id) EnableWindow(GetDlgItem(dialog_, id), layout_->keypadLetters);
+    for (int i = 0; i < kBaseOutputCount; ++i) {
+        SetDlgItemTextW(dialog_, kLabelIds[i], LoadText(layout_->outputLabels[i].id).c_str());
+    }
+}
+
+void BaseConverterDialog::Convert() {
+    HWND input = GetDlgItem(dialog_, IDC_BASE_INPUT);
+    const BaseConversion conversion =
+        ConvertBaseInput(WindowText(input), layout_->input, settings_.GroupDigits, LocaleNumberGrouping());
+    if (conversion.status != BaseParseStatus::kOk) {
+        // Blank input and numbers beyond 64 bits alike; the outputs keep what they showed.
+        MessageBoxW(dialog_, LoadText(IDS_NUMBER_TOO_LARGE).c_str(), LoadText(IDS_APP_TITLE).c_str(),
+                    MB_OK | MB_ICONSTOP);
+        return;
+    }
+    for (int i = 0; i < kBaseOutputCount; ++i) {
+        SetDlgItemTextW(dialog_, kOutputIds[i], conversion.outputs[static_cast<size_t>(i)].c_str());
+    }
+    SetFocus(input);
+}
+
+void BaseConverterDialog::UpdateEditMenu(HMENU menu) {
+    if (!menu || menu != shell::MenuBarSubMenu(dialog_, IDMB_EDIT)) return;
+    const std::wstring prefix = LoadText(IDS_COPY_PREFIX);
+    for (int i = 0; i < kBaseOutputCount; ++i) {
+        const bool filled = GetWindowTextLengthW(GetDlgItem(dialog_, kOutputIds[i])) > 0;
+        EnableMenuItem(menu, ID_COPY_BASE_1 + i, MF_BYCOMMAND | (filled ? MF_ENABLED : MF_GRAYED));
+        // Each item is named after the base its output shows now.
+        wchar_t label[32] = {};
+        GetDlgItemTextW(dialog_, kLabelIds[i], label, 32);
+        std::wstring name = prefix + label;
+        MENUITEMINFOW item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_STRING;
+        item.dwTypeData = name.data();
+        SetMenuItemInfoW(menu, ID_COPY_BASE_1 + i, FALSE, &item);
+    }
+    EnableMenuItem(menu, ID_PASTE, MF_BYCOMMAND | (ClipboardHasText() ? MF_ENABLED : MF_GRAYED));
+}
+
+void BaseConverterDialog::PaintBackground() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(dialog_, &ps);
+    RECT client;
+    GetClientRect(dialog_, &client);
+    FillRect(dc, &client, background_);
+    EndPaint(dialog_, &ps);
+}
+
+bool BaseConverterDialog::OnCommand(int id, int code, HWND) {
+    if (id >= IDC_BASE_DECIMAL && id <= IDC_BASE_BINARY) {
+        if (code == BN_CLICKED) ApplyBase();
+        return code == BN_CLICKED;
+    }
+    if (id >= ID_COPY_BASE_1 && id <= ID_COPY_BASE_3) {
+        CopyFieldToClipboard(dialog_, GetDlgItem(dialog_, kOutputIds[id - ID_COPY_BASE_1]));
+        return true;
+    }
+    switch (id) {
+        case IDC_CONVERT_BUTTON:
+            Convert();
+            return true;
+        case ID_PASTE:
+            SendDlgItemMessageW(dialog_, IDC_BASE_INPUT, WM_PASTE, 0, 0);
+            return true;
+        case IDOK:
+            End(1);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool BaseConverterDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+    switch (message) {
+        case WM_INITMENUPOPUP:
+            UpdateEditMenu(reinterpret_cast<HMENU>(wParam));
+            result = TRUE;
+            return true;
+        case WM_PAINT:
+            PaintBackground();
+            result = TRUE;
+            return true;
+        case WM_CTLCOLORSTATIC:
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            [[fallthrough]];
+        case WM_CTLCOLORDLG:  // erased in the same colour: no grey flash before the paint
+            result = reinterpret_cast<INT_PTR>(background_);
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace tv

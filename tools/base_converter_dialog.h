@@ -1,0 +1,36 @@
+// The number base converter: one whole number typed in decimal,
+// hexadecimal, octal or binary, shown in the three other bases.
+#pragma once
+
+#include "app/tool_dialog.h"
+#include "settings/app_settings.h"
+#include "tools/number_base.h"
+
+namespace tv {
+
+class BaseConverterDialog final : public ToolDialog {
+public:
+    // Digit grouping is read from `settings` at every conversion.
+    explicit BaseConverterDialog(const AppSettings& settings);
+    ~BaseConverterDialog() override;
+
+    // The background colour behind the labels and radio buttons.
+    static constexpr COLORREF kBackground = RGB(218, 194, 240);
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    void ApplyBase();
+    void Convert();
+    void UpdateEditMenu(HMENU menu);
+    void PaintBackground();
+
+    const AppSettings& settings_;
+    const BaseLayout* layout_ = &kBaseLayouts[0];
+    HBRUSH background_;
+};
+
+}  // namespace tv
