@@ -75,6 +75,13 @@ INT_PTR ToolDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: {
             if (keypad_.HandleCommand(wParam, lParam)) return TRUE;
             const int id = LOWORD(wParam);
+            // Enter with no default button arrives as OK; the title-bar OK never
+            // comes with the Enter key down.
+            if (id == IDOK && !lParam && EnterCommand() && (GetKeyState(VK_RETURN) & 0x8000)) {
+                SendMessageW(dialog_, WM_COMMAND, EnterCommand(),
+                             reinterpret_cast<LPARAM>(GetDlgItem(dialog_, EnterCommand())));
+                return TRUE;
+            }
             if (OnCommand(id, HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return TRUE;
             // The close box and Esc are the title-bar OK here.
             if (id == IDOK || id == IDCANCEL) {

@@ -38,6 +38,9 @@ protected:
         (void)id, (void)code, (void)control;
         return false;
     }
+    // The command Enter stands for in a dialog whose action button is a
+    // keypad key (those cannot be default buttons); 0 when Enter is OK.
+    virtual int EnterCommand() const { return 0; }
     // Any other message; true when handled, with the dialog procedure's
     // return value in `result`.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {

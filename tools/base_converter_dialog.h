@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/tool_dialog.h"
+#include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "tools/number_base.h"
 
@@ -21,6 +22,7 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    int EnterCommand() const override { return IDC_CONVERT_BUTTON; }
 
 private:
     void ApplyBase();

@@ -292,3 +292,29 @@ TEST_F(MainWindowTest, KeyboardHelpAndEscape) {
     Key(VK_ESCAPE);  // in the main window it closes the program
     EXPECT_FALSE(IsWindow(main));
 }
+
+TEST_F(MainWindowTest, EnterRunsTheKeypadToolsActionInsteadOfClosingThem) {
+    Open();
+    struct Case {
+        int command, input, output;
+        const wchar_t* typed;
+        const wchar_t* shown;
+    };
+    for (const Case& c : {Case{ID_NUMBER_BASE, IDC_BASE_INPUT, IDC_BASE_OUTPUT_1, L"255", L"FF"},
+                          Case{ID_PRICE_COMPARISON, IDC_QUANTITY_1, IDC_UNIT_PRICE_1, L"2", L"2.00"}}) {
+        std::wstring shown = L"<closed>";
+        wintest::WhenDialogOpens([&](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_PRICE_1, L"3.99");  // no such field in the base converter
+            SetDlgItemTextW(dialog, c.input, c.typed);
+            SetFocus(GetDlgItem(dialog, c.input));
+            keybd_event(VK_RETURN, 0, 0, 0);
+            keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
+            wintest::WhenDialogOpens([&](HWND still) {
+                shown = wintest::Text(GetDlgItem(still, c.output));
+                SendMessageW(still, WM_COMMAND, IDOK, 0);
+            });
+        });
+        Command(c.command);
+        EXPECT_EQ(shown, c.shown) << c.command;
+    }
+}
