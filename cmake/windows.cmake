@@ -17,9 +17,13 @@ add_library(tvwin STATIC
     app/tool_dialog.cpp
     numfmt/locale_number_format.cpp
     platform/shell_layer.cpp
+    reference/care_labels_dialog.cpp
+    reference/list_view_rows.cpp
     reference/mapped_text_file.cpp
+    reference/sales_tax_dialog.cpp
     settings/options_dialog.cpp
     settings/registry_key.cpp
+    tools/clothing_sizes_dialog.cpp
     units/converter_window.cpp
 )
 target_link_libraries(tvwin PUBLIC comctl32 gdi32 user32 advapi32)

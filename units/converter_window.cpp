@@ -7,8 +7,11 @@
 #include "app/gradient_fill.h"
 #include "numfmt/locale_number_format.h"
 #include "platform/shell_layer.h"
+#include "reference/care_labels_dialog.h"
+#include "reference/sales_tax_dialog.h"
 #include "resources/resource_ids.h"
 #include "settings/options_dialog.h"
+#include "tools/clothing_sizes_dialog.h"
 #include "units/combo_unit_list.h"
 #include "units/converter_layout.h"
 
@@ -53,6 +56,13 @@ const wchar_t* KeyCaption(int id) {
 
 }  // namespace
 
+// The tools that hand nothing back: run modally, then gone.
+template <class Tool>
+void ConverterWindow::OnOpenTool(int, int) {
+    Tool tool;
+    tool.RunModal(GetActiveWindow());
+}
+
 const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {IDC_TITLE_OK, IDC_TITLE_OK, &ConverterWindow::OnTitleOk},
     {IDC_CONVERT_BUTTON, IDC_CONVERT_BUTTON, &ConverterWindow::OnConvert},
@@ -63,13 +73,15 @@ const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {ID_CATEGORY_FIRST, ID_CATEGORY_LAST, &ConverterWindow::OnCategory},
     {ID_OPTIONS, ID_OPTIONS, &ConverterWindow::OnOptions},
     {ID_NUMBER_BASE, ID_NUMBER_BASE, &ConverterWindow::OnToolNotBuilt},
-    {ID_CLOTHING_SIZES, ID_CLOTHING_SIZES, &ConverterWindow::OnToolNotBuilt},
+    {ID_CLOTHING_SIZES, ID_CLOTHING_SIZES, &ConverterWindow::OnOpenTool<ClothingSizesDialog>},
     {ID_EURO_RATES, ID_EURO_RATES, &ConverterWindow::OnToolNotBuilt},
     {ID_CURRENCY, ID_CURRENCY, &ConverterWindow::OnToolNotBuilt},
     {ID_PRICE_COMPARISON, ID_PRICE_COMPARISON, &ConverterWindow::OnToolNotBuilt},
     {ID_DIALING_CODES, ID_DIALING_CODES, &ConverterWindow::OnToolNotBuilt},
-    {ID_CARE_LABELS, ID_CARE_LABELS, &ConverterWindow::OnToolNotBuilt},
-    {ID_DAYS_BETWEEN, ID_AREA_VOLUME, &ConverterWindow::OnToolNotBuilt},
+    {ID_CARE_LABELS, ID_CARE_LABELS, &ConverterWindow::OnOpenTool<CareLabelsDialog>},
+    {ID_DAYS_BETWEEN, ID_ELECTRICAL, &ConverterWindow::OnToolNotBuilt},
+    {ID_SALES_TAX, ID_SALES_TAX, &ConverterWindow::OnOpenTool<SalesTaxDialog>},
+    {ID_AREA_VOLUME, ID_AREA_VOLUME, &ConverterWindow::OnToolNotBuilt},
     {ID_PERMUTATION, ID_PERMUTATION, &ConverterWindow::OnToolNotBuilt},
     {ID_CITY_AREA_CODES, ID_CITY_AREA_CODES, &ConverterWindow::OnToolNotBuilt},
 };

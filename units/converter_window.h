@@ -49,6 +49,8 @@ private:
     void OnCategory(int id, int code);
     void OnOptions(int id, int code);
     void OnToolNotBuilt(int id, int code);
+    template <class Tool>
+    void OnOpenTool(int id, int code);
 
     SettingsHome& settings_;
     std::unique_ptr<UnitCategory> category_;
