@@ -19,15 +19,19 @@ add_library(tvwin STATIC
     money/price_comparison_dialog.cpp
     numfmt/locale_number_format.cpp
     platform/shell_layer.cpp
+    reference/care_labels_dialog.cpp
     reference/code_list_dialog.cpp
     reference/letter_index_strip.cpp
+    reference/list_view_rows.cpp
     reference/mapped_text_file.cpp
+    reference/sales_tax_dialog.cpp
     settings/options_dialog.cpp
     settings/registry_key.cpp
     tools/area_volume_dialog.cpp
     tools/base_converter_dialog.cpp
     tools/calculator_fields.cpp
     tools/circle_dialog.cpp
+    tools/clothing_sizes_dialog.cpp
     tools/days_between_dialog.cpp
     tools/electrical_dialog.cpp
     tools/permutation_dialog.cpp

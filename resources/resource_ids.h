@@ -169,4 +169,13 @@
 #define IDC_UNIT_PRICE_2        1047
 #define IDC_CLEAR_ALL           1049
 
+// Clothing sizes, sales tax and VAT rates, care labels (template 105)
+#define IDS_SIZE_TABLE_FIRST    110  /* 110 to 116: the clothing size tables */
+#define IDS_SIZE_TABLE_LAST     116
+#define IDS_REGION_CANADA       280  /* 280 to 282: the sales tax regions */
+#define IDS_REGION_USA          281
+#define IDS_REGION_EUROPE       282
+#define IDC_LIST_TOOL_CHOICE    1017 /* the table, region or group list */
+#define IDC_LIST_TOOL_TABLE     1018 /* the list view below it */
+
 #endif

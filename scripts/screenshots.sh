@@ -20,6 +20,16 @@ TV_WINE_STATE=$root/build/wine-shots "$root/scripts/wine-session.sh" bash -c '
     shoot_window "$out/options.png"
     keys Escape F10 Right Right Right Return Up Return
     shoot_window "$out/about.png"
+    keys Escape F10 Right Return Down Down Return
+    shoot_window "$out/clothing-sizes.png"
+    keys Down Down
+    shoot_window "$out/clothing-sizes-hosiery.png"
+    keys Escape F10 Right Right Right Return Up Up Up Right Down Down Down Return
+    shoot_window "$out/sales-tax.png"
+    keys Down
+    shoot_window "$out/sales-tax-usa.png"
+    keys Escape F10 Right Right Right Return Up Up Up Right Down Down Return
+    shoot_window "$out/care-labels.png"
     keys Escape
     keys F10 Right Right Right Return Down Down Down Down Right Return
     shoot_window "$out/dialing-codes.png"
@@ -118,6 +128,13 @@ TV_DPI=192 TV_DISPLAY_SIZE=1280x1024 TV_WINE_STATE=$root/build/wine-shots192 "$r
     keys Escape
     keys F10 Right Right Right Return Down Down Down Return
     shoot_window "$out/days-between-192dpi.png"
+    keys Escape
+    keys Escape F10 Right Return Down Down Return
+    shoot_window "$out/clothing-sizes-192dpi.png"
+    keys Escape F10 Right Right Right Return Up Up Up Right Down Down Down Return
+    shoot_window "$out/sales-tax-192dpi.png"
+    keys Escape F10 Right Right Right Return Up Up Up Right Down Down Return
+    shoot_window "$out/care-labels-192dpi.png"
     keys Escape
     stop_program
 '

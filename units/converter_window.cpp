@@ -8,13 +8,16 @@
 #include "money/price_comparison_dialog.h"
 #include "numfmt/locale_number_format.h"
 #include "platform/shell_layer.h"
+#include "reference/care_labels_dialog.h"
 #include "reference/code_list_dialog.h"
 #include "reference/mapped_text_file.h"
+#include "reference/sales_tax_dialog.h"
 #include "resources/resource_ids.h"
 #include "settings/options_dialog.h"
 #include "tools/area_volume_dialog.h"
 #include "tools/base_converter_dialog.h"
 #include "tools/circle_dialog.h"
+#include "tools/clothing_sizes_dialog.h"
 #include "tools/days_between_dialog.h"
 #include "tools/electrical_dialog.h"
 #include "tools/permutation_dialog.h"
@@ -62,6 +65,13 @@ const wchar_t* KeyCaption(int id) {
 
 }  // namespace
 
+// The tools that hand nothing back: run modally, then gone.
+template <class Tool>
+void ConverterWindow::OnOpenTool(int, int) {
+    Tool tool;
+    tool.RunModal(GetActiveWindow());
+}
+
 const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {IDC_TITLE_OK, IDC_TITLE_OK, &ConverterWindow::OnTitleOk},
     {IDC_CONVERT_BUTTON, IDC_CONVERT_BUTTON, &ConverterWindow::OnConvert},
@@ -72,14 +82,14 @@ const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {ID_CATEGORY_FIRST, ID_CATEGORY_LAST, &ConverterWindow::OnCategory},
     {ID_OPTIONS, ID_OPTIONS, &ConverterWindow::OnOptions},
     {ID_NUMBER_BASE, ID_NUMBER_BASE, &ConverterWindow::OnNumberBase},
-    {ID_CLOTHING_SIZES, ID_CLOTHING_SIZES, &ConverterWindow::OnToolNotBuilt},
+    {ID_CLOTHING_SIZES, ID_CLOTHING_SIZES, &ConverterWindow::OnOpenTool<ClothingSizesDialog>},
     {ID_EURO_RATES, ID_EURO_RATES, &ConverterWindow::OnToolNotBuilt},
     {ID_CURRENCY, ID_CURRENCY, &ConverterWindow::OnToolNotBuilt},
     {ID_PRICE_COMPARISON, ID_PRICE_COMPARISON, &ConverterWindow::OnPriceComparison},
     {ID_DIALING_CODES, ID_DIALING_CODES, &ConverterWindow::OnDialingCodes},
-    {ID_CARE_LABELS, ID_CARE_LABELS, &ConverterWindow::OnToolNotBuilt},
+    {ID_CARE_LABELS, ID_CARE_LABELS, &ConverterWindow::OnOpenTool<CareLabelsDialog>},
     {ID_DAYS_BETWEEN, ID_ELECTRICAL, &ConverterWindow::OnCalculator},
-    {ID_SALES_TAX, ID_SALES_TAX, &ConverterWindow::OnToolNotBuilt},
+    {ID_SALES_TAX, ID_SALES_TAX, &ConverterWindow::OnOpenTool<SalesTaxDialog>},
     {ID_AREA_VOLUME, ID_PERMUTATION, &ConverterWindow::OnCalculator},
     {ID_CITY_AREA_CODES, ID_CITY_AREA_CODES, &ConverterWindow::OnCityAreaCodes},
 };

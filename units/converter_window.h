@@ -55,6 +55,8 @@ private:
     void OnNumberBase(int id, int code);
     void OnPriceComparison(int id, int code);
     void OnToolNotBuilt(int id, int code);
+    template <class Tool>
+    void OnOpenTool(int id, int code);
 
     SettingsHome& settings_;
     std::unique_ptr<UnitCategory> category_;

@@ -1,0 +1,73 @@
+#include "reference/care_labels.h"
+
+#include <cwctype>
+
+#include "reference/data_text.h"
+
+namespace tv {
+namespace {
+
+// A number field read as the platform's _wtol reads it: leading white space,
+// a sign, then decimal digits up to the first other character; none read as 0.
+uint16_t ReadNumberField(std::wstring_view field) {
+    size_t i = 0;
+    while (i < field.size() && std::iswspace(field[i])) ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == L'-' || field[i] == L'+')) negative = field[i++] == L'-';
+    long value = 0;
+    for (; i < field.size() && field[i] >= L'0' && field[i] <= L'9'; ++i) value = value * 10 + (field[i] - L'0');
+    // Taken as an unsigned 16-bit value, as the file's numbers are.
+    return static_cast<uint16_t>(negative ? -value : value);
+}
+
+std::wstring_view Field(std::wstring_view line, size_t from, size_t length) {
+    return from < line.size() ? line.substr(from, length) : std::wstring_view();
+}
+
+std::wstring_view TrimEnd(std::wstring_view text) {
+    size_t end = text.size();
+    while (end > 0 && std::iswspace(text[end - 1])) --end;
+    return text.substr(0, end);
+}
+
+}  // namespace
+
+CareLabelBook ReadCareLabels(std::wstring_view text) {
+    CareLabelBook book;
+    int current = 0;
+    for (std::wstring_view line : SplitLines(text)) {
+        line = CutLongLine(line);
+        const uint16_t first = ReadNumberField(Field(line, 0, 3));
+        const uint16_t second = ReadNumberField(Field(line, 3, 3));
+        const std::wstring_view words = TrimEnd(Field(line, 6, std::wstring_view::npos));
+        if (first >= 100) {
+            if (book.labelCount == kMostCareLabels) continue;
+            book.labels[current].push_back({first, second, std::wstring(words)});
+            ++book.labelCount;
+        } else if (first < kCareLabelGroups) {
+            book.groups.push_back({first, std::wstring(words)});
+            current = first;
+        }
+    }
+    return book;
+}
+
+std::vector<uint32_t> CareLabelRows(const CareLabelBook& book, int group) {
+    std::vector<uint32_t> rows;
+    for (int g = 0; g < kCareLabelGroups; ++g) {
+        if (group != kAllCareLabels && group != g) continue;
+        for (size_t position = 0; position < book.labels[g].size(); ++position) {
+            rows.push_back(static_cast<uint32_t>(g) | static_cast<uint32_t>(position) << 16);
+        }
+    }
+    return rows;
+}
+
+const CareLabel* CareLabelOfRow(const CareLabelBook& book, uint64_t key) {
+    const uint64_t group = key & 0xFFFF;
+    const uint64_t position = key >> 16;
+    if (group >= kCareLabelGroups || position >= book.labels[group].size()) return nullptr;
+    return &book.labels[group][position];
+}
+
+}  // namespace tv

@@ -1,0 +1,148 @@
+#include "reference/care_labels_dialog.h"
+
+#include <utility>
+
+#include "platform/shell_layer.h"
+#include "reference/list_view_rows.h"
+#include "reference/mapped_text_file.h"
+#include "resources/resource_ids.h"
+
+namespace tv {
+
+CareLabelsDialog::CareLabelsDialog(std::wstring dataFolder)
+    : ToolDialog(IDD_LIST_TOOL, nullptr), dataFolder_(std::move(dataFolder)) {
+    // Only its icons are wanted: mapped as resources, no code of it runs.
+    icons_ = LoadLibraryExW(PathOf(L"wLabels.dll").c_str(), nullptr,
+                            LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+}
+
+CareLabelsDialog::~CareLabelsDialog() {
+    if (dialog_) DestroyWindow(dialog_);
+    if (rowHeight_) ImageList_Destroy(rowHeight_);
+    if (icons_) FreeLibrary(icons_);
+}
+
+std::wstring CareLabelsDialog::PathOf(const wchar_t* fileName) const {
+    return dataFolder_.empty() ? DataFilePath(fileName) : dataFolder_ + fileName;
+}
+
+bool CareLabelsDialog::OnInitDialog() {
+    SetUpConventions(0, false);
+    list_ = GetDlgItem(dialog_, IDC_LIST_TOOL_TABLE);
+    // The dialog owns the image list, so the list must not destroy it.
+    SetWindowLongW(list_, GWL_STYLE, GetWindowLongW(list_, GWL_STYLE) | LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);
+    SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
+    SendMessageW(list_, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
+    LVCOLUMNW column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL);
+    SendMessageW(list_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    rowHeight_ = ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), ILC_MASK, 0, 1);
+    SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight_));
+
+    // A file that cannot be read leaves the group list and the rows empty.
+    HWND choice = GetDlgItem(dialog_, IDC_LIST_TOOL_CHOICE);
+    if (const std::optional<std::wstring> text = ReadDataFile(PathOf(L"wLabels.dat"))) {
+        book_ = ReadCareLabels(*text);
+        wchar_t all[64] = {};
+        LoadStringW(GetModuleHandleW(nullptr), IDS_ALL_LABELS, all, 64);
+        SendMessageW(choice, CB_SETITEMDATA, SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(all)),
+                     static_cast<LPARAM>(kAllCareLabels));
+        for (const CareLabelGroupName& group : book_.groups) {
+            const LRESULT at = SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(group.name.c_str()));
+            SendMessageW(choice, CB_SETITEMDATA, at, group.group);
+        }
+    }
+    SendMessageW(choice, CB_SETCURSEL, 0, 0);
+    ShowGroup(kAllCareLabels);
+    return true;
+}
+
+void CareLabelsDialog::ShowGroup(int group) {
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.pszText = const_cast<wchar_t*>(L"");
+    for (uint32_t key : CareLabelRows(book_, group)) {
+        item.iItem = static_cast<int>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0));
+        item.lParam = static_cast<LPARAM>(key);
+        if (SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)) < 0) break;
+    }
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+void CareLabelsDialog::DrawIcon(HDC dc, uint16_t id, int x, int y) const {
+    const int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
+    // Without the library, or without this icon in it, the place stays blank.
+    HICON icon = icons_ ? static_cast<HICON>(LoadImageW(icons_, MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0)) : nullptr;
+    if (!icon) return;
+    DrawIconEx(dc, x, y, icon, cx, cy, 0, nullptr, DI_NORMAL);
+    DestroyIcon(icon);
+}
+
+void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) const {
+    const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+    HDC dc = draw.nmcd.hdc;
+    RECT r = {};
+    r.left = LVIR_BOUNDS;
+    if (!SendMessageW(list_, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r))) return;
+    const int sx = shell::LogPixelsX() / 96, sy = shell::LogPixelsY() / 96;
+    const UINT state = static_cast<UINT>(SendMessageW(list_, LVM_GETITEMSTATE, row, LVIS_SELECTED | LVIS_FOCUSED));
+    const int saved = SaveDC(dc);
+    if (state & LVIS_SELECTED) {
+        FillRect(dc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
+        SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    } else {
+        // The list's own white, whatever brush the device context holds.
+        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetTextColor(dc, RGB(0, 0, 0));
+    }
+    if (state & LVIS_FOCUSED) DrawFocusRect(dc, &r);
+    InflateRect(&r, -sx, -sy);
+
+    const CareLabel* label = CareLabelOfRow(book_, static_cast<uint64_t>(draw.nmcd.lItemlParam));
+    if (label) {
+        const int step = GetSystemMetrics(SM_CXICON) + 2 * sx;
+        DrawIcon(dc, label->firstIcon, r.left, r.top);
+        r.left += step;
+        if (label->secondIcon) DrawIcon(dc, label->secondIcon, r.left, r.top);
+        r.left += step;  // every meaning starts in one column
+        SetBkMode(dc, TRANSPARENT);
+        // What does not fit ends at the last whole line, never half a line of text.
+        DrawTextW(dc, label->meaning.c_str(), static_cast<int>(label->meaning.size()), &r,
+                  DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
+    }
+    RestoreDC(dc, saved);
+}
+
+bool CareLabelsDialog::OnCommand(int id, int code, HWND control) {
+    if (id != IDC_LIST_TOOL_CHOICE || code != CBN_SELCHANGE) return false;
+    const LRESULT at = SendMessageW(control, CB_GETCURSEL, 0, 0);
+    if (at != CB_ERR) ShowGroup(static_cast<int>(SendMessageW(control, CB_GETITEMDATA, at, 0)));
+    return true;
+}
+
+bool CareLabelsDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_SIZE) {
+        LayOutListTool(dialog_, LOWORD(lParam), HIWORD(lParam));
+        return true;
+    }
+    if (message != WM_NOTIFY) return false;
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (header->hwndFrom != list_ || header->code != NM_CUSTOMDRAW) return false;
+    auto& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);
+    LRESULT answer = CDRF_DODEFAULT;
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
+        answer = CDRF_NOTIFYITEMDRAW;
+    } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+        DrawRow(draw);
+        answer = CDRF_SKIPDEFAULT;
+    }
+    SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answer);
+    result = TRUE;
+    return true;
+}
+
+}  // namespace tv

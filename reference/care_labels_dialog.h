@@ -1,0 +1,43 @@
+// Clothing care labels: one or two symbols from the icon library and their
+// meaning per row, all groups or one group at a time.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/tool_dialog.h"
+#include "reference/care_labels.h"
+
+namespace tv {
+
+class CareLabelsDialog final : public ToolDialog {
+public:
+    // dataFolder: where wLabels.dat and wLabels.dll are, ending in a
+    // backslash; empty for the program's folder. Loads the icon library.
+    explicit CareLabelsDialog(std::wstring dataFolder = {});
+    // Frees the icon library and the image list after the window is gone.
+    ~CareLabelsDialog() override;
+
+    bool HasIconLibrary() const { return icons_ != nullptr; }
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    std::wstring PathOf(const wchar_t* fileName) const;
+    void ShowGroup(int group);
+    void DrawRow(const NMLVCUSTOMDRAW& draw) const;
+    void DrawIcon(HDC dc, uint16_t id, int x, int y) const;
+
+    std::wstring dataFolder_;
+    HMODULE icons_ = nullptr;
+    HIMAGELIST rowHeight_ = nullptr;  // empty: only makes rows one icon high
+    HWND list_ = nullptr;
+    CareLabelBook book_;
+};
+
+}  // namespace tv

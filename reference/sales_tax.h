@@ -1,0 +1,56 @@
+// Sales tax and VAT rates of three regions, each from a TAB-separated data
+// file whose first line holds the column titles.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/calculator_common.h"
+
+namespace tv {
+
+struct SalesTaxRegion {
+    ResourceString name;     // its entry in the region list
+    const wchar_t* fileName; // beside the program
+    int columns;             // fields per line
+};
+
+inline constexpr int kSalesTaxRegionCount = 3;
+extern const SalesTaxRegion kSalesTaxRegions[kSalesTaxRegionCount];
+
+struct TaxColumn {
+    int width;  // pixels
+    bool rightAligned;
+};
+
+// The columns of region `region` on a screen `screenWidth` pixels wide with
+// vertical scroll bars `scrollBarWidth` wide, at `scale` pixels per logical
+// pixel; none for a region outside the list.
+std::vector<TaxColumn> SalesTaxColumns(int region, int screenWidth, int scrollBarWidth, int scale);
+
+// A region's table has tens of rows; a file with more rows than this is
+// damaged, and a list that long would take the list view seconds to fill and
+// empty. The rows after it are left out.
+inline constexpr size_t kMostSalesTaxRows = 65536;
+
+// A region file's text, cut into lines: the first line gives the titles,
+// every further line one row, each line cut into `columns` fields by the TAB
+// rule. Rows are cut on demand, so a long file costs no more than its lines.
+class SalesTaxText {
+public:
+    SalesTaxText(std::wstring_view text, int columns);
+
+    // Empty when the text has no line.
+    const std::vector<std::wstring>& Titles() const { return titles_; }
+    size_t RowCount() const { return rows_.size(); }
+    // The fields of row `index` (0 is the line after the titles).
+    std::vector<std::wstring> Row(size_t index) const;
+
+private:
+    int columns_;
+    std::vector<std::wstring> titles_;
+    std::vector<std::wstring_view> rows_;
+};
+
+}  // namespace tv

@@ -1,0 +1,81 @@
+#include "reference/sales_tax_dialog.h"
+
+#include <utility>
+
+#include "platform/shell_layer.h"
+#include "reference/mapped_text_file.h"
+#include "reference/sales_tax.h"
+#include "resources/resource_ids.h"
+
+namespace tv {
+
+SalesTaxDialog::SalesTaxDialog(std::wstring dataFolder)
+    : ToolDialog(IDD_LIST_TOOL, L"clothes"), dataFolder_(std::move(dataFolder)), stripes_(RGB(207, 217, 246)) {}
+
+SalesTaxDialog::~SalesTaxDialog() {
+    // The window goes before the brush it paints with.
+    if (dialog_) DestroyWindow(dialog_);
+}
+
+bool SalesTaxDialog::OnInitDialog() {
+    SetUpConventions(0, false);
+    list_ = GetDlgItem(dialog_, IDC_LIST_TOOL_TABLE);
+    SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    HWND choice = GetDlgItem(dialog_, IDC_LIST_TOOL_CHOICE);
+    for (const SalesTaxRegion& region : kSalesTaxRegions) {
+        wchar_t name[64] = {};
+        LoadStringW(GetModuleHandleW(nullptr), region.name.id, name, 64);
+        SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    }
+    SendMessageW(choice, CB_SETCURSEL, 0, 0);
+    ShowRegion(0);
+    return true;
+}
+
+std::wstring SalesTaxDialog::PathOf(const wchar_t* fileName) const {
+    return dataFolder_.empty() ? DataFilePath(fileName) : dataFolder_ + fileName;
+}
+
+void SalesTaxDialog::ShowRegion(int region) {
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    ClearListView(list_);
+    // No region chosen, or a file that cannot be read: no columns, no rows.
+    const std::optional<std::wstring> text =
+        region >= 0 && region < kSalesTaxRegionCount ? ReadDataFile(PathOf(kSalesTaxRegions[region].fileName))
+                                                     : std::nullopt;
+    if (text) {
+        const SalesTaxText table(*text, kSalesTaxRegions[region].columns);
+        const std::vector<TaxColumn> layout = SalesTaxColumns(
+            region, shell::DeviceScreenSize().cx, GetSystemMetrics(SM_CXVSCROLL), shell::LogPixelsX() / 96);
+        for (size_t column = 0; column < table.Titles().size() && column < layout.size(); ++column) {
+            InsertListColumn(list_, static_cast<int>(column), table.Titles()[column].c_str(), layout[column].width,
+                             layout[column].rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT);
+        }
+        for (size_t row = 0; row < table.RowCount(); ++row) {
+            if (AppendListRow(list_, table.Row(row)) < 0) break;  // the list is full
+        }
+    }
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+bool SalesTaxDialog::OnCommand(int, int code, HWND control) {
+    if (code != CBN_SELCHANGE) return false;
+    ShowRegion(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
+    return true;
+}
+
+bool SalesTaxDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_SIZE) {
+        LayOutListTool(dialog_, LOWORD(lParam), HIWORD(lParam));
+        return true;
+    }
+    if (message != WM_NOTIFY) return false;
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (header->hwndFrom != list_ || header->code != NM_CUSTOMDRAW) return false;
+    SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, stripes_.Draw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+    result = TRUE;
+    return true;
+}
+
+}  // namespace tv

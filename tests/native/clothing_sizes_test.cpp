@@ -1,0 +1,79 @@
+#include "tools/clothing_sizes.h"
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+// A size as a number: "10½" is 10.5, "21.5" is 21.5.
+double SizeValue(const wchar_t* text) {
+    wchar_t* end = nullptr;
+    const double whole = std::wcstod(text, &end);
+    return whole + (*end == L'\u00BD' ? 0.5 : 0.0);
+}
+
+}  // namespace
+
+TEST(ClothingSizes, SevenTablesOfTheirSizesEveryCellFilled) {
+    const int shape[][2] = {{6, 11}, {5, 13}, {3, 10}, {4, 8}, {5, 11}, {4, 16}, {4, 14}};
+    for (int t = 0; t < tv::kSizeTableCount; ++t) {
+        const tv::SizeTable& table = *tv::SizeTableAt(t);
+        EXPECT_EQ(table.title.id, 110 + t);
+        EXPECT_EQ(table.Columns(), shape[t][0]) << t;
+        EXPECT_EQ(table.Rows(), shape[t][1]) << t;
+        for (int row = 0; row < table.Rows(); ++row) {
+            for (int column = 0; column < table.Columns(); ++column) EXPECT_NE(*table.Cell(row, column), L'\0');
+        }
+        EXPECT_EQ(table.Cell(table.Rows(), 0), nullptr);
+        EXPECT_EQ(table.Cell(0, table.Columns()), nullptr);
+        EXPECT_EQ(table.Cell(-1, 0), nullptr);
+        for (int column = 0; column < table.Columns(); ++column) {
+            EXPECT_EQ(table.ColumnWidth(column), t == 2 && column == 1 ? 65 : 50);  // hosiery's Height
+        }
+    }
+    EXPECT_STREQ(tv::SizeTableAt(2)->title.text, L"Women Hosiery Sizes");
+    EXPECT_EQ(tv::SizeTableAt(tv::kSizeTableCount), nullptr);
+    EXPECT_EQ(tv::SizeTableAt(-1), nullptr);
+}
+
+TEST(ClothingSizes, HalvesAreTheFractionSignOutsideJapaneseAndChildrensColumns) {
+    for (int t = 0; t < tv::kSizeTableCount; ++t) {
+        const tv::SizeTable& table = *tv::SizeTableAt(t);
+        for (int column = 0; column < table.Columns(); ++column) {
+            const bool sign = (t == 1 || t == 3 || t == 4) && std::wstring(table.headers[column]) != L"JP";
+            for (int row = 0; row < table.Rows(); ++row) {
+                const std::wstring cell = table.Cell(row, column);
+                EXPECT_EQ(cell.find(sign ? L'.' : L'\u00BD'), std::wstring::npos) << t << ' ' << row << ' ' << column;
+            }
+        }
+    }
+    EXPECT_STREQ(tv::SizeTableAt(1)->Cell(0, 1), L"2\u00BD");
+    EXPECT_STREQ(tv::SizeTableAt(6)->Cell(1, 3), L"29.7");
+}
+
+// Down a column sizes only grow; children's US and UK sizes start again at 1
+// once, where they reach the adult scale. Hosiery ranges run low to high.
+TEST(ClothingSizes, SizesGrowDownEveryColumn) {
+    for (int t : {0, 1, 3, 4, 5, 6}) {
+        const tv::SizeTable& table = *tv::SizeTableAt(t);
+        for (int column = 0; column < table.Columns(); ++column) {
+            int restarts = 0;
+            for (int row = 1; row < table.Rows(); ++row) {
+                const double before = SizeValue(table.Cell(row - 1, column)), now = SizeValue(table.Cell(row, column));
+                if (now < before && now == 1.0) ++restarts;
+                else EXPECT_GT(now, before) << t << ' ' << row << ' ' << column;
+            }
+            EXPECT_EQ(restarts, t >= 5 && column <= 1 ? 1 : 0) << t << ' ' << column;
+        }
+    }
+    const tv::SizeTable& hosiery = *tv::SizeTableAt(2);
+    for (int row = 0; row < hosiery.Rows(); ++row) {
+        for (int column : {1, 2}) {
+            unsigned low = 0, high = 0;
+            ASSERT_EQ(std::swscanf(hosiery.Cell(row, column), L"%u-%u", &low, &high), 2);
+            EXPECT_LT(low, high);
+        }
+    }
+}

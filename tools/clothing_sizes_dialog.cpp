@@ -1,0 +1,92 @@
+#include "tools/clothing_sizes_dialog.h"
+
+#include "platform/shell_layer.h"
+#include "resources/resource_ids.h"
+#include "tools/clothing_sizes.h"
+
+namespace tv {
+
+ClothingSizesDialog::ClothingSizesDialog() : ToolDialog(IDD_LIST_TOOL, L"clothes"), stripes_(RGB(207, 218, 246)) {}
+
+ClothingSizesDialog::~ClothingSizesDialog() {
+    // The window goes before the brush it paints with.
+    if (dialog_) DestroyWindow(dialog_);
+}
+
+bool ClothingSizesDialog::OnInitDialog() {
+    SetUpConventions(0, false);
+    list_ = GetDlgItem(dialog_, IDC_LIST_TOOL_TABLE);
+    SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    HWND choice = GetDlgItem(dialog_, IDC_LIST_TOOL_CHOICE);
+    for (int index = 0; index < kSizeTableCount; ++index) {
+        wchar_t title[64] = {};
+        LoadStringW(GetModuleHandleW(nullptr), SizeTableAt(index)->title.id, title, 64);
+        SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title));
+    }
+    SendMessageW(choice, CB_SETCURSEL, 0, 0);
+    ShowSizeTable(0);
+    return true;
+}
+
+void ClothingSizesDialog::ShowSizeTable(int index) {
+    const SizeTable* table = SizeTableAt(index);
+    if (!table) return;
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    ClearListView(list_);
+    shown_ = index;
+    const int scale = shell::LogPixelsX() / 96;
+    for (int column = 0; column < table->Columns(); ++column) {
+        InsertListColumn(list_, column, table->headers[column], table->ColumnWidth(column) * scale);
+    }
+    // The texts are asked for when shown, by position: inserting each row at
+    // the top still shows the table in order.
+    for (int row = 0; row < table->Rows(); ++row) {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.pszText = LPSTR_TEXTCALLBACKW;
+        const int at = static_cast<int>(SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+        if (at < 0) break;
+        for (int column = 1; column < table->Columns(); ++column) {
+            item.iItem = at;
+            item.iSubItem = column;
+            SendMessageW(list_, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+void ClothingSizesDialog::SupplyCellText(NMLVDISPINFOW& request) const {
+    if (!(request.item.mask & LVIF_TEXT) || !request.item.pszText || request.item.cchTextMax <= 0) return;
+    // From the table the rows were made for, whatever the list shows meanwhile.
+    const wchar_t* cell = SizeTableAt(shown_)->Cell(request.item.iItem, request.item.iSubItem);
+    lstrcpynW(request.item.pszText, cell ? cell : L"", request.item.cchTextMax);
+}
+
+bool ClothingSizesDialog::OnCommand(int id, int code, HWND control) {
+    if (id != IDC_LIST_TOOL_CHOICE || code != CBN_SELCHANGE) return false;
+    ShowSizeTable(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
+    return true;
+}
+
+bool ClothingSizesDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_SIZE) {
+        LayOutListTool(dialog_, LOWORD(lParam), HIWORD(lParam));
+        return true;
+    }
+    if (message != WM_NOTIFY) return false;
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (header->hwndFrom != list_) return false;
+    if (header->code == LVN_GETDISPINFOW) {
+        SupplyCellText(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
+        return true;
+    }
+    if (header->code == NM_CUSTOMDRAW) {
+        SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, stripes_.Draw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+        result = TRUE;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace tv
