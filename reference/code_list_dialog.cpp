@@ -7,6 +7,7 @@
 
 #include "platform/shell_layer.h"
 #include "reference/letter_index_strip.h"
+#include "reference/list_view_rows.h"
 #include "reference/mapped_text_file.h"
 #include "resources/resource_ids.h"
 
@@ -14,14 +15,6 @@ namespace tv {
 namespace {
 
 int ScreenScale() { return std::max(1, shell::LogPixelsX() / 96); }
-
-void AddColumn(HWND list, int position, int width) {
-    LVCOLUMNW column = {};
-    column.mask = LVCF_WIDTH | LVCF_FMT;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = width;
-    SendMessageW(list, LVM_INSERTCOLUMNW, position, reinterpret_cast<LPARAM>(&column));
-}
 
 // The strip searches the list view itself.
 class ListViewSearch final : public LetterSearchList {
@@ -63,36 +56,9 @@ private:
 
 }  // namespace
 
-void AppendListRows(HWND list, const std::vector<ListRow>& rows, int capacityHint) {
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    if (capacityHint > 0) SendMessageW(list, LVM_SETITEMCOUNT, capacityHint, 0);
-    for (const ListRow& row : rows) {
-        if (row.empty()) continue;
-        LVITEMW item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-        item.pszText = const_cast<wchar_t*>(row[0].c_str());
-        const int index = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-        if (index < 0) continue;
-        for (size_t column = 1; column < row.size(); ++column) {
-            LVITEMW cell = {};
-            cell.mask = LVIF_TEXT;
-            cell.iItem = index;
-            cell.iSubItem = static_cast<int>(column);
-            cell.pszText = const_cast<wchar_t*>(row[column].c_str());
-            SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&cell));
-        }
-    }
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-}
-
 CodeListDialog::CodeListDialog(std::wstring dataFile, Rgb stripe, RowReader rowFromLine, int capacityHint)
-    : ToolDialog(IDD_CODE_LIST, nullptr), dataFile_(std::move(dataFile)), stripe_(stripe), rowFromLine_(rowFromLine),
-      capacityHint_(capacityHint), stripeBrush_(CreateSolidBrush(stripe)) {}
-
-CodeListDialog::~CodeListDialog() {
-    if (stripeBrush_) DeleteObject(stripeBrush_);
-}
+    : ToolDialog(IDD_CODE_LIST, nullptr), dataFile_(std::move(dataFile)), stripes_(stripe), rowFromLine_(rowFromLine),
+      capacityHint_(capacityHint) {}
 
 HWND CodeListDialog::List() const { return GetDlgItem(dialog_, IDC_CODE_LIST); }
 
@@ -118,7 +84,11 @@ void CodeListDialog::Fill(HWND list) {
         SetCursor(previous);
         return;
     }
-    AppendListRows(list, RowsFromText(*text, rowFromLine_), capacityHint_);
+    // Redrawing waits until every row is in; the room for them is reserved once.
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LVM_SETITEMCOUNT, capacityHint_, 0);
+    for (const ListRow& row : RowsFromText(*text, rowFromLine_)) AppendListRow(list, row);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     AfterFilling(list);
     SetCursor(previous);
 }
@@ -127,23 +97,6 @@ void CodeListDialog::LayOut(int width, int height) {
     const int strip = GetSystemMetrics(SM_CYSMICON);
     MoveWindow(List(), 0, 0, width, height - strip, TRUE);
     if (strip_) MoveWindow(strip_, 0, height - strip, width, strip, TRUE);
-}
-
-LRESULT CodeListDialog::CustomDraw(NMLVCUSTOMDRAW& draw) {
-    const bool even = (draw.nmcd.dwItemSpec % 2) == 0;
-    switch (draw.nmcd.dwDrawStage) {
-        case CDDS_PREPAINT:
-            return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTERASE;
-        case CDDS_ITEMPREPAINT:
-            if (!even) return CDRF_DODEFAULT;
-            draw.clrTextBk = stripe_;
-            return CDRF_NEWFONT;
-        case CDDS_ITEMPOSTERASE:
-            if (even) FillRect(draw.nmcd.hdc, &draw.nmcd.rc, stripeBrush_);
-            return CDRF_DODEFAULT;
-        default:
-            return CDRF_DODEFAULT;
-    }
 }
 
 bool CodeListDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
@@ -155,7 +108,7 @@ bool CodeListDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_P
         case WM_NOTIFY: {
             auto* header = reinterpret_cast<NMHDR*>(lParam);
             if (header->idFrom != IDC_CODE_LIST || header->code != NM_CUSTOMDRAW) return false;
-            SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+            SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, stripes_.Draw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
             result = TRUE;
             return true;
         }
@@ -176,8 +129,8 @@ DialingCodesDialog::DialingCodesDialog(std::wstring dataFile)
 
 void DialingCodesDialog::AddColumns(HWND list) {
     const int s = ScreenScale();
-    AddColumn(list, 0, shell::DeviceScreenSize().cx - 35 * s - GetSystemMetrics(SM_CXVSCROLL));
-    AddColumn(list, 1, 35 * s);
+    InsertListColumn(list, 0, L"", shell::DeviceScreenSize().cx - 35 * s - GetSystemMetrics(SM_CXVSCROLL));
+    InsertListColumn(list, 1, L"", 35 * s);
 }
 
 void DialingCodesDialog::AfterFilling(HWND list) {
@@ -196,9 +149,9 @@ void CityAreaCodesDialog::AddColumns(HWND list) {
     const int s = ScreenScale();
     const int wide = (shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - 55 * s) / 2;
     // Each inserted at position 0: the narrow code column ends up last.
-    AddColumn(list, 0, 55 * s);
-    AddColumn(list, 0, wide);
-    AddColumn(list, 0, wide);
+    InsertListColumn(list, 0, L"", 55 * s);
+    InsertListColumn(list, 0, L"", wide);
+    InsertListColumn(list, 0, L"", wide);
 }
 
 }  // namespace tv

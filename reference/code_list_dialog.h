@@ -10,13 +10,11 @@
 #include "app/gradient.h"
 #include "app/tool_dialog.h"
 #include "reference/code_list.h"
+#include "reference/list_view_rows.h"
 
 namespace tv {
 
 class CodeListDialog : public ToolDialog {
-public:
-    ~CodeListDialog() override;
-
 protected:
     using RowReader = ListRow (*)(std::wstring_view line);
     // dataFile: the full path of the file to list; capacityHint: the rows
@@ -36,13 +34,11 @@ protected:
 private:
     void Fill(HWND list);
     void LayOut(int width, int height);
-    LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
 
     std::wstring dataFile_;
-    Rgb stripe_;
+    RowStripes stripes_;
     RowReader rowFromLine_;
     int capacityHint_;
-    HBRUSH stripeBrush_;
     HWND strip_ = nullptr;
 };
 
@@ -62,8 +58,5 @@ public:
 protected:
     void AddColumns(HWND list) override;
 };
-
-// Appends the rows to a report-view list with redrawing off meanwhile.
-void AppendListRows(HWND list, const std::vector<ListRow>& rows, int capacityHint);
 
 }  // namespace tv
