@@ -12,8 +12,11 @@
 #include <vector>
 
 #include "platform/shell_layer.h"
+#include "reference/care_labels_dialog.h"
 #include "reference/code_list_dialog.h"
 #include "reference/mapped_text_file.h"
+#include "reference/sales_tax_dialog.h"
+#include "tools/clothing_sizes_dialog.h"
 
 namespace {
 
@@ -79,6 +82,12 @@ int wmain(int argc, wchar_t** argv) {
                 OpenMs([] { return std::make_unique<tv::DialingCodesDialog>(tv::DataFilePath(L"Countries.dat")); }, runs));
     std::printf("  city area codes (CityArea.dat):  %6.1f ms\n",
                 OpenMs([] { return std::make_unique<tv::CityAreaCodesDialog>(tv::DataFilePath(L"CityArea.dat")); }, runs));
+    std::printf("  sales tax/VAT (CanVat.dat):      %6.1f ms\n",
+                OpenMs([] { return std::make_unique<tv::SalesTaxDialog>(); }, runs));
+    std::printf("  care labels (wLabels.dat, .dll): %6.1f ms\n",
+                OpenMs([] { return std::make_unique<tv::CareLabelsDialog>(); }, runs));
+    std::printf("  clothing sizes (built in):       %6.1f ms\n",
+                OpenMs([] { return std::make_unique<tv::ClothingSizesDialog>(); }, runs));
     std::printf("dialing codes with generated files:\n");
     for (int lines : {1000, 10000}) {
         const std::wstring path = GeneratedCountries(lines);
