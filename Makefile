@@ -1,5 +1,6 @@
 # Tallyvane Pro. `make test` installs what is missing, builds both trees and
 # runs both suites; see README.md.
+MAKEFLAGS += --no-print-directory
 BUILD   := build
 NATIVE  := $(BUILD)/native
 WIN     := $(BUILD)/win

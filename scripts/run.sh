@@ -14,10 +14,14 @@ fi
 
 shot=$root/build/screenshots/run.png
 mkdir -p "$(dirname "$shot")"
+rm -f "$shot"
+export root shot
 "$root/scripts/wine-session.sh" bash -c '
-    . "'"$root"'/scripts/screen-tools.sh"
+    set -e
+    . "$root/scripts/screen-tools.sh"
     start_program ""
-    shoot_window "'"$shot"'"
+    shoot_window "$shot"
     stop_program
 '
+[ -s "$shot" ] || { echo "make run: the main window did not appear" >&2; exit 1; }
 echo "make run: no display here; the main window as it started: $shot"
