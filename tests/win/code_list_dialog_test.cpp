@@ -1,89 +1,43 @@
-// The dialing-code and city-area lists over small files of our own.
-#include <windows.h>
-#include <commctrl.h>
-
-#include <gtest/gtest.h>
-
+// The dialing-code and city-area lists over small files of our own, searched
+// by clicks on the letter strip under them. Their stripes, and their empty
+// list without a file, are tested with the list tools.
 #include <memory>
-#include <string>
 
-#include "platform/shell_layer.h"
+#include "list_test_support.h"
 #include "reference/code_list_dialog.h"
-#include "reference/letter_index_strip.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
-class CodeListTest : public ::testing::Test {
+using namespace wintest;
+
+class CodeListTest : public DataFolderTest {
 protected:
-    void SetUp() override {
-        tv::shell::InitExtraControls(GetModuleHandleW(nullptr));
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
-        InitCommonControlsEx(&controls);
-        tv::shell::SetDeviceScreenLogicalSize(240, 320);
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        path = std::wstring(temp) + L"tv-codes.dat";
-    }
-    void TearDown() override {
-        dialog.reset();
-        DeleteFileW(path.c_str());
-    }
-    void Write(const std::string& bytes) {
-        HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(f);
-    }
     template <typename Dialog>
-    void Open() {
-        dialog = std::make_unique<Dialog>(path);
+    void Open(const std::string& bytes) {
+        Write(L"codes.dat", bytes);
+        dialog = std::make_unique<Dialog>(folder + L"codes.dat");
         ASSERT_NE(dialog->CreateModeless(nullptr), nullptr);
         list = GetDlgItem(dialog->Handle(), IDC_CODE_LIST);
-        Pump();
+        strip = FindWindowExW(dialog->Handle(), nullptr, L"TallyvaneLetterStrip", nullptr);
+        ASSERT_NE(strip, nullptr);
     }
-    void Pump() {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
+    // The selected row before and after each of `taps` clicks on the strip's `cell`.
+    std::vector<int> Selections(int cell, int taps) {
+        RECT r;
+        GetClientRect(strip, &r);
+        std::vector<int> selections = {ListView_GetNextItem(list, -1, LVNI_SELECTED)};
+        while (taps--) {
+            SetFocus(strip);  // the list gets it back
+            SendMessageW(strip, WM_LBUTTONUP, 0, MAKELPARAM(cell * (r.right / 9) + 1, r.bottom / 2));
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+            selections.push_back(ListView_GetNextItem(list, -1, LVNI_SELECTED));
         }
+        return selections;
     }
-    int Rows() const { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
-    int Selected() const {
-        return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    }
-    std::wstring Cell(int row, int column) const {
-        wchar_t text[256] = {};
-        LVITEMW item = {};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 256;
-        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-        return text;
-    }
-    int ColumnWidth(int column) const { return static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0)); }
-    // A tap on the strip's cell, as the strip posts it.
-    void Tap(int cell) {
-        PostMessageW(dialog->Handle(), tv::kStripTapMessage, cell, 0);
-        Pump();
-    }
-    // What custom drawing answers for a row's item stage, and the colour it sets.
-    std::pair<LRESULT, COLORREF> DrawRow(int row) {
-        NMLVCUSTOMDRAW draw = {};
-        draw.nmcd.hdr.hwndFrom = list;
-        draw.nmcd.hdr.idFrom = IDC_CODE_LIST;
-        draw.nmcd.hdr.code = NM_CUSTOMDRAW;
-        draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
-        draw.nmcd.dwItemSpec = row;
-        draw.clrTextBk = CLR_DEFAULT;
-        SendMessageW(dialog->Handle(), WM_NOTIFY, IDC_CODE_LIST, reinterpret_cast<LPARAM>(&draw));
-        return {GetWindowLongPtrW(dialog->Handle(), DWLP_MSGRESULT), draw.clrTextBk};
-    }
-
-    std::wstring path;
     std::unique_ptr<tv::ToolDialog> dialog;
-    HWND list = nullptr;
+    HWND list = nullptr, strip = nullptr;
 };
 
 std::string Country(const std::string& name, const std::string& code) {
@@ -92,95 +46,27 @@ std::string Country(const std::string& name, const std::string& code) {
 
 }  // namespace
 
-TEST_F(CodeListTest, DialingCodesFillInFileOrderWithRowZeroSelected) {
-    Write(Country("Zambia", "260") + "\r\n" + Country("Canada", "1") + Country("Denmark", "45") + Country("egypt", "20"));
-    Open<tv::DialingCodesDialog>();
-    ASSERT_EQ(Rows(), 4);
-    EXPECT_EQ(Cell(0, 0), L"Zambia");
-    EXPECT_EQ(Cell(0, 1), L"260");
-    EXPECT_EQ(Cell(3, 0), L"egypt");
-    EXPECT_EQ(Selected(), 0);
-    // Name and code columns share the screen less the scroll bar.
-    EXPECT_EQ(ColumnWidth(1), 35);
-    EXPECT_EQ(ColumnWidth(0), 240 - 35 - GetSystemMetrics(SM_CXVSCROLL));
-
-    Tap(1);  // "cde" from a row beginning with z: c first
-    EXPECT_EQ(Selected(), 1);
-    Tap(1);
-    EXPECT_EQ(Selected(), 2);
-    Tap(1);  // a lower-case name is found too
-    EXPECT_EQ(Selected(), 3);
-    Tap(1);  // from e the group starts again
-    EXPECT_EQ(Selected(), 1);
+// Dialing codes open on row 0, the strip under the list. "cde" from a row
+// beginning with z starts at c; upper- and lower-case names are found alike;
+// from e the group starts again.
+TEST_F(CodeListTest, DialingCodesStepThroughALetterGroupOnTheStripUnderTheList) {
+    Open<tv::DialingCodesDialog>(Country("Zambia", "260") + "\r\n" + Country("Canada", "1") + Country("Denmark", "45") +
+                                 Country("egypt", "20"));
+    RECT client;
+    GetClientRect(dialog->Handle(), &client);
+    EXPECT_TRUE(Placed(list).bottom == Placed(strip).top && Placed(strip).bottom == client.bottom);
+    EXPECT_EQ(Shown(list), (Table{{L"", L""}, {L"Zambia", L"260"}, {L"Canada", L"1"}, {L"Denmark", L"45"},
+                                  {L"egypt", L"20"}}));
+    EXPECT_EQ(Selections(1, 4), (std::vector<int>{0, 1, 2, 3, 1}));
     EXPECT_EQ(GetFocus(), list);
 }
 
-TEST_F(CodeListTest, CityAreasUseTheTabRuleAndStartWithNothingSelected) {
-    Write("1st Avenue\tSomewhere\t555\nBoston\tMA\t617\n0 Road\tNowhere\t1\nA\tB\nplain line\n");
-    Open<tv::CityAreaCodesDialog>();
-    ASSERT_EQ(Rows(), 5);
-    EXPECT_EQ(Cell(1, 0), L"Boston");
-    EXPECT_EQ(Cell(1, 2), L"617");
-    EXPECT_EQ(Cell(3, 1), L"");
-    EXPECT_EQ(Cell(3, 2), L"A\tB");
-    EXPECT_EQ(Cell(4, 0), L"");
-    EXPECT_EQ(Cell(4, 2), L"plain line");
-    EXPECT_EQ(Selected(), -1);
-    const int wide = (240 - GetSystemMetrics(SM_CXVSCROLL) - 55) / 2;
-    EXPECT_EQ(ColumnWidth(0), wide);
-    EXPECT_EQ(ColumnWidth(1), wide);
-    EXPECT_EQ(ColumnWidth(2), 55);
-
-    Tap(0);  // a row starting with 1 is not chosen while a later one starts with 0
-    EXPECT_EQ(Selected(), 2);
-    Tap(0);
-    EXPECT_EQ(Selected(), 0);
-    Tap(0);  // from 1 the search goes on at 2: the next row found begins with a
-    EXPECT_EQ(Selected(), 3);
-}
-
-TEST_F(CodeListTest, EvenRowsAreStriped) {
-    Write("a\tb\tc\nd\te\tf\ng\th\ti\n");
-    Open<tv::CityAreaCodesDialog>();
-    EXPECT_EQ(DrawRow(0), std::make_pair(LRESULT(CDRF_NEWFONT), COLORREF(RGB(196, 255, 198))));
-    EXPECT_EQ(DrawRow(1), std::make_pair(LRESULT(CDRF_DODEFAULT), COLORREF(CLR_DEFAULT)));
-    EXPECT_EQ(DrawRow(2).second, COLORREF(RGB(196, 255, 198)));
-    dialog.reset();
-    Write(Country("Chad", "235"));
-    Open<tv::DialingCodesDialog>();
-    EXPECT_EQ(DrawRow(0).second, COLORREF(RGB(207, 217, 246)));
-}
-
-TEST_F(CodeListTest, AMissingOrBrokenFileLeavesAnEmptyListThatStillWorks) {
-    DeleteFileW(path.c_str());
-    Open<tv::DialingCodesDialog>();
-    EXPECT_EQ(Rows(), 0);
-    Tap(3);
-    EXPECT_EQ(Selected(), -1);
-    EXPECT_TRUE(IsWindow(dialog->Handle()));
-    dialog.reset();
-    Write(std::string("\xFF\xFE", 2));
-    Open<tv::CityAreaCodesDialog>();
-    EXPECT_EQ(Rows(), 0);
-}
-
-TEST_F(CodeListTest, TheStripLiesUnderTheList) {
-    Write(Country("Chad", "235"));
-    Open<tv::DialingCodesDialog>();
-    RECT client, listRect;
-    GetClientRect(dialog->Handle(), &client);
-    GetWindowRect(list, &listRect);
-    EXPECT_EQ(listRect.bottom - listRect.top, client.bottom - GetSystemMetrics(SM_CYSMICON));
-    HWND strip = FindWindowExW(dialog->Handle(), nullptr, L"TallyvaneLetterStrip", nullptr);
-    ASSERT_NE(strip, nullptr);
-    RECT stripRect;
-    GetWindowRect(strip, &stripRect);
-    EXPECT_EQ(stripRect.top, listRect.bottom);
-    EXPECT_EQ(stripRect.bottom - stripRect.top, GetSystemMetrics(SM_CYSMICON));
-    // A click in the strip's "ijk" cell reaches the dialog as a tap on cell 3.
-    const int cellWidth = (stripRect.right - stripRect.left) / 9;
-    SendMessageW(strip, WM_LBUTTONUP, 0, MAKELPARAM(3 * cellWidth + 1, 2));
-    MSG msg;
-    ASSERT_TRUE(PeekMessageW(&msg, dialog->Handle(), tv::kStripTapMessage, tv::kStripTapMessage, PM_REMOVE));
-    EXPECT_EQ(msg.wParam, 3u);
+// City areas open with nothing selected. A row starting with 1 waits while a
+// later one starts with 0; from the row beginning with a, with no b in the
+// list, the selection stays.
+TEST_F(CodeListTest, CityAreasStepThroughDigitsBeforeLettersAndStop) {
+    Open<tv::CityAreaCodesDialog>("1st Avenue\tSomewhere\t555\n0 Road\tNowhere\t1\nA\tB\n");
+    EXPECT_EQ(Shown(list), (Table{{L"", L"", L""}, {L"1st Avenue", L"Somewhere", L"555"}, {L"0 Road", L"Nowhere", L"1"},
+                                  {L"A", L"", L"A\tB"}}));
+    EXPECT_EQ(Selections(0, 4), (std::vector<int>{-1, 1, 0, 2, 2}));
 }

@@ -1,125 +1,69 @@
 // Reading data files from disk: never changing them, whoever else has them open.
-#include <windows.h>
+#include <chrono>
+#include <optional>
 
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "reference/data_text.h"
+#include "list_test_support.h"
 #include "reference/mapped_text_file.h"
 
 namespace {
 
-class DataFile : public ::testing::Test {
+class DataFile : public wintest::DataFolderTest {
 protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder = std::wstring(temp) + L"tv-data-test\\";
-        CreateDirectoryW(folder.c_str(), nullptr);
-        path = folder + L"Sample.dat";
-    }
-    void TearDown() override {
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-        RemoveDirectoryW(folder.c_str());
-    }
+    // Written a day ago, so a change by the read would show.
     void Write(const std::string& bytes) {
         SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(f, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        // A timestamp in the past, so a change by the read would show.
-        FILETIME old = {0x12345678, 0x01C00000};
-        SetFileTime(f, &old, &old, &old);
-        CloseHandle(f);
+        DataFolderTest::Write(L"Sample.dat", bytes);
+        std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) - std::chrono::hours(24));
     }
-    struct Snapshot {
-        std::string bytes;
-        FILETIME written{}, accessed{}, created{};
-        bool operator==(const Snapshot& o) const {
-            return bytes == o.bytes && CompareFileTime(&written, &o.written) == 0 &&
-                   CompareFileTime(&created, &o.created) == 0;
-        }
-    };
-    Snapshot Take() {
-        Snapshot s;
-        HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                               0, nullptr);
-        if (f == INVALID_HANDLE_VALUE) return s;
-        GetFileTime(f, &s.created, &s.accessed, &s.written);
-        char buffer[4096];
-        DWORD read = 0;
-        while (ReadFile(f, buffer, sizeof buffer, &read, nullptr) && read) s.bytes.append(buffer, read);
-        CloseHandle(f);
-        return s;
+    // Attributes, creation and write times and length, then the bytes.
+    std::string Snapshot() const {
+        WIN32_FILE_ATTRIBUTE_DATA data = {};
+        GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+        data.ftLastAccessTime = {};
+        std::ifstream in(std::filesystem::path(path), std::ios::binary);
+        return std::string(reinterpret_cast<const char*>(&data), sizeof data) +
+               std::string(std::istreambuf_iterator<char>(in), {});
     }
-    std::wstring folder, path;
+    const std::wstring path = folder + L"Sample.dat";
 };
 
 }  // namespace
 
-TEST_F(DataFile, ReadingLeavesTheFileAsItWas) {
-    for (const std::string& content : {std::string("Abc\tdef\r\nGhi\r\n"), std::string(""), std::string("\xFF\xFE", 2),
-                                       std::string("\xFF\xFEh\0i\0", 6)}) {
-        Write(content);
-        const Snapshot before = Take();
-        tv::ReadDataFile(path);
-        EXPECT_TRUE(Take() == before) << content.size();
-        EXPECT_EQ(Take().bytes.size(), content.size());
+// Both encodings read, a lone UTF-16 mark does not; alike when the file is
+// read-only or another program holds it open, reading or writing, and lets
+// others only read; and the file keeps its bytes, length and times.
+TEST_F(DataFile, ReadingLeavesTheFileAsItWasHoweverItIsHeld) {
+    const std::pair<std::string, std::optional<std::wstring>> files[] = {
+        {"Gen\xE8ve\t22\r\n", L"Gen\u00E8ve\t22\r\n"},
+        {std::string("\xFF\xFEG\0\xE8\0n\0", 8), L"G\u00E8n"},
+        {std::string("\xFF\xFE", 2), std::nullopt},
+        {"", L""},
+    };
+    // The file's attribute, and the access of another program holding it open.
+    const std::pair<DWORD, DWORD> holds[] = {{FILE_ATTRIBUTE_NORMAL, 0}, {FILE_ATTRIBUTE_READONLY, 0},
+                                             {FILE_ATTRIBUTE_NORMAL, GENERIC_READ},
+                                             {FILE_ATTRIBUTE_NORMAL, GENERIC_READ | GENERIC_WRITE}};
+    for (const auto& [bytes, text] : files) {
+        for (const auto& [attribute, access] : holds) {
+            Write(bytes);
+            SetFileAttributesW(path.c_str(), attribute);
+            const std::string before = Snapshot();
+            HANDLE other = access ? CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)
+                                  : nullptr;
+            ASSERT_NE(other, INVALID_HANDLE_VALUE);
+            EXPECT_EQ(tv::ReadDataFile(path), text) << bytes.size() << ' ' << attribute << ' ' << access;
+            if (other) CloseHandle(other);
+            EXPECT_EQ(Snapshot(), before) << bytes.size() << ' ' << attribute << ' ' << access;
+        }
     }
 }
 
-TEST_F(DataFile, ReadsBothEncodingsAndRefusesAMarkWithoutText) {
-    Write("Gen\xE8ve\t22\n");
-    EXPECT_EQ(tv::ReadDataFile(path).value_or(L"?"), L"Gen\u00E8ve\t22\n");
-    Write(std::string("\xFF\xFEG\0\xE8\0n\0", 8));
-    EXPECT_EQ(tv::ReadDataFile(path).value_or(L"?"), L"G\u00E8n");
-    Write(std::string("\xFF\xFE", 2));
+// Up to 16 MiB a file is read, not a byte more.
+TEST_F(DataFile, MissingFilesAndFilesOver16MiBAreUnreadable) {
     EXPECT_FALSE(tv::ReadDataFile(path).has_value());
-    Write("");
-    EXPECT_EQ(tv::ReadDataFile(path).value_or(L"?"), L"");
-    tv::MappedTextFile file;
-    Write("1234");
-    ASSERT_NE(file.Open(path), nullptr);
-    EXPECT_EQ(file.GetSize(), 6u);
-    EXPECT_FALSE(file.IsUnicode());
-}
-
-TEST_F(DataFile, ReadOnlyAndSharedFilesReadNormally) {
-    Write("shared\r\n");
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(tv::ReadDataFile(path).value_or(L"?"), L"shared\r\n");
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-
-    // Another program holds it open, reading or writing, and lets others read.
-    for (DWORD access : {DWORD(GENERIC_READ), DWORD(GENERIC_READ | GENERIC_WRITE)}) {
-        HANDLE other = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                   0, nullptr);
-        ASSERT_NE(other, INVALID_HANDLE_VALUE);
-        EXPECT_EQ(tv::ReadDataFile(path).value_or(L"?"), L"shared\r\n");
-        CloseHandle(other);
-    }
-}
-
-TEST_F(DataFile, MissingAndOversizedFilesAreUnreadable) {
-    EXPECT_FALSE(tv::ReadDataFile(folder + L"Missing.dat").has_value());
-    // One byte over the limit, made sparse-cheap by setting the length only.
     Write("x");
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    LARGE_INTEGER size;
-    size.QuadPart = static_cast<LONGLONG>(tv::kLargestDataFile) + 1;
-    SetFilePointerEx(f, size, nullptr, FILE_BEGIN);
-    SetEndOfFile(f);
-    CloseHandle(f);
+    std::filesystem::resize_file(path, 16 << 20);
+    EXPECT_EQ(tv::ReadDataFile(path), L"x");  // the text ends at the first zero
+    std::filesystem::resize_file(path, (16 << 20) + 1);
     EXPECT_FALSE(tv::ReadDataFile(path).has_value());
-}
-
-TEST(DataFilePath, NamesAFileBesideTheProgram) {
-    wchar_t program[MAX_PATH];
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::wstring expected = program;
-    expected = expected.substr(0, expected.find_last_of(L'\\') + 1) + L"Countries.dat";
-    EXPECT_EQ(tv::DataFilePath(L"Countries.dat"), expected);
 }

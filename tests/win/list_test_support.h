@@ -1,0 +1,92 @@
+// What the tests of the list tools, the code lists and the data file reader
+// share: data files in a folder of their own, a watch for message boxes, and
+// what a list view shows.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/shell_layer.h"
+
+namespace wintest {
+
+using Texts = std::vector<std::wstring>;
+using Table = std::vector<Texts>;  // the column titles, then each row's cells
+
+inline int Rows(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+// Every text the list view shows, each cell asked for as it asks.
+inline Table Shown(HWND list) {
+    wchar_t text[256];
+    LVCOLUMNW column = {LVCF_TEXT, 0, 0, text, 256};
+    Table shown(1);
+    while (SendMessageW(list, LVM_GETCOLUMNW, shown[0].size(), reinterpret_cast<LPARAM>(&column))) {
+        shown[0].push_back(text);
+    }
+    for (int row = 0; row < Rows(list); ++row) {
+        shown.emplace_back();
+        for (size_t c = 0; c < shown[0].size(); ++c) {
+            LVITEMW item = {0, 0, static_cast<int>(c), 0, 0, text, 256};
+            text[0] = L'\0';
+            SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+            shown.back().push_back(text);
+        }
+    }
+    return shown;
+}
+
+// A control's rectangle in its parent's client area.
+inline RECT Placed(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Counts, and closes, any message box: inside its own loop the active window,
+// a dialog without a list view.
+inline int g_messageBoxes = 0;
+inline void CALLBACK CloseMessageBoxes(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = GetActiveWindow();
+    wchar_t cls[8] = {};
+    GetClassNameW(box, cls, 8);
+    if (lstrcmpW(cls, L"#32770") == 0 && !FindWindowExW(box, nullptr, WC_LISTVIEWW, nullptr)) {
+        ++g_messageBoxes;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+}
+
+class DataFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tv::shell::InitExtraControls(GetModuleHandleW(nullptr));
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&controls);
+        tv::shell::SetDeviceScreenLogicalSize(240, 320);
+        std::filesystem::create_directory(folder);
+        g_messageBoxes = 0;
+        timer = SetTimer(nullptr, 0, 20, CloseMessageBoxes);
+    }
+    // No dialog showed a message, at once or from what it posted.
+    void TearDown() override {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(g_messageBoxes, 0);
+        std::filesystem::remove_all(folder);
+    }
+    void Write(const wchar_t* name, const std::string& bytes) {
+        std::ofstream(std::filesystem::path(folder + name), std::ios::binary) << bytes;
+    }
+    const std::wstring folder = (std::filesystem::temp_directory_path() / L"tv-list-tests" / L"").wstring();
+    UINT_PTR timer = 0;
+};
+
+}  // namespace wintest
