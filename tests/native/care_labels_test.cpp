@@ -15,14 +15,14 @@ Texts GroupNames(const tv::CareLabelBook& book) {
     return names;
 }
 
-// The meanings of the rows shown for `group`, in list order.
+// The rows shown for `group`, in list order, as "first second meaning".
 Texts Shown(const tv::CareLabelBook& book, int group) {
-    Texts meanings;
+    Texts shown;
     for (uint32_t key : tv::CareLabelRows(book, group)) {
-        const tv::CareLabel* label = tv::CareLabelOfRow(book, key);
-        meanings.push_back(label ? label->meaning : L"?");
+        const tv::CareLabel* l = tv::CareLabelOfRow(book, key);
+        shown.push_back(l ? std::to_wstring(l->firstIcon) + L" " + std::to_wstring(l->secondIcon) + L" " + l->meaning : L"?");
     }
-    return meanings;
+    return shown;
 }
 
 }  // namespace
@@ -30,19 +30,12 @@ Texts Shown(const tv::CareLabelBook& book, int group) {
 TEST(CareLabels, FixedFieldsMakeGroupsAndLabels) {
     const tv::CareLabelBook book = tv::ReadCareLabels(
         L"  2  0Drying\r\n"
-        L"130131Tumble dry, low heat  \t \r\n"
-        L"140  0  Line dry\n"
-        L"1604x2Text\n"            // B ends at the x: 4
-        L"150\n");                 // a label without a meaning
+        L"130131Tumble dry, low heat  \t \r\n"  // trailing blanks and tabs go
+        L"140  0  Line dry\n"                   // leading ones stay
+        L"1604x2Text\n"                         // B ends at the x: 4
+        L"150\n");                              // a label without a meaning
     EXPECT_EQ(GroupNames(book), (Texts{L"2:Drying"}));
-    ASSERT_EQ(book.labels[2].size(), 4u);
-    EXPECT_EQ(book.labels[2][0].firstIcon, 130);
-    EXPECT_EQ(book.labels[2][0].secondIcon, 131);
-    EXPECT_EQ(book.labels[2][0].meaning, L"Tumble dry, low heat");  // trailing blanks and tabs go
-    EXPECT_EQ(book.labels[2][1].secondIcon, 0);
-    EXPECT_EQ(book.labels[2][1].meaning, L"  Line dry");  // leading ones stay
-    EXPECT_EQ(book.labels[2][2].secondIcon, 4);
-    EXPECT_EQ(book.labels[2][3].meaning, L"");
+    EXPECT_EQ(Shown(book, 2), (Texts{L"130 131 Tumble dry, low heat", L"140 0   Line dry", L"160 4 Text", L"150 0 "}));
 
     // A 200-character line keeps its first 127: 121 of them the meaning.
     const std::wstring longMeaning(194, L'm');
@@ -51,32 +44,23 @@ TEST(CareLabels, FixedFieldsMakeGroupsAndLabels) {
     EXPECT_EQ(GroupNames(tv::ReadCareLabels(L"Care  Washing\n      \n")), (Texts{L"0:Washing", L"0:"}));
 }
 
+// Groups 5 to 99 are no groups: their labels stay in the group before.
 TEST(CareLabels, AllLabelsComeInGroupOrderWhateverTheFileOrder) {
     const tv::CareLabelBook book = tv::ReadCareLabels(
-        L"  3   Ironing\n300  0Iron low\n301  0Iron high\n"
-        L"  0   Washing\n100  0Wash 30\n"
-        L"  4   Professional\n400  0Dry clean\n"
-        L"  1   Bleaching\n"
-        L"  2   Drying\n200  0Tumble\n");
-    EXPECT_EQ(GroupNames(book), (Texts{L"3:Ironing", L"0:Washing", L"4:Professional", L"1:Bleaching", L"2:Drying"}));
-    EXPECT_EQ(Shown(book, tv::kAllCareLabels), (Texts{L"Wash 30", L"Tumble", L"Iron low", L"Iron high", L"Dry clean"}));
-    EXPECT_EQ(Shown(book, 3), (Texts{L"Iron low", L"Iron high"}));
-    EXPECT_TRUE(Shown(book, 1).empty());
-    EXPECT_EQ(tv::CareLabelRows(book, 3), (std::vector<uint32_t>{3u, 3u | 1u << 16}));  // group low, position high
-    EXPECT_EQ(tv::CareLabelOfRow(book, 3u | 2u << 16), nullptr);
-    EXPECT_EQ(tv::CareLabelOfRow(book, 5u), nullptr);
-}
-
-TEST(CareLabels, LabelsBeforeAnyGroupAndAfterAnUnknownGroupStayPut) {
-    const tv::CareLabelBook book = tv::ReadCareLabels(
         L"100  0Before any group\n"
-        L"  1   Bleaching\n110  0Bleach\n"
-        L"  7   Seventh\n111  0After group 7\n"
-        L" 99   Ninety-nine\n112  0After group 99\n"
-        L"  5   Fifth\n113  0After group 5\n");
-    EXPECT_EQ(GroupNames(book), (Texts{L"1:Bleaching"}));
-    EXPECT_EQ(Shown(book, 0), (Texts{L"Before any group"}));
-    EXPECT_EQ(Shown(book, 1), (Texts{L"Bleach", L"After group 7", L"After group 99", L"After group 5"}));
+        L"  3   Ironing\n300  0Iron low\n"
+        L"  5   Fifth\n301  0After group 5\n"
+        L" 99   Ninety-nine\n302  0After group 99\n"
+        L"  1   Bleaching\n"
+        L"  0   Washing\n101  0Wash 30\n");
+    EXPECT_EQ(GroupNames(book), (Texts{L"3:Ironing", L"1:Bleaching", L"0:Washing"}));
+    EXPECT_EQ(Shown(book, tv::kAllCareLabels), (Texts{L"100 0 Before any group", L"101 0 Wash 30", L"300 0 Iron low",
+                                                      L"301 0 After group 5", L"302 0 After group 99"}));
+    EXPECT_TRUE(Shown(book, 1).empty());
+    // Group low, position high.
+    EXPECT_EQ(tv::CareLabelRows(book, 3), (std::vector<uint32_t>{3u, 3u | 1u << 16, 3u | 2u << 16}));
+    EXPECT_EQ(tv::CareLabelOfRow(book, 3u | 3u << 16), nullptr);
+    EXPECT_EQ(tv::CareLabelOfRow(book, 5u), nullptr);
 }
 
 TEST(CareLabels, NoMoreLabelsAreKeptThanARowCanName) {

@@ -20,20 +20,13 @@ TEST(ClothingSizes, SevenTablesOfTheirSizesEveryCellFilled) {
     const int shape[][2] = {{6, 11}, {5, 13}, {3, 10}, {4, 8}, {5, 11}, {4, 16}, {4, 14}};
     for (int t = 0; t < tv::kSizeTableCount; ++t) {
         const tv::SizeTable& table = *tv::SizeTableAt(t);
-        EXPECT_EQ(table.title.id, 110 + t);
         EXPECT_EQ(table.Columns(), shape[t][0]) << t;
         EXPECT_EQ(table.Rows(), shape[t][1]) << t;
         for (int row = 0; row < table.Rows(); ++row) {
             for (int column = 0; column < table.Columns(); ++column) EXPECT_NE(*table.Cell(row, column), L'\0');
         }
-        EXPECT_EQ(table.Cell(table.Rows(), 0), nullptr);
-        EXPECT_EQ(table.Cell(0, table.Columns()), nullptr);
-        EXPECT_EQ(table.Cell(-1, 0), nullptr);
-        for (int column = 0; column < table.Columns(); ++column) {
-            EXPECT_EQ(table.ColumnWidth(column), t == 2 && column == 1 ? 65 : 50);  // hosiery's Height
-        }
+        EXPECT_TRUE(!table.Cell(table.Rows(), 0) && !table.Cell(0, table.Columns()) && !table.Cell(-1, 0)) << t;
     }
-    EXPECT_STREQ(tv::SizeTableAt(2)->title.text, L"Women Hosiery Sizes");
     EXPECT_EQ(tv::SizeTableAt(tv::kSizeTableCount), nullptr);
     EXPECT_EQ(tv::SizeTableAt(-1), nullptr);
 }

@@ -1,5 +1,6 @@
-// An in-memory registry for the settings orders: keys by path, typed values
-// with their byte sizes, a log of every call, and failures on demand.
+// An in-memory registry for the settings orders: keys by path, each value its
+// UTF-16 units as written (a DWORD is two, low first; bytes are units × 2), a
+// log of every call, and failures on demand.
 #pragma once
 
 #include <map>
@@ -10,108 +11,67 @@
 
 #include "settings/app_settings.h"
 
-class FakeSettingsStore final : public tv::SettingsStore {
-public:
-    static constexpr long kNotFound = 2;       // ERROR_FILE_NOT_FOUND
-    static constexpr long kMoreData = 234;     // ERROR_MORE_DATA
-    static constexpr long kAccessDenied = 5;   // ERROR_ACCESS_DENIED
+struct FakeSettingsStore final : tv::SettingsStore {
+    std::map<std::wstring, std::map<std::wstring, std::wstring>> keys;
+    std::vector<std::wstring> log;   // "Create <path>", "SetDword <name>", "Close <path>", …
+    std::set<std::wstring> failing;  // entries of the same form fail
 
-    struct Value {
-        bool isDword = false;
-        uint32_t dword = 0;
-        std::vector<wchar_t> text;  // UTF-16 units as written, terminator included
-        size_t Bytes() const { return isDword ? 4 : text.size() * 2; }
-    };
-    using Key = std::map<std::wstring, Value>;
-
-    std::map<std::wstring, Key> keys;
-    std::vector<std::wstring> log;            // "Create <path>", "SetDword <name>", …
-    std::set<std::wstring> failing;           // entries of the same form fail
-
+    static std::wstring Dword(uint32_t v) { return {wchar_t(v & 0xFFFF), wchar_t(v >> 16)}; }
     std::unique_ptr<tv::SettingsKey> NewKey() override;
-
-    void PutDword(const std::wstring& path, const std::wstring& name, uint32_t v) {
-        Value value;
-        value.isDword = true;
-        value.dword = v;
-        keys[path][name] = value;
-    }
-    // Stores the characters of `text` and, when terminated, a terminator.
-    void PutText(const std::wstring& path, const std::wstring& name, const std::wstring& text,
-                 bool terminated = true) {
-        Value value;
-        value.text.assign(text.begin(), text.end());
-        if (terminated) value.text.push_back(L'\0');
-        keys[path][name] = value;
-    }
-    const Value* Find(const std::wstring& path, const std::wstring& name) const {
-        auto k = keys.find(path);
-        if (k == keys.end()) return nullptr;
-        auto v = k->second.find(name);
-        return v == k->second.end() ? nullptr : &v->second;
-    }
 };
 
 class FakeSettingsKey final : public tv::SettingsKey {
 public:
     explicit FakeSettingsKey(FakeSettingsStore& store) : store_(store) {}
+    ~FakeSettingsKey() override { Close(); }
 
     long Create(const wchar_t* path) override {
-        if (Fails(L"Create ", path)) return FakeSettingsStore::kAccessDenied;
-        store_.keys[path];
-        path_ = path;
+        if (Fails(L"Create ", path)) return kAccessDenied;
+        store_.keys[path_ = path];
         return 0;
     }
     long Open(const wchar_t* path) override {
-        if (Fails(L"Open ", path)) return FakeSettingsStore::kAccessDenied;
-        if (!store_.keys.count(path)) return FakeSettingsStore::kNotFound;
+        if (Fails(L"Open ", path) || !store_.keys.count(path)) return kNotFound;
         path_ = path;
         return 0;
     }
     uint32_t QueryDword(const wchar_t* name, uint32_t defaultValue) override {
-        if (Fails(L"QueryDword ", name) || path_.empty()) return defaultValue;
-        const auto* v = store_.Find(path_, name);
-        if (!v || v->Bytes() != 4) return defaultValue;
-        if (v->isDword) return v->dword;
-        return (static_cast<uint32_t>(v->text[1]) << 16) | (v->text[0] & 0xFFFF);
+        const std::wstring* v = Read(L"QueryDword ", name);  // any type, if four bytes
+        return v && v->size() == 2 ? uint32_t((*v)[1]) << 16 | ((*v)[0] & 0xFFFF) : defaultValue;
     }
     long QueryString(const wchar_t* name, wchar_t* buffer, size_t chars) override {
         std::fill(buffer, buffer + chars, L'\0');
-        if (Fails(L"QueryString ", name) || path_.empty()) return FakeSettingsStore::kAccessDenied;
-        const auto* v = store_.Find(path_, name);
-        if (!v) return FakeSettingsStore::kNotFound;
-        if (v->Bytes() > chars * 2) return FakeSettingsStore::kMoreData;
-        if (v->isDword) {
-            buffer[0] = static_cast<wchar_t>(v->dword & 0xFFFF);
-            buffer[1] = static_cast<wchar_t>(v->dword >> 16);
-        } else {
-            std::copy(v->text.begin(), v->text.end(), buffer);
-        }
+        const std::wstring* v = Read(L"QueryString ", name);
+        if (!v || v->size() > chars) return v ? kMoreData : kNotFound;
+        std::copy(v->begin(), v->end(), buffer);
         return 0;
     }
     long SetDword(const wchar_t* name, uint32_t value) override {
-        if (Fails(L"SetDword ", name) || path_.empty()) return FakeSettingsStore::kAccessDenied;
-        store_.PutDword(path_, name, value);
-        return 0;
+        return Write(L"SetDword ", name, FakeSettingsStore::Dword(value));
     }
     long SetString(const wchar_t* name, const wchar_t* data, size_t chars) override {
-        if (Fails(L"SetString ", name) || path_.empty()) return FakeSettingsStore::kAccessDenied;
-        FakeSettingsStore::Value v;
-        v.text.assign(data, data + chars);
-        store_.keys[path_][name] = v;
-        return 0;
+        return Write(L"SetString ", name, std::wstring(data, chars));
     }
     void Close() override {
         if (!path_.empty()) store_.log.push_back(L"Close " + path_);
         path_.clear();
     }
-    ~FakeSettingsKey() override { Close(); }
 
 private:
+    enum : long { kNotFound = 2, kAccessDenied = 5, kMoreData = 234 };  // the system's error codes
+
     bool Fails(const wchar_t* op, const std::wstring& what) {
-        std::wstring entry = op + what;
-        store_.log.push_back(entry);
-        return store_.failing.count(entry) > 0;
+        store_.log.push_back(op + what);
+        return store_.failing.count(store_.log.back()) > 0;
+    }
+    const std::wstring* Read(const wchar_t* op, const wchar_t* name) {
+        if (Fails(op, name) || path_.empty() || !store_.keys[path_].count(name)) return nullptr;
+        return &store_.keys[path_][name];
+    }
+    long Write(const wchar_t* op, const wchar_t* name, std::wstring units) {
+        if (Fails(op, name) || path_.empty()) return kAccessDenied;
+        store_.keys[path_][name] = std::move(units);
+        return 0;
     }
 
     FakeSettingsStore& store_;

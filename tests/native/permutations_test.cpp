@@ -27,10 +27,7 @@ std::wstring Calculate(int formula, const wchar_t* n, const wchar_t* k) {
 TEST(Counting, ExactUpToSixtyFourBitsAndTooLargeBeyond) {
     EXPECT_EQ(Shown(tv::Factorial(20)), L"2432902008176640000");
     EXPECT_EQ(Shown(tv::Factorial(21)), L"too large");
-    EXPECT_EQ(Shown(tv::Permutation(25, 3)), L"13800");
-    EXPECT_EQ(Shown(tv::Permutation(30, 20)), L"too large");
-    EXPECT_EQ(Shown(tv::Combination(60, 30)), L"118264581564861424");
-    EXPECT_EQ(Shown(tv::Combination(68, 34)), L"too large");
+    // Up to n = 80 the triangle below vouches for every count.
     EXPECT_EQ(Shown(tv::Permutation(4294967296, 2)), L"18446744069414584320");
     EXPECT_EQ(Shown(tv::Combination(999999999999999, 999999999999998)), L"999999999999999");
     EXPECT_EQ(Shown(tv::Factorial(std::numeric_limits<int64_t>::max())), L"too large");

@@ -33,7 +33,15 @@ protected:
 
 }  // namespace
 
-TEST_F(KeypadTest, DigitsTypeAtTheCaret) {
+TEST_F(KeypadTest, KeysEditAtTheCaretOfTheLastFocusedEdit) {
+    // The read-only result field takes the focus: keys go there and are refused.
+    SetWindowTextW(input, L"4");
+    SetFocus(Item(IDC_RESULT));
+    Pump(loop);
+    Tap(IDC_KEY_0 + 2);
+    EXPECT_EQ(Input(), L"4");
+    EXPECT_EQ(wintest::Text(Item(IDC_RESULT)), L"");
+
     Type(L"12");
     Tap(IDC_KEY_0 + 7);
     EXPECT_EQ(Input(), L"127");
@@ -43,47 +51,26 @@ TEST_F(KeypadTest, DigitsTypeAtTheCaret) {
     Type(L"15", 1);
     Tap(IDC_KEY_0);
     EXPECT_EQ(Input(), L"105");
+    Type(L"123", 2);
+    Tap(IDC_KEY_BACK);
+    EXPECT_EQ(Input(), L"13");
+    SendMessageW(Item(IDC_KEY_CLEAR), BM_CLICK, 0, 0);  // at once: no key events to wait for
+    EXPECT_EQ(Input(), L"");
 }
 
-TEST_F(KeypadTest, TheEditRefusesKeysAtItsLimit) {
-    const std::wstring full(48, L'9');
-    Type(full.c_str());
-    Tap(IDC_KEY_0 + 1);
-    EXPECT_EQ(Input(), full);
-    Tap(IDC_KEY_MINUS);  // no room for the sign either: a beep, no change
-    EXPECT_EQ(Input(), full);
-}
-
-TEST_F(KeypadTest, MinusPrefixesTheText) {
+TEST_F(KeypadTest, MinusPrefixesTheTextUntilTheEditIsFull) {
     Type(L"5");
     Tap(IDC_KEY_MINUS);
-    EXPECT_EQ(Input(), L"-5");
     Tap(IDC_KEY_MINUS);
     EXPECT_EQ(Input(), L"--5");
     DWORD start = 0, end = 0;
     SendMessageW(input, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 3u);
     EXPECT_EQ(GetFocus(), input);
-}
 
-TEST_F(KeypadTest, ClearAndBackspace) {
-    Type(L"123", 2);
-    Tap(IDC_KEY_BACK);
-    EXPECT_EQ(Input(), L"13");
-    SetWindowTextW(input, L"987");
-    SendMessageW(Item(IDC_KEY_CLEAR), BM_CLICK, 0, 0);  // at once: no key events to wait for
-    EXPECT_EQ(Input(), L"");
-}
-
-TEST_F(KeypadTest, KeysTypeIntoTheLastFocusedEdit) {
-    // The read-only result field takes the focus: keys go there and are refused.
-    SetWindowTextW(input, L"4");
-    SetFocus(Item(IDC_RESULT));
-    Pump(loop);
-    Tap(IDC_KEY_0 + 2);
-    EXPECT_EQ(Input(), L"4");
-    EXPECT_EQ(wintest::Text(Item(IDC_RESULT)), L"");
-    Type(L"4");
-    Tap(IDC_KEY_0 + 2);
-    EXPECT_EQ(Input(), L"42");
+    const std::wstring full(48, L'9');
+    Type(full.c_str());
+    Tap(IDC_KEY_0 + 1);
+    Tap(IDC_KEY_MINUS);  // no room for the sign either: a beep, no change
+    EXPECT_EQ(Input(), full);
 }

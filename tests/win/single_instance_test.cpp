@@ -8,43 +8,38 @@
 #include "app/program.h"
 #include "platform/shell_layer.h"
 #include "settings/app_settings.h"
+#include "window_test_support.h"
 
 namespace {
 
+// The program started with `arguments`; ended by force if still running at the end.
 struct Started {
     PROCESS_INFORMATION info{};
-    bool ok = false;
+    explicit Started(const std::wstring& arguments) {
+        const std::wstring program = tv::shell::ProgramFolder() + L"TallyvanePro.exe";
+        std::wstring commandLine = L"\"" + program + L"\" " + arguments;
+        STARTUPINFOW si = {sizeof si};
+        EXPECT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                   &si, &info));
+        WaitForInputIdle(info.hProcess, 10000);
+    }
     ~Started() {
-        if (!ok) return;
-        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info.hProcess, 99);
+        if (WaitForExit(0) == STILL_ACTIVE) TerminateProcess(info.hProcess, 99);
         CloseHandle(info.hProcess);
         CloseHandle(info.hThread);
     }
     DWORD WaitForExit(DWORD ms) const {
-        if (WaitForSingleObject(info.hProcess, ms) != WAIT_OBJECT_0) return STILL_ACTIVE;
         DWORD code = STILL_ACTIVE;
-        GetExitCodeProcess(info.hProcess, &code);
+        if (WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &code);
         return code;
     }
 };
 
-void Start(Started& p, const std::wstring& arguments) {
-    const std::wstring program = tv::shell::ProgramFolder() + L"TallyvanePro.exe";
-    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
-    STARTUPINFOW si = {sizeof si};
-    p.ok = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                          &p.info) != FALSE;
-    ASSERT_TRUE(p.ok);
-    WaitForInputIdle(p.info.hProcess, 10000);
-}
-
 HWND WaitForRunningCopy(DWORD processId) {
-    for (int i = 0; i < 200; ++i) {
-        HWND w = tv::FindRunningCopy();
+    for (int i = 0; i < 200; Sleep(25), ++i) {
         DWORD owner = 0;
-        if (w) GetWindowThreadProcessId(w, &owner);
-        if (w && owner == processId) return w;
-        Sleep(25);
+        HWND w = tv::FindRunningCopy();
+        if (w && GetWindowThreadProcessId(w, &owner) && owner == processId) return w;
     }
     return nullptr;
 }
@@ -57,26 +52,9 @@ protected:
 
 }  // namespace
 
+// A window of the class with another title is no running copy; a second
+// start finds the first, activates it and ends.
 TEST_F(SingleInstance, ASecondStartActivatesTheFirstAndEnds) {
-    Started first, second;
-    Start(first, L"");
-    HWND running = WaitForRunningCopy(first.info.dwProcessId);
-    ASSERT_NE(running, nullptr);
-
-    Start(second, L"--anything at all");
-    EXPECT_EQ(second.WaitForExit(10000), 0u);
-    EXPECT_EQ(first.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
-    EXPECT_TRUE(IsWindow(running));
-
-    PostMessageW(running, WM_CLOSE, 0, 0);
-    EXPECT_EQ(first.WaitForExit(10000), 0u);
-    // Closing saved the settings.
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, tv::kSelectionPath, 0, KEY_READ, &key), ERROR_SUCCESS);
-    RegCloseKey(key);
-}
-
-TEST_F(SingleInstance, AWindowOfTheClassWithAnotherTitleIsNoRunningCopy) {
     // Registered for another module, so the program's own class stays free.
     HINSTANCE elsewhere = GetModuleHandleW(L"kernel32.dll");
     WNDCLASSW wc = {};
@@ -84,18 +62,24 @@ TEST_F(SingleInstance, AWindowOfTheClassWithAnotherTitleIsNoRunningCopy) {
     wc.hInstance = elsewhere;
     wc.lpszClassName = L"TALLYVANEPRO";
     ASSERT_NE(RegisterClassW(&wc), 0);
-    HWND impostor = CreateWindowW(L"TALLYVANEPRO", L"Tallyvane Pro (draft)", WS_POPUP, 0, 0, 10, 10, nullptr,
+    HWND impostor = CreateWindowW(L"TALLYVANEPRO", L"Tallyvane Pro (draft)", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
                                   nullptr, elsewhere, nullptr);
     ASSERT_NE(impostor, nullptr);
 
-    Started program;
-    Start(program, L"");
-    HWND running = WaitForRunningCopy(program.info.dwProcessId);
-    EXPECT_NE(running, nullptr);
-    EXPECT_EQ(program.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
-    if (running) PostMessageW(running, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(10000), 0u);
+    Started first(L"");
+    HWND running = WaitForRunningCopy(first.info.dwProcessId);
+    ASSERT_NE(running, nullptr);
+    EXPECT_EQ(first.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
 
+    SetForegroundWindow(impostor);
+    Started second(L"--anything at all");
+    EXPECT_EQ(second.WaitForExit(10000), 0u);
+    EXPECT_EQ(first.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_EQ(GetForegroundWindow(), running);
+
+    PostMessageW(running, WM_CLOSE, 0, 0);
+    EXPECT_EQ(first.WaitForExit(10000), 0u);
+    EXPECT_NE(wintest::StoredDword(tv::kSelectionPath, L"C0"), 0xFFFFFFFFu);  // closing saved the settings
     DestroyWindow(impostor);
     UnregisterClassW(L"TALLYVANEPRO", elsewhere);
 }

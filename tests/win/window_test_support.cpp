@@ -1,5 +1,7 @@
 #include "window_test_support.h"
 
+#include <utility>
+
 namespace wintest {
 namespace {
 
@@ -11,16 +13,12 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND dialog = GetActiveWindow();
     wchar_t cls[16] = {};
     GetClassNameW(dialog, cls, 16);
-    if (lstrcmpW(cls, L"#32770") != 0) {
-        // Not open yet: wait for the next tick, but not for ever.
-        if (++g_ticks < 100) return;
-        ADD_FAILURE() << "no dialog opened";
-    }
+    const bool open = lstrcmpW(cls, L"#32770") == 0;
+    if (!open && ++g_ticks < 100) return;  // not open yet: wait for the next tick, but not for ever
     KillTimer(nullptr, timer);
-    if (g_ticks >= 100) return;
-    auto action = std::move(g_action);
-    g_action = nullptr;
-    if (action) action(dialog);
+    auto action = std::exchange(g_action, nullptr);
+    if (!open) ADD_FAILURE() << "no dialog opened";
+    else if (action) action(dialog);
 }
 
 }  // namespace

@@ -23,11 +23,7 @@ namespace wintest {
 
 // Handles messages for `ms` milliseconds (injected keys arrive late).
 inline void Pump(tv::MessageLoop& loop, int ms = 60) {
-    const DWORD end = GetTickCount() + ms;
-    do {
-        loop.RunPending();
-        Sleep(5);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
+    for (const DWORD end = GetTickCount() + ms; static_cast<int>(end - GetTickCount()) > 0; Sleep(5)) loop.RunPending();
     loop.RunPending();
 }
 
@@ -40,21 +36,15 @@ inline std::wstring Text(HWND control) {
 // Runs `action` with the dialog that opens next, from inside its modal loop.
 void WhenDialogOpens(std::function<void(HWND dialog)> action);
 
+// A value of the current user's registry read as a DWORD, or `missing`.
 inline DWORD StoredDword(const wchar_t* path, const wchar_t* name, DWORD missing = 0xFFFFFFFF) {
-    DWORD value = missing, size = sizeof value;
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return missing;
-    if (RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS)
-        value = missing;
-    RegCloseKey(key);
-    return value;
+    DWORD value = 0, size = sizeof value;
+    return RegGetValueW(HKEY_CURRENT_USER, path, name, RRF_RT_ANY, nullptr, &value, &size) ? missing : value;
 }
 
+// Writes a DWORD value, creating the key when absent.
 inline void StoreDword(const wchar_t* path, const wchar_t* name, DWORD value) {
-    HKEY key;
-    RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(key);
+    RegSetKeyValueW(HKEY_CURRENT_USER, path, name, REG_DWORD, &value, sizeof value);
 }
 
 // The main window on a fresh registry, with the program's message loop.
