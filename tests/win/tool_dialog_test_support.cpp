@@ -1,0 +1,98 @@
+#include "tool_dialog_test_support.h"
+
+namespace wintest {
+namespace {
+
+HWND g_owner = nullptr;
+std::wstring* g_seen = nullptr;
+
+BOOL CALLBACK FindBox(HWND window, LPARAM) {
+    wchar_t cls[16] = {};
+    GetClassNameW(window, cls, 16);
+    if (lstrcmpW(cls, L"#32770") != 0 || window == g_owner || !IsWindowVisible(window)) return TRUE;
+    std::wstring text, icon;
+    const HICON stop = LoadIconW(nullptr, IDI_HAND), exclamation = LoadIconW(nullptr, IDI_EXCLAMATION);
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        GetClassNameW(child, cls, 16);
+        if (lstrcmpiW(cls, L"Static") != 0) continue;
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            const auto shown = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+            icon = shown == stop ? L"stop" : shown == exclamation ? L"exclamation" : L"other";
+        } else if (text.empty()) {
+            text = Text(child);
+        }
+    }
+    const bool owned = GetWindow(window, GW_OWNER) == g_owner;
+    *g_seen += Text(window) + L": " + text + L" (" + icon + L")" + (owned ? L"" : L" not owned") + L"\n";
+    // From inside the box's own loop: it is hidden at once and ends when the loop returns.
+    SendMessageW(window, WM_COMMAND, IDOK, 0);
+    return TRUE;
+}
+
+void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_seen) EnumThreadWindows(GetCurrentThreadId(), FindBox, 0);
+}
+
+}  // namespace
+
+std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action) {
+    std::wstring seen;
+    g_owner = owner;
+    g_seen = &seen;
+    // The box's own loop runs the timer; without a box the action returns at once.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 40, OnTick);
+    action();
+    KillTimer(nullptr, timer);
+    g_seen = nullptr;
+    return seen;
+}
+
+std::vector<std::wstring> ListEntries(HWND list) {
+    std::vector<std::wstring> entries(SendMessageW(list, CB_GETCOUNT, 0, 0));
+    for (size_t i = 0; i < entries.size(); ++i) {
+        wchar_t text[64] = {};
+        SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        entries[i] = text;
+    }
+    return entries;
+}
+
+bool ShowsWholeText(HWND edit) {
+    const std::wstring text = Text(edit);
+    HDC dc = GetDC(edit);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(edit, dc);
+    RECT room = {};
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    return size.cx <= room.right - room.left;
+}
+
+void ToolDialogTest::OpenFromMenu(int command, const wchar_t* helpTopic, const std::function<void()>& check) {
+    bool opened = false;
+    WhenDialogOpens([&](HWND d) {
+        opened = true;
+        // Exactly over the main window: no control reaches past the handheld
+        // screen's width, which would have widened it. The keypad tools' wider
+        // templates may.
+        RECT r, m;
+        GetWindowRect(d, &r);
+        GetWindowRect(main, &m);
+        if (GetDlgItem(d, IDC_KEY_0)) r.right = m.right;
+        EXPECT_TRUE(EqualRect(&r, &m));
+        dialog = d;
+        check();
+        dialog = nullptr;
+        SendMessageW(d, WM_HELP, 0, 0);
+        SendMessageW(d, WM_CLOSE, 0, 0);  // the title-bar OK
+    });
+    Command(command);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(IsWindow(main));
+    ASSERT_EQ(helpUrls.size(), helpTopic ? 1u : 0u);
+    if (helpTopic) EXPECT_TRUE(helpUrls[0].ends_with(std::wstring(L"#") + helpTopic)) << helpUrls[0];
+}
+
+}  // namespace wintest

@@ -1,0 +1,110 @@
+// Driving a tool dialog created modeless over the real main window, through
+// its controls, and reading and closing the message boxes it raises.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "app/tool_dialog.h"
+#include "settings/app_settings.h"
+#include "window_test_support.h"
+
+namespace wintest {
+
+// Runs `action`; every message box that opens meanwhile is closed with OK
+// from inside its own modal loop. Returns them a line each, as
+// "caption: text (icon)", with " not owned" where `owner` does not own one.
+std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action);
+
+// The calculators' two messages as CloseMessageBoxes tells them.
+inline const std::wstring kInvalidValue = L"Tallyvane Pro: Invalid value. (exclamation)\n";
+inline const std::wstring kTooLarge = L"Tallyvane Pro: The number is too large. (exclamation)\n";
+
+std::vector<std::wstring> ListEntries(HWND list);
+// The edit's whole text fits the room its formatting rectangle gives it.
+bool ShowsWholeText(HWND edit);
+
+// The list shows the formulas' names in table order, the first chosen.
+template <typename Formula, size_t N>
+void ExpectFormulaList(HWND list, const Formula (&formulas)[N]) {
+    std::vector<std::wstring> names;
+    for (const Formula& f : formulas) names.emplace_back(f.name.text);
+    EXPECT_EQ(ListEntries(list), names);
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 0);
+}
+
+class ToolDialogTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        Open();
+    }
+    void TearDown() override {
+        tool.reset();
+        MainWindowTest::TearDown();
+    }
+
+    // Opens a tool from the main window's menu; `check` runs with it as
+    // `dialog`, then help is asked for and the title-bar OK closes it.
+    // helpTopic: nullptr for none.
+    void OpenFromMenu(int command, const wchar_t* helpTopic, const std::function<void()>& check);
+
+    HWND Field(int id) const { return GetDlgItem(dialog, id); }
+    std::wstring TextOf(int id) const { return Text(Field(id)); }
+    void Type(int id, const wchar_t* text) { SetWindowTextW(Field(id), text); }
+    LRESULT Limit(int id) const { return SendMessageW(Field(id), EM_GETLIMITTEXT, 0, 0); }
+    bool ReadOnly(int id) const { return (GetWindowLongW(Field(id), GWL_STYLE) & ES_READONLY) != 0; }
+    // The fields' texts joined by " | ", a read-only field's in brackets.
+    std::wstring Fields(const std::vector<int>& ids) const {
+        std::wstring all;
+        for (int id : ids) all += (ReadOnly(id) ? L"[" + TextOf(id) + L"]" : TextOf(id)) + L" | ";
+        return all.substr(0, all.size() - 3);
+    }
+    // Picks a list entry as a tap does: the selection, then its notification.
+    void Choose(int listId, int position) {
+        SendMessageW(Field(listId), CB_SETCURSEL, position, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Field(listId)));
+    }
+    void Press(int id) {
+        SendMessageW(Field(id), BM_CLICK, 0, 0);
+        Pump(loop);
+    }
+    // A keypad key: its key events reach the focused edit only in the foreground.
+    void Tap(int id) {
+        SetForegroundWindow(dialog);
+        Press(id);
+        Pump(loop, 100);
+    }
+    // Taps `button` and tells the message boxes it raised, closed.
+    std::wstring Messages(int button = IDC_CALC_BUTTON) {
+        return CloseMessageBoxes(dialog, [&] { SendMessageW(Field(button), BM_CLICK, 0, 0); });
+    }
+    void CalculateQuietly() { EXPECT_EQ(Messages(), L""); }
+
+    std::unique_ptr<tv::ToolDialog> tool;
+    HWND dialog = nullptr;
+};
+
+// A dialog of type D shown modeless over the main window, in front, made
+// with the main window's settings where it takes them.
+template <typename D>
+class DialogTest : public ToolDialogTest {
+protected:
+    void SetUp() override {
+        ToolDialogTest::SetUp();
+        if constexpr (std::is_constructible_v<D, const tv::AppSettings&>) {
+            tool = std::make_unique<D>(home->record);
+        } else {
+            tool = std::make_unique<D>();
+        }
+        dialog = tool->CreateModeless(main);
+        ASSERT_NE(dialog, nullptr);
+        SetForegroundWindow(dialog);
+        Pump(loop, 20);
+    }
+};
+
+}  // namespace wintest
