@@ -34,6 +34,7 @@ add_library(tvwin STATIC
     tools/clothing_sizes_dialog.cpp
     tools/days_between_dialog.cpp
     tools/electrical_dialog.cpp
+    tools/formula_dialog.cpp
     tools/permutation_dialog.cpp
     units/converter_window.cpp
 )

@@ -1,5 +1,7 @@
 #include "tools/area_volume_dialog.h"
 
+#include <iterator>
+
 #include "numfmt/locale_number_format.h"
 #include "resources/resource_ids.h"
 #include "tools/area_volume_formulas.h"
@@ -16,30 +18,19 @@ static_assert(kAreaVolumeFormulaCount == IDS_AREA_VOLUME_FORMULA_LAST - IDS_AREA
 }  // namespace
 
 AreaVolumeDialog::AreaVolumeDialog(const AppSettings& settings)
-    : ToolDialog(IDD_AREA_VOLUME, L"areavol"), settings_(settings) {}
+    : FormulaDialog(IDD_AREA_VOLUME, L"areavol"), settings_(settings) {}
 
 bool AreaVolumeDialog::OnInitDialog() {
     SetUpConventions(0, false);
-    for (int id : kLengthFields) SendDlgItemMessageW(dialog_, id, EM_LIMITTEXT, kAreaVolumeFieldLimit, 0);
+    LimitFields(kLengthFields, static_cast<int>(std::size(kLengthFields)), kAreaVolumeFieldLimit);
     FillFormulaList(GetDlgItem(dialog_, IDC_CALC_FORMULA), kAreaVolumeFormulas);
     ApplyFieldStates();
     return true;
 }
 
-bool AreaVolumeDialog::OnCommand(int id, int code, HWND) {
-    if (id == IDC_CALC_FORMULA && code == CBN_SELCHANGE) {
-        ApplyFieldStates();
-        return true;
-    }
-    if (id == IDC_CALC_BUTTON) {
-        Calculate();
-        return true;
-    }
-    return false;
-}
 
 void AreaVolumeDialog::ApplyFieldStates() {
-    const int formula = SelectedPosition(GetDlgItem(dialog_, IDC_CALC_FORMULA));
+    const int formula = SelectedFormula();
     if (formula < 0 || formula >= kAreaVolumeFormulaCount) return;
     SetDlgItemTextW(dialog_, IDC_CALC_RESULT, L"");
     for (int i = 0; i < kAreaVolumeFieldCount; ++i) {
@@ -52,7 +43,7 @@ void AreaVolumeDialog::Calculate() {
     for (int i = 0; i < kAreaVolumeFieldCount; ++i) {
         values[i] = FieldNumber(GetDlgItem(dialog_, kLengthFields[i]), kAreaVolumeFieldLimit);
     }
-    const CalcResult result = CalculateAreaVolume(SelectedPosition(GetDlgItem(dialog_, IDC_CALC_FORMULA)), values);
+    const CalcResult result = CalculateAreaVolume(SelectedFormula(), values);
     if (result.status != CalcStatus::kOk) {
         ShowCalcMessage(dialog_, result.status);
         return;

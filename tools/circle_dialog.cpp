@@ -1,5 +1,7 @@
 #include "tools/circle_dialog.h"
 
+#include <iterator>
+
 #include "numfmt/locale_number_format.h"
 #include "resources/resource_ids.h"
 #include "tools/calculator_fields.h"
@@ -15,11 +17,11 @@ static_assert(kCircleFormulaCount == IDS_CIRCLE_FORMULA_LAST - IDS_CIRCLE_FORMUL
 
 }  // namespace
 
-CircleDialog::CircleDialog(const AppSettings& settings) : ToolDialog(IDD_CIRCLE, L"circle"), settings_(settings) {}
+CircleDialog::CircleDialog(const AppSettings& settings) : FormulaDialog(IDD_CIRCLE, L"circle"), settings_(settings) {}
 
 bool CircleDialog::OnInitDialog() {
     SetUpConventions(0, false);
-    for (int id : kInputFields) SendDlgItemMessageW(dialog_, id, EM_LIMITTEXT, kCircleFieldLimit, 0);
+    LimitFields(kInputFields, static_cast<int>(std::size(kInputFields)), kCircleFieldLimit);
     HWND units = GetDlgItem(dialog_, IDC_CIRCLE_ANGLE_UNIT);
     for (const ResourceString& unit : kAngleUnitNames) AddListEntry(units, unit.id);
     SendMessageW(units, CB_SETCURSEL, kDegree, 0);
@@ -29,21 +31,11 @@ bool CircleDialog::OnInitDialog() {
     return true;
 }
 
-bool CircleDialog::OnCommand(int id, int code, HWND) {
-    // A new angle unit waits for the next Calculate.
-    if (id == IDC_CALC_FORMULA && code == CBN_SELCHANGE) {
-        ApplyFieldStates();
-        return true;
-    }
-    if (id == IDC_CALC_BUTTON) {
-        Calculate();
-        return true;
-    }
-    return false;
-}
 
+// Only the formula list sets the fields: a new angle unit waits for the next
+// Calculate.
 void CircleDialog::ApplyFieldStates() {
-    const int formula = SelectedPosition(GetDlgItem(dialog_, IDC_CALC_FORMULA));
+    const int formula = SelectedFormula();
     if (formula < 0 || formula >= kCircleFormulaCount) return;
     SetDlgItemTextW(dialog_, IDC_CALC_RESULT, L"");
     const CircleFormula& f = kCircleFormulas[formula];
@@ -57,7 +49,7 @@ void CircleDialog::Calculate() {
     in.radius = FieldNumber(GetDlgItem(dialog_, IDC_CIRCLE_RADIUS), kCircleFieldLimit);
     in.angle = FieldNumber(GetDlgItem(dialog_, IDC_CIRCLE_ANGLE), kCircleFieldLimit);
     in.height = FieldNumber(GetDlgItem(dialog_, IDC_CIRCLE_HEIGHT), kCircleFieldLimit);
-    const CalcResult result = CalculateCircle(SelectedPosition(GetDlgItem(dialog_, IDC_CALC_FORMULA)), in);
+    const CalcResult result = CalculateCircle(SelectedFormula(), in);
     if (result.status != CalcStatus::kOk) {
         ShowCalcMessage(dialog_, result.status);
         return;

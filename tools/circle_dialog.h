@@ -2,24 +2,22 @@
 // (in degrees or radians) and height.
 #pragma once
 
-#include "app/tool_dialog.h"
+#include "tools/formula_dialog.h"
 #include "settings/app_settings.h"
 
 namespace tv {
 
-class CircleDialog final : public ToolDialog {
+class CircleDialog final : public FormulaDialog {
 public:
     // Results show with the record's decimal places and grouping.
     explicit CircleDialog(const AppSettings& settings);
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
+    void ApplyFieldStates() override;
+    void Calculate() override;
 
 private:
-    void ApplyFieldStates();
-    void Calculate();
-
     const AppSettings& settings_;
 };
 

@@ -1,5 +1,7 @@
 #include "tools/electrical_dialog.h"
 
+#include <iterator>
+
 #include "numfmt/locale_number_format.h"
 #include "resources/resource_ids.h"
 #include "tools/calculator_fields.h"
@@ -17,30 +19,19 @@ static_assert(kElectricalFormulaCount == IDS_ELECTRICAL_FORMULA_LAST - IDS_ELECT
 }  // namespace
 
 ElectricalDialog::ElectricalDialog(const AppSettings& settings)
-    : ToolDialog(IDD_ELECTRICAL, L"elect"), settings_(settings) {}
+    : FormulaDialog(IDD_ELECTRICAL, L"elect"), settings_(settings) {}
 
 bool ElectricalDialog::OnInitDialog() {
     SetUpConventions(0, false);
-    for (int id : kQuantityFields) SendDlgItemMessageW(dialog_, id, EM_LIMITTEXT, kElectricalFieldLimit, 0);
+    LimitFields(kQuantityFields, static_cast<int>(std::size(kQuantityFields)), kElectricalFieldLimit);
     FillFormulaList(GetDlgItem(dialog_, IDC_CALC_FORMULA), kElectricalFormulas);
     ApplyFieldStates();
     return true;
 }
 
-bool ElectricalDialog::OnCommand(int id, int code, HWND) {
-    if (id == IDC_CALC_FORMULA && code == CBN_SELCHANGE) {
-        ApplyFieldStates();
-        return true;
-    }
-    if (id == IDC_CALC_BUTTON) {
-        Calculate();
-        return true;
-    }
-    return false;
-}
 
 void ElectricalDialog::ApplyFieldStates() {
-    const int formula = SelectedPosition(GetDlgItem(dialog_, IDC_CALC_FORMULA));
+    const int formula = SelectedFormula();
     if (formula < 0 || formula >= kElectricalFormulaCount) return;
     for (int q = 0; q < kElectricalQuantityCount; ++q) {
         ApplyFieldState(GetDlgItem(dialog_, kQuantityFields[q]), kElectricalFormulas[formula].fields[q]);
@@ -52,7 +43,7 @@ void ElectricalDialog::Calculate() {
     for (int q = 0; q < kElectricalQuantityCount; ++q) {
         values[q] = FieldNumber(GetDlgItem(dialog_, kQuantityFields[q]), kElectricalFieldLimit);
     }
-    const int formula = SelectedPosition(GetDlgItem(dialog_, IDC_CALC_FORMULA));
+    const int formula = SelectedFormula();
     const CalcResult result = CalculateElectrical(formula, values);
     if (result.status != CalcStatus::kOk) {
         ShowCalcMessage(dialog_, result.status);

@@ -14,8 +14,10 @@ static_assert(kCountFormulaCount == IDS_FACTORIAL - IDS_PERMUTATION + 1);
 
 }  // namespace
 
-// No help topic: F1 does nothing here.
-PermutationDialog::PermutationDialog() : ToolDialog(IDD_PERMUTATION, nullptr) {}
+// No help topic: F1 does nothing here. Every notification of the formula
+// list, not only a new selection, sets the fields; that only repeats what
+// the selection already did.
+PermutationDialog::PermutationDialog() : FormulaDialog(IDD_PERMUTATION, nullptr, true) {}
 
 bool PermutationDialog::OnInitDialog() {
     SetUpConventions(0, false);
@@ -26,22 +28,9 @@ bool PermutationDialog::OnInitDialog() {
     return true;
 }
 
-bool PermutationDialog::OnCommand(int id, int, HWND) {
-    // Every notification of the list, not only a new selection, sets the
-    // fields; that only repeats what the selection already did.
-    if (id == IDC_CALC_FORMULA) {
-        ApplyFieldStates();
-        return true;
-    }
-    if (id == IDC_CALC_BUTTON) {
-        Calculate();
-        return true;
-    }
-    return false;
-}
 
 void PermutationDialog::ApplyFieldStates() {
-    const int formula = SelectedPosition(GetDlgItem(dialog_, IDC_CALC_FORMULA));
+    const int formula = SelectedFormula();
     if (formula < 0 || formula >= kCountFormulaCount) return;
     // The Result keeps the last count.
     ApplyFieldState(GetDlgItem(dialog_, IDC_PERM_ITEMS_TAKEN), kCountFormulas[formula].itemsField);
@@ -51,7 +40,7 @@ void PermutationDialog::Calculate() {
     const CountInput setSize = ReadCountText(FieldText(GetDlgItem(dialog_, IDC_PERM_SET_SIZE), kReadChars));
     const CountInput itemsTaken = ReadCountText(FieldText(GetDlgItem(dialog_, IDC_PERM_ITEMS_TAKEN), kReadChars));
     const CountResult result =
-        CalculateCount(SelectedPosition(GetDlgItem(dialog_, IDC_CALC_FORMULA)), setSize, itemsTaken);
+        CalculateCount(SelectedFormula(), setSize, itemsTaken);
     if (result.status != CalcStatus::kOk) {
         ShowCalcMessage(dialog_, result.status);
         return;

@@ -2,21 +2,18 @@
 // or refused, never wrapped.
 #pragma once
 
-#include "app/tool_dialog.h"
+#include "tools/formula_dialog.h"
 
 namespace tv {
 
-class PermutationDialog final : public ToolDialog {
+class PermutationDialog final : public FormulaDialog {
 public:
     PermutationDialog();
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
-
-private:
-    void ApplyFieldStates();
-    void Calculate();
+    void ApplyFieldStates() override;
+    void Calculate() override;
 };
 
 }  // namespace tv
