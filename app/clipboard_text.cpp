@@ -3,6 +3,9 @@
 #include <cstring>
 #include <vector>
 
+#include "app/window_text.h"
+#include "resources/resource_ids.h"
+
 namespace tv {
 
 void CopyFieldToClipboard(HWND owner, HWND field) {
@@ -26,5 +29,20 @@ void CopyFieldToClipboard(HWND owner, HWND field) {
 }
 
 bool ClipboardHasText() { return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE; }
+
+void UpdateCopyPasteMenu(HMENU menu, const std::vector<CopyMenuItem>& items) {
+    const std::wstring prefix = StringResource(IDS_COPY_PREFIX);
+    for (const CopyMenuItem& copy : items) {
+        const bool filled = GetWindowTextLengthW(copy.field) > 0;
+        EnableMenuItem(menu, copy.command, MF_BYCOMMAND | (filled ? MF_ENABLED : MF_GRAYED));
+        std::wstring name = prefix + copy.name;
+        MENUITEMINFOW item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_STRING;
+        item.dwTypeData = name.data();
+        SetMenuItemInfoW(menu, copy.command, FALSE, &item);
+    }
+    EnableMenuItem(menu, ID_PASTE, MF_BYCOMMAND | (ClipboardHasText() ? MF_ENABLED : MF_GRAYED));
+}
 
 }  // namespace tv

@@ -1,7 +1,10 @@
-// Unicode text to and from the clipboard.
+// Unicode text to and from the clipboard, and the Edit menus that do it.
 #pragma once
 
 #include <windows.h>
+
+#include <string>
+#include <vector>
 
 namespace tv {
 
@@ -11,5 +14,17 @@ void CopyFieldToClipboard(HWND owner, HWND field);
 
 // True when the clipboard holds Unicode text.
 bool ClipboardHasText();
+
+// One Copy item of an Edit submenu: its command, the field it copies and
+// the name shown after "Copy ".
+struct CopyMenuItem {
+    int command;
+    HWND field;
+    std::wstring name;
+};
+
+// An Edit submenu as it opens: each Copy item renamed and greyed while its
+// field is empty; Paste greyed while the clipboard holds no text.
+void UpdateCopyPasteMenu(HMENU menu, const std::vector<CopyMenuItem>& items);
 
 }  // namespace tv

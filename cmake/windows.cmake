@@ -16,6 +16,13 @@ add_library(tvwin STATIC
     app/program.cpp
     app/rule_bitmap.cpp
     app/tool_dialog.cpp
+    app/window_text.cpp
+    money/currency_data_dialog.cpp
+    money/currency_dialog.cpp
+    money/currency_picker_dialog.cpp
+    money/euro_rates_dialog.cpp
+    money/exchange_rate_file.cpp
+    money/money_dialog.cpp
     money/price_comparison_dialog.cpp
     numfmt/locale_number_format.cpp
     platform/shell_layer.cpp
@@ -38,7 +45,7 @@ add_library(tvwin STATIC
     tools/permutation_dialog.cpp
     units/converter_window.cpp
 )
-target_link_libraries(tvwin PUBLIC comctl32 gdi32 user32 advapi32)
+target_link_libraries(tvwin PUBLIC comctl32 gdi32 user32 advapi32 shell32)
 target_link_libraries(tvwin PUBLIC tvcore)
 # {sizeof x} is how Win32 structures are started: the rest is zero on purpose.
 target_compile_options(tvwin PRIVATE -Wall -Wextra -Wno-missing-field-initializers)
@@ -51,7 +58,7 @@ set(TV_BIN ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${TV_BIN})
 set(TV_RESOURCES ${CMAKE_SOURCE_DIR}/resources/TallyvanePro.rc)
 set_source_files_properties(${TV_RESOURCES} PROPERTIES OBJECT_DEPENDS
-    "${CMAKE_SOURCE_DIR}/resources/resource_ids.h;${CMAKE_SOURCE_DIR}/resources/base_price_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/calculator_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/list_tool_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/code_list_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/tallyvane.ico;${CMAKE_SOURCE_DIR}/resources/rule.bmp;${CMAKE_SOURCE_DIR}/resources/TallyvanePro.manifest")
+    "${CMAKE_SOURCE_DIR}/resources/resource_ids.h;${CMAKE_SOURCE_DIR}/resources/base_price_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/calculator_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/list_tool_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/code_list_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/money_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/tallyvane.ico;${CMAKE_SOURCE_DIR}/resources/rule.bmp;${CMAKE_SOURCE_DIR}/resources/TallyvanePro.manifest")
 
 add_executable(TallyvanePro WIN32 app/main.cpp ${TV_RESOURCES})
 target_link_libraries(TallyvanePro PRIVATE tvwin)

@@ -3,18 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "app/window_text.h"
 #include "money/price_comparison.h"
 #include "numfmt/locale_number_format.h"
 #include "resources/resource_ids.h"
 
 namespace tv {
 namespace {
-
-std::wstring WindowText(HWND window) {
-    std::vector<wchar_t> text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
 
 struct ProductFields {
     int price, quantity, unitPrice;

@@ -20,7 +20,7 @@ std::wstring LocaleNumberGrouping::DecimalSeparator() const { return LocaleText(
 
 NumberFormat UserNumberFormat(int decimals) {
     NumberFormat f;
-    f.decimals = static_cast<unsigned>(decimals);
+    f.decimals = decimals < 0 ? LocaleNumber(LOCALE_IDIGITS) : static_cast<unsigned>(decimals);
     f.leadingZero = LocaleNumber(LOCALE_ILZERO) != 0;
     f.grouping = GroupingFromLocaleText(LocaleText(LOCALE_SGROUPING));
     f.decimalSep = LocaleText(LOCALE_SDECIMAL);

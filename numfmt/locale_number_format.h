@@ -11,7 +11,8 @@
 
 namespace tv {
 
-// The user's locale number format with `decimals` decimals, read afresh.
+// The user's locale number format with `decimals` decimals (kLocaleDecimals:
+// the locale's own), read afresh.
 NumberFormat UserNumberFormat(int decimals);
 
 // The system's formatting of a plain number text in `format`; empty when it

@@ -15,9 +15,12 @@ public:
     // The locale's decimal separator.
     virtual std::wstring DecimalSeparator() const = 0;
     // `plain` (optional leading '-', digits, at most one '.') in the locale's
-    // number format with `decimals` decimals; empty when the text is refused.
+    // number format with `decimals` decimals (kLocaleDecimals: the locale's
+    // own number); empty when the text is refused.
     virtual std::wstring Group(std::wstring_view plain, int decimals) const = 0;
 };
+
+inline constexpr int kLocaleDecimals = -1;
 
 // A number format as the system's number formatting takes it.
 struct NumberFormat {

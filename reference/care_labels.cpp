@@ -7,18 +7,8 @@
 namespace tv {
 namespace {
 
-// A number field read as the platform's _wtol reads it: leading white space,
-// a sign, then decimal digits up to the first other character; none read as 0.
-uint16_t ReadNumberField(std::wstring_view field) {
-    size_t i = 0;
-    while (i < field.size() && std::iswspace(field[i])) ++i;
-    bool negative = false;
-    if (i < field.size() && (field[i] == L'-' || field[i] == L'+')) negative = field[i++] == L'-';
-    long value = 0;
-    for (; i < field.size() && field[i] >= L'0' && field[i] <= L'9'; ++i) value = value * 10 + (field[i] - L'0');
-    // Taken as an unsigned 16-bit value, as the file's numbers are.
-    return static_cast<uint16_t>(negative ? -value : value);
-}
+// The file's numbers are unsigned 16-bit values.
+uint16_t ReadNumberField(std::wstring_view field) { return static_cast<uint16_t>(ReadLeadingInteger(field)); }
 
 std::wstring_view Field(std::wstring_view line, size_t from, size_t length) {
     return from < line.size() ? line.substr(from, length) : std::wstring_view();

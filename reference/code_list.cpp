@@ -22,6 +22,13 @@ ListRow CountryRowFromLine(std::wstring_view line) {
 
 ListRow CityAreaRowFromLine(std::wstring_view line) { return SplitTabFields(line, 3); }
 
+ListRow CurrencyRowFromLine(std::wstring_view line) {
+    line = CutLongLine(line);
+    const size_t tab = line.find(L'\t');
+    return {std::wstring(line.substr(0, 3)),
+            tab == std::wstring_view::npos ? std::wstring() : std::wstring(line.substr(tab + 1))};
+}
+
 std::vector<ListRow> RowsFromText(std::wstring_view text, ListRow (*rowFromLine)(std::wstring_view)) {
     std::vector<ListRow> rows;
     for (std::wstring_view line : SplitLines(text)) rows.push_back(rowFromLine(line));

@@ -1,5 +1,5 @@
-// The dialing-code and city-area lists: how a line becomes a row, and the
-// letter strip under the lists with its search.
+// The code lists (dialing codes, city areas, currencies): how a line becomes
+// a row, and the letter strip under the first two with its search.
 #pragma once
 
 #include <string>
@@ -18,6 +18,11 @@ ListRow CountryRowFromLine(std::wstring_view line);
 
 // A CityArea.dat line: three fields by the TAB rule.
 ListRow CityAreaRowFromLine(std::wstring_view line);
+
+// A CurrencyCode.dat or Euro.dat line: the code in the first three
+// characters, the name after the first TAB (none without one). Lines longer
+// than 128 characters are cut to 127 first.
+ListRow CurrencyRowFromLine(std::wstring_view line);
 
 // The rows of a whole file's text, in file order.
 std::vector<ListRow> RowsFromText(std::wstring_view text, ListRow (*rowFromLine)(std::wstring_view));

@@ -14,8 +14,6 @@
 namespace tv {
 namespace {
 
-int ScreenScale() { return std::max(1, shell::LogPixelsX() / 96); }
-
 // The strip searches the list view itself.
 class ListViewSearch final : public LetterSearchList {
 public:
@@ -23,17 +21,7 @@ public:
     int Selected() const override {
         return static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     }
-    std::wstring FirstColumn(int row) const override {
-        std::vector<wchar_t> text(256);
-        for (;;) {
-            LVITEMW item = {};
-            item.pszText = text.data();
-            item.cchTextMax = static_cast<int>(text.size());
-            const LRESULT length = SendMessageW(list_, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-            if (length < static_cast<LRESULT>(text.size()) - 1) return text.data();
-            text.resize(text.size() * 2);
-        }
-    }
+    std::wstring FirstColumn(int row) const override { return ListItemText(list_, row); }
     int FindStartingWith(wchar_t letter) const override {
         wchar_t prefix[2] = {letter, L'\0'};
         LVFINDINFOW find = {};
@@ -42,13 +30,7 @@ public:
         return static_cast<int>(
             SendMessageW(list_, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
     }
-    void Select(int row) override {
-        LVITEMW item = {};
-        item.mask = LVIF_STATE;
-        item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(list_, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-        SendMessageW(list_, LVM_ENSUREVISIBLE, row, FALSE);
-    }
+    void Select(int row) override { CodeListDialog::SelectRow(list_, row); }
 
 private:
     HWND list_;
@@ -56,15 +38,26 @@ private:
 
 }  // namespace
 
-CodeListDialog::CodeListDialog(std::wstring dataFile, Rgb stripe, RowReader rowFromLine, int capacityHint)
+CodeListDialog::CodeListDialog(std::wstring dataFile, Rgb stripe, RowReader rowFromLine, int capacityHint,
+                               bool letterStrip)
     : ToolDialog(IDD_CODE_LIST, nullptr), dataFile_(std::move(dataFile)), stripes_(stripe), rowFromLine_(rowFromLine),
-      capacityHint_(capacityHint) {}
+      capacityHint_(capacityHint), letterStrip_(letterStrip) {}
+
+int CodeListDialog::ScreenScale() { return std::max(1, shell::LogPixelsX() / 96); }
+
+void CodeListDialog::SelectRow(HWND list, int row) {
+    LVITEMW item = {};
+    item.mask = LVIF_STATE;
+    item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LVM_ENSUREVISIBLE, row, FALSE);
+}
 
 HWND CodeListDialog::List() const { return GetDlgItem(dialog_, IDC_CODE_LIST); }
 
 bool CodeListDialog::OnInitDialog() {
     SetUpConventions(0, false);
-    strip_ = LetterIndexStrip::Create(dialog_);
+    if (letterStrip_) strip_ = LetterIndexStrip::Create(dialog_);
     HWND list = List();
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     AddColumns(list);
@@ -94,7 +87,7 @@ void CodeListDialog::Fill(HWND list) {
 }
 
 void CodeListDialog::LayOut(int width, int height) {
-    const int strip = GetSystemMetrics(SM_CYSMICON);
+    const int strip = strip_ ? GetSystemMetrics(SM_CYSMICON) : 0;
     MoveWindow(List(), 0, 0, width, height - strip, TRUE);
     if (strip_) MoveWindow(strip_, 0, height - strip, width, strip, TRUE);
 }
@@ -134,12 +127,7 @@ void DialingCodesDialog::AddColumns(HWND list) {
 }
 
 void DialingCodesDialog::AfterFilling(HWND list) {
-    if (SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0) return;
-    LVITEMW item = {};
-    item.mask = LVIF_STATE;
-    item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
-    SendMessageW(list, LVM_ENSUREVISIBLE, 0, FALSE);
+    if (SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0) SelectRow(list, 0);
 }
 
 CityAreaCodesDialog::CityAreaCodesDialog(std::wstring dataFile)

@@ -1,5 +1,6 @@
 // The full-screen code lists over template 107: international dialing codes
-// and city area codes, each with the letter strip under the list.
+// and city area codes, each with the letter strip under the list, and the
+// currency picker.
 #pragma once
 
 #include <windows.h>
@@ -15,11 +16,18 @@
 namespace tv {
 
 class CodeListDialog : public ToolDialog {
+public:
+    // Selects and focuses a row and scrolls it into view.
+    static void SelectRow(HWND list, int row);
+    // The screen's pixels per logical inch over 96, at least 1.
+    static int ScreenScale();
+
 protected:
     using RowReader = ListRow (*)(std::wstring_view line);
     // dataFile: the full path of the file to list; capacityHint: the rows
-    // the file is expected to hold.
-    CodeListDialog(std::wstring dataFile, Rgb stripe, RowReader rowFromLine, int capacityHint);
+    // the file is expected to hold; letterStrip: the letter strip under the list.
+    CodeListDialog(std::wstring dataFile, Rgb stripe, RowReader rowFromLine, int capacityHint,
+                   bool letterStrip = true);
 
     bool OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
@@ -39,6 +47,7 @@ private:
     RowStripes stripes_;
     RowReader rowFromLine_;
     int capacityHint_;
+    bool letterStrip_;
     HWND strip_ = nullptr;
 };
 

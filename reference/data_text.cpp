@@ -1,5 +1,7 @@
 #include "reference/data_text.h"
 
+#include <cwctype>
+
 #include "platform/ansi_code_page.h"
 
 namespace tv {
@@ -57,6 +59,19 @@ std::vector<std::wstring> SplitTabFields(std::wstring_view line, int count) {
     }
     fields.emplace_back(before + 1 < size ? line.substr(static_cast<size_t>(before + 1)) : std::wstring_view());
     return fields;
+}
+
+long ReadLeadingInteger(std::wstring_view field) {
+    size_t i = 0;
+    while (i < field.size() && std::iswspace(static_cast<wint_t>(field[i]))) ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == L'-' || field[i] == L'+')) negative = field[i++] == L'-';
+    long value = 0;
+    // Wraps like the platform's on absurdly long digit runs, without overflowing here.
+    for (; i < field.size() && field[i] >= L'0' && field[i] <= L'9'; ++i) {
+        value = static_cast<long>(static_cast<unsigned long>(value) * 10u + static_cast<unsigned long>(field[i] - L'0'));
+    }
+    return negative ? static_cast<long>(0ul - static_cast<unsigned long>(value)) : value;
 }
 
 }  // namespace tv

@@ -32,4 +32,8 @@ std::wstring_view CutLongLine(std::wstring_view line);
 // there makes its search start again at the line's beginning.
 std::vector<std::wstring> SplitTabFields(std::wstring_view line, int count);
 
+// A number field read as the platform's _wtol reads it: leading white space,
+// a sign, then decimal digits up to the first other character; none read as 0.
+long ReadLeadingInteger(std::wstring_view field);
+
 }  // namespace tv

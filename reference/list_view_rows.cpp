@@ -31,6 +31,19 @@ int AppendListRow(HWND list, const std::vector<std::wstring>& texts) {
     return row;
 }
 
+std::wstring ListItemText(HWND list, int row, int column) {
+    std::vector<wchar_t> text(256);
+    for (;;) {
+        LVITEMW item = {};
+        item.iSubItem = column;
+        item.pszText = text.data();
+        item.cchTextMax = static_cast<int>(text.size());
+        const LRESULT length = SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        if (length < static_cast<LRESULT>(text.size()) - 1) return text.data();
+        text.resize(text.size() * 2);
+    }
+}
+
 void InsertListColumn(HWND list, int position, const wchar_t* title, int width, int format) {
     LVCOLUMNW column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;

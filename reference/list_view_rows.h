@@ -17,6 +17,9 @@ void ClearListView(HWND list);
 // further columns. Returns the row's index, or -1 when it could not be added.
 int AppendListRow(HWND list, const std::vector<std::wstring>& texts);
 
+// The text of a row's column, however long.
+std::wstring ListItemText(HWND list, int row, int column = 0);
+
 // Adds a column at `position` with a title, a width and an alignment.
 void InsertListColumn(HWND list, int position, const wchar_t* title, int width, int format = LVCFMT_LEFT);
 

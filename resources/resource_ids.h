@@ -104,6 +104,22 @@
 #define IDC_DIGIT_GROUPING      1015
 #define IDC_DECIMAL_PLACES      1016
 
+// Money converters (template 106) and the currency data window (template 109)
+#define IDS_NO_RATE_FILE        21
+#define IDS_DOWNLOAD_STARTING   22   /* 22 to 24: kept for a rate file update */
+#define IDS_DOWNLOAD_DONE       23
+#define IDS_DOWNLOAD_FAILED     24
+#define IDC_SOURCE_CURRENCY     1020
+#define IDC_AMOUNT              1021
+#define IDC_FROM_CURRENCY_LABEL 1051
+#define IDC_TO_CURRENCIES_LABEL 1052
+#define IDC_RATES_DATE          1053
+#define IDC_TARGET_CURRENCY_1   2100 /* 2100 to 2103: the rows' currency buttons */
+#define IDC_TARGET_CURRENCY_4   2103
+#define IDC_CONVERTED_1         2110 /* 2110 to 2113: the rows' converted amounts */
+#define IDC_RATE_1              2120 /* 2120 to 2123: the rows' rates */
+#define ID_COPY_ROW_4           40038
+
 // Code lists (dialing codes, city area codes, currency picker)
 #define IDC_CODE_LIST           1018
 

@@ -4,24 +4,13 @@
 #include <vector>
 
 #include "app/clipboard_text.h"
+#include "app/window_text.h"
 #include "numfmt/locale_number_format.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
 
 namespace tv {
 namespace {
-
-std::wstring LoadText(int id) {
-    wchar_t text[64] = {};
-    LoadStringW(GetModuleHandleW(nullptr), id, text, 64);
-    return text;
-}
-
-std::wstring WindowText(HWND window) {
-    std::vector<wchar_t> text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
 
 constexpr int kOutputIds[kBaseOutputCount] = {IDC_BASE_OUTPUT_1, IDC_BASE_OUTPUT_2, IDC_BASE_OUTPUT_3};
 constexpr int kLabelIds[kBaseOutputCount] = {IDC_BASE_LABEL_1, IDC_BASE_LABEL_2, IDC_BASE_LABEL_3};
@@ -63,7 +52,7 @@ void BaseConverterDialog::ApplyBase() {
     }
     for (int id = IDC_KEY_A; id <= IDC_KEY_F; ++id) EnableWindow(GetDlgItem(dialog_, id), layout_->keypadLetters);
     for (int i = 0; i < kBaseOutputCount; ++i) {
-        SetDlgItemTextW(dialog_, kLabelIds[i], LoadText(layout_->outputLabels[i].id).c_str());
+        SetDlgItemTextW(dialog_, kLabelIds[i], StringResource(layout_->outputLabels[i].id).c_str());
     }
 }
 
@@ -73,7 +62,7 @@ void BaseConverterDialog::Convert() {
         ConvertBaseInput(WindowText(input), layout_->input, settings_.GroupDigits, LocaleNumberGrouping());
     if (conversion.status != BaseParseStatus::kOk) {
         // Blank input and numbers beyond 64 bits alike; the outputs keep what they showed.
-        MessageBoxW(dialog_, LoadText(IDS_NUMBER_TOO_LARGE).c_str(), LoadText(IDS_APP_TITLE).c_str(),
+        MessageBoxW(dialog_, StringResource(IDS_NUMBER_TOO_LARGE).c_str(), StringResource(IDS_APP_TITLE).c_str(),
                     MB_OK | MB_ICONSTOP);
         return;
     }
@@ -85,21 +74,13 @@ void BaseConverterDialog::Convert() {
 
 void BaseConverterDialog::UpdateEditMenu(HMENU menu) {
     if (!menu || menu != shell::MenuBarSubMenu(dialog_, IDMB_EDIT)) return;
-    const std::wstring prefix = LoadText(IDS_COPY_PREFIX);
+    std::vector<CopyMenuItem> items;
     for (int i = 0; i < kBaseOutputCount; ++i) {
-        const bool filled = GetWindowTextLengthW(GetDlgItem(dialog_, kOutputIds[i])) > 0;
-        EnableMenuItem(menu, ID_COPY_BASE_1 + i, MF_BYCOMMAND | (filled ? MF_ENABLED : MF_GRAYED));
         // Each item is named after the base its output shows now.
-        wchar_t label[32] = {};
-        GetDlgItemTextW(dialog_, kLabelIds[i], label, 32);
-        std::wstring name = prefix + label;
-        MENUITEMINFOW item = {};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_STRING;
-        item.dwTypeData = name.data();
-        SetMenuItemInfoW(menu, ID_COPY_BASE_1 + i, FALSE, &item);
+        items.push_back({ID_COPY_BASE_1 + i, GetDlgItem(dialog_, kOutputIds[i]),
+                         WindowText(GetDlgItem(dialog_, kLabelIds[i]), 32)});
     }
-    EnableMenuItem(menu, ID_PASTE, MF_BYCOMMAND | (ClipboardHasText() ? MF_ENABLED : MF_GRAYED));
+    UpdateCopyPasteMenu(menu, items);
 }
 
 void BaseConverterDialog::PaintBackground() {

@@ -6,13 +6,6 @@
 
 namespace tv {
 
-std::wstring StringResource(int id) {
-    // With a zero length LoadStringW hands back a pointer into the resource.
-    const wchar_t* text = nullptr;
-    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 && text ? std::wstring(text, length) : std::wstring();
-}
-
 void AddListEntry(HWND list, int stringId) {
     SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(StringResource(stringId).c_str()));
 }

@@ -8,12 +8,10 @@
 
 #include <string>
 
+#include "app/window_text.h"
 #include "tools/calculator_common.h"
 
 namespace tv {
-
-// The string table's text `id`, empty when there is none.
-std::wstring StringResource(int id);
 
 // Appends the string table's text `stringId` to a drop-down list.
 void AddListEntry(HWND list, int stringId);

@@ -5,6 +5,9 @@
 
 #include "app/clipboard_text.h"
 #include "app/gradient_fill.h"
+#include "app/window_text.h"
+#include "money/currency_dialog.h"
+#include "money/euro_rates_dialog.h"
 #include "money/price_comparison_dialog.h"
 #include "numfmt/locale_number_format.h"
 #include "platform/shell_layer.h"
@@ -38,12 +41,6 @@ struct Scale {
 Scale ScreenScale() {
     return {shell::LogPixelsX() / 96 > 0 ? shell::LogPixelsX() / 96 : 1,
             shell::LogPixelsY() / 96 > 0 ? shell::LogPixelsY() / 96 : 1};
-}
-
-std::wstring LoadText(int id) {
-    wchar_t text[128] = {};
-    LoadStringW(GetModuleHandleW(nullptr), id, text, 128);
-    return text;
 }
 
 HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, const LayoutRect& r, int id) {
@@ -83,8 +80,8 @@ const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {ID_OPTIONS, ID_OPTIONS, &ConverterWindow::OnOptions},
     {ID_NUMBER_BASE, ID_NUMBER_BASE, &ConverterWindow::OnNumberBase},
     {ID_CLOTHING_SIZES, ID_CLOTHING_SIZES, &ConverterWindow::OnOpenTool<ClothingSizesDialog>},
-    {ID_EURO_RATES, ID_EURO_RATES, &ConverterWindow::OnToolNotBuilt},
-    {ID_CURRENCY, ID_CURRENCY, &ConverterWindow::OnToolNotBuilt},
+    {ID_EURO_RATES, ID_EURO_RATES, &ConverterWindow::OnEuroRates},
+    {ID_CURRENCY, ID_CURRENCY, &ConverterWindow::OnCurrency},
     {ID_PRICE_COMPARISON, ID_PRICE_COMPARISON, &ConverterWindow::OnPriceComparison},
     {ID_DIALING_CODES, ID_DIALING_CODES, &ConverterWindow::OnDialingCodes},
     {ID_CARE_LABELS, ID_CARE_LABELS, &ConverterWindow::OnOpenTool<CareLabelsDialog>},
@@ -148,7 +145,7 @@ void ConverterWindow::CreateControls() {
     for (const ConverterLayout::Key& key : l.keys) {
         MakeChild(window_, L"BUTTON", KeyCaption(key.id), BS_OWNERDRAW | WS_TABSTOP, key.rect, key.id);
     }
-    MakeChild(window_, L"BUTTON", LoadText(IDS_CONVERT).c_str(), BS_OWNERDRAW | WS_TABSTOP, l.convert,
+    MakeChild(window_, L"BUTTON", StringResource(IDS_CONVERT).c_str(), BS_OWNERDRAW | WS_TABSTOP, l.convert,
               IDC_CONVERT_BUTTON);
     SetFocus(input);
     keypad_.SetTarget(input);
@@ -224,11 +221,11 @@ void ConverterWindow::Paint() {
     LineTo(dc, tabRight, T + 2 * s.sy + H);
 
     SelectObject(dc, font_.Handle());
-    const std::wstring from = LoadText(IDS_FROM), to = LoadText(IDS_TO);
+    const std::wstring from = StringResource(IDS_FROM), to = StringResource(IDS_TO);
     // A face wider than the band starts the labels at the window edge.
     constexpr UINT kLabelFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP;
     for (const auto& [id, top] : {std::pair{IDS_FROM, 32 * s.sy}, std::pair{IDS_TO, toLabelY_}}) {
-        const std::wstring label = LoadText(id);
+        const std::wstring label = StringResource(id);
         SIZE extent = {};
         GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &extent);
         const int left = extent.cx < 30 * s.sx ? client.left + 2 * s.sx : client.left;
@@ -313,7 +310,12 @@ void ConverterWindow::OnPriceComparison(int, int) {
     dialog.RunModal(GetActiveWindow());
 }
 
-void ConverterWindow::OnToolNotBuilt(int, int) {}
+void ConverterWindow::OnEuroRates(int, int) {
+    EuroRatesDialog dialog(settings_.record);
+    dialog.RunModal(GetActiveWindow());
+}
+
+void ConverterWindow::OnCurrency(int, int) { RunCurrencyConverter(GetActiveWindow(), settings_.record); }
 
 LRESULT ConverterWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -54,7 +54,8 @@ private:
     void OnCalculator(int id, int code);
     void OnNumberBase(int id, int code);
     void OnPriceComparison(int id, int code);
-    void OnToolNotBuilt(int id, int code);
+    void OnEuroRates(int id, int code);
+    void OnCurrency(int id, int code);
     template <class Tool>
     void OnOpenTool(int id, int code);
 

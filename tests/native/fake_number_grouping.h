@@ -16,6 +16,7 @@ public:
 
     std::wstring Group(std::wstring_view plain, int decimals) const override {
         ++calls;
+        if (decimals == tv::kLocaleDecimals) decimals = static_cast<int>(f_.decimals);
         const size_t point = plain.find(L'.');
         if (point != std::wstring_view::npos && plain.size() - point - 1 > static_cast<size_t>(decimals)) {
             ADD_FAILURE() << "grouping asked to round " << std::string(plain.begin(), plain.end());

@@ -1,0 +1,30 @@
+#include "money/currency_data_dialog.h"
+
+#include "resources/resource_ids.h"
+
+namespace tv {
+
+std::wstring LongDateText(const CalendarDate& date) {
+    if (!date.IsValid()) return L"Unknown";
+    SYSTEMTIME time = {date.year, date.month, date.dayOfWeek, date.day,
+                       date.hour, date.minute, date.second, date.milliseconds};
+    wchar_t text[64] = {};
+    if (!GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, text, 64)) return L"Unknown";
+    return text;
+}
+
+CurrencyDataDialog::CurrencyDataDialog(const CalendarDate& date) : ToolDialog(IDD_CURRENCY_DATA, nullptr), date_(date) {}
+
+CurrencyDataDialog::~CurrencyDataDialog() {
+    // The window goes before the stretched rule it shows.
+    if (dialog_) DestroyWindow(dialog_);
+}
+
+bool CurrencyDataDialog::OnInitDialog() {
+    SetUpConventions(0, false);
+    rules_.Apply(dialog_);
+    SetDlgItemTextW(dialog_, IDC_RATES_DATE, LongDateText(date_).c_str());
+    return true;
+}
+
+}  // namespace tv

@@ -1,0 +1,30 @@
+// "About Currency Data": the date of the exchange rates and a notice on
+// what they are.
+#pragma once
+
+#include <string>
+
+#include "app/rule_bitmap.h"
+#include "app/tool_dialog.h"
+#include "money/exchange_rate_table.h"
+
+namespace tv {
+
+// What "Last updated:" shows: the date in the user's long date format, or
+// "Unknown" for a date the file got wrong.
+std::wstring LongDateText(const CalendarDate& date);
+
+class CurrencyDataDialog final : public ToolDialog {
+public:
+    explicit CurrencyDataDialog(const CalendarDate& date);
+    ~CurrencyDataDialog() override;
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    CalendarDate date_;
+    StretchedRules rules_;
+};
+
+}  // namespace tv

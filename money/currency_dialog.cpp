@@ -1,0 +1,112 @@
+#include "money/currency_dialog.h"
+
+#include "app/window_text.h"
+#include "money/currency_data_dialog.h"
+#include "numfmt/locale_number_format.h"
+#include "platform/shell_layer.h"
+#include "resources/resource_ids.h"
+
+namespace tv {
+
+CurrencyDialog::CurrencyDialog(AppSettings& settings, ExchangeRateTable rates)
+    : MoneyDialog(L"curr", settings, CurrencyListKind::kCurrencyCodes), rates_(std::move(rates)) {}
+
+void RunCurrencyConverter(HWND owner, AppSettings& settings) {
+    CurrencyDialog dialog(settings, ExchangeRateTable::OfUserFile());
+    dialog.RunModal(owner);
+}
+
+bool CurrencyDialog::OnInitDialog() {
+    SetUpConventions(IDM_MONEY, true);
+    // Updating the file is left to the user: the command stays grey.
+    if (HMENU tools = shell::MenuBarSubMenu(dialog_, IDMB_TOOLS)) {
+        EnableMenuItem(tools, ID_UPDATE_CURRENCY_DATA, MF_BYCOMMAND | MF_GRAYED);
+    }
+    if (!rates_.Exists()) {
+        MessageBoxW(dialog_, StringResource(IDS_NO_RATE_FILE).c_str(), StringResource(IDS_APP_TITLE).c_str(),
+                    MB_OK | MB_ICONSTOP);
+        End(IDOK);
+        return false;
+    }
+    if (!rates_.Load()) {
+        End(IDOK);
+        return false;
+    }
+    const CurrencySelection codes = SplitSelection(settings_.MoneySel, kDefaultMoneySel);
+    SetUpRows(codes);
+    bool missing = false;
+    for (int i = 0; i < kMoneyRows; ++i) {
+        HWND rate = Item(IDC_RATE_1 + i);
+        const double x = rates_.CrossRate(codes[0], codes[static_cast<size_t>(i) + 1]);
+        if (x == 0.0) {
+            SetWindowTextW(rate, settings_.CustomRates[i]);
+            missing = true;
+        } else {
+            SetWindowTextW(rate, RateText(x).c_str());
+        }
+        SendMessageW(rate, EM_SETREADONLY, TRUE, 0);
+    }
+    if (missing) SendMessageW(dialog_, WM_COMMAND, ID_MODIFY_RATES, 0);
+    return false;  // the amount has the focus
+}
+
+bool CurrencyDialog::ShowRate(int row) {
+    const double x = rates_.CrossRate(CodeOn(IDC_SOURCE_CURRENCY), CodeOn(IDC_TARGET_CURRENCY_1 + row));
+    SetWindowTextW(Item(IDC_RATE_1 + row), RateText(x).c_str());
+    return x != 0.0;
+}
+
+void CurrencyDialog::Picked(int row) {
+    bool missing = false;
+    for (int i = 0; i < kMoneyRows; ++i) {
+        if (row < 0 || row == i) missing |= !ShowRate(i);
+    }
+    // A missing rate switches the mode over, so the rate can be typed.
+    if (missing) PostMessageW(dialog_, WM_COMMAND, ID_MODIFY_RATES, 0);
+}
+
+void CurrencyDialog::ToggleModifyRates() {
+    modifyRates_ = !modifyRates_;
+    for (int i = 0; i < kMoneyRows; ++i) SendMessageW(Item(IDC_RATE_1 + i), EM_SETREADONLY, !modifyRates_, 0);
+}
+
+void CurrencyDialog::Convert() {
+    const std::wstring amount = WindowText(Item(IDC_AMOUNT));
+    const LocaleNumberGrouping grouping;
+    for (int i = 0; i < kMoneyRows; ++i) {
+        const std::wstring text =
+            ConvertedAmountText(amount, WindowText(Item(IDC_RATE_1 + i)), settings_.GroupDigits, grouping);
+        SetWindowTextW(Item(IDC_CONVERTED_1 + i), text.c_str());
+    }
+}
+
+void CurrencyDialog::UpdateToolsMenu(HMENU menu) {
+    CheckMenuItem(menu, ID_MODIFY_RATES, MF_BYCOMMAND | (modifyRates_ ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void CurrencyDialog::Save() {
+    const std::wstring selection = JoinSelection(Codes());
+    lstrcpynW(settings_.MoneySel, selection.c_str(), kSettingTextChars);
+    for (int i = 0; i < kMoneyRows; ++i) {
+        GetWindowTextW(Item(IDC_RATE_1 + i), settings_.CustomRates[i], kSettingTextChars);
+    }
+}
+
+bool CurrencyDialog::OnCommand(int id, int code, HWND control) {
+    switch (id) {
+        case ID_MODIFY_RATES:
+            ToggleModifyRates();
+            return true;
+        case ID_ABOUT_CURRENCY_DATA: {
+            CurrencyDataDialog about(rates_.Date());
+            about.RunModal(dialog_);
+            return true;
+        }
+        case ID_UPDATE_CURRENCY_DATA:
+            return true;  // never enabled
+        default:
+            return MoneyDialog::OnCommand(id, code, control);
+    }
+}
+
+}  // namespace tv

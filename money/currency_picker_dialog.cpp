@@ -1,0 +1,61 @@
+#include "money/currency_picker_dialog.h"
+
+#include "reference/code_list.h"
+#include "reference/list_view_rows.h"
+#include "reference/mapped_text_file.h"
+
+namespace tv {
+namespace {
+
+const wchar_t* FileName(CurrencyListKind kind) {
+    return kind == CurrencyListKind::kEuroCodes ? L"Euro.dat" : L"CurrencyCode.dat";
+}
+
+int CapacityHint(CurrencyListKind kind) { return kind == CurrencyListKind::kEuroCodes ? 13 : 169; }
+
+}  // namespace
+
+CurrencyPickerDialog::CurrencyPickerDialog(CurrencyListKind kind, std::wstring code)
+    : CodeListDialog(DataFilePath(FileName(kind)), MakeRgb(196, 255, 198), CurrencyRowFromLine, CapacityHint(kind),
+                     false),
+      code_(std::move(code)) {}
+
+std::wstring CurrencyPickerDialog::Pick(HWND owner, CurrencyListKind kind, std::wstring code) {
+    CurrencyPickerDialog picker(kind, std::move(code));
+    picker.RunModal(owner);
+    return picker.Code();
+}
+
+void CurrencyPickerDialog::AddColumns(HWND list) {
+    const int s = ScreenScale();
+    InsertListColumn(list, 0, L"", 40 * s);
+    InsertListColumn(list, 1, L"", GetSystemMetrics(SM_CXSCREEN) - GetSystemMetrics(SM_CXVSCROLL) - 40 * s);
+}
+
+void CurrencyPickerDialog::AfterFilling(HWND list) {
+    if (code_.empty()) return;
+    LVFINDINFOW find = {};
+    find.flags = LVFI_STRING;  // letter case does not count
+    find.psz = code_.c_str();
+    const int row = static_cast<int>(
+        SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+    if (row >= 0) SelectRow(list, row);
+}
+
+bool CurrencyPickerDialog::OnCommand(int id, int, HWND) {
+    if (id != IDOK) return false;
+    HWND list = List();
+    const int row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    if (row >= 0) {
+        code_ = ListItemText(list, row);
+    } else if (SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0) {
+        // A row must be chosen; with no rows at all (no code file) the
+        // picker closes and the code stays.
+        MessageBeep(MB_ICONEXCLAMATION);
+        return true;
+    }
+    End(IDOK);
+    return true;
+}
+
+}  // namespace tv

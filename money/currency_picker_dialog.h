@@ -1,0 +1,32 @@
+// The full-screen list the money converters pick a currency code from.
+#pragma once
+
+#include <string>
+
+#include "reference/code_list_dialog.h"
+
+namespace tv {
+
+enum class CurrencyListKind { kCurrencyCodes = 0, kEuroCodes = 1 };
+
+class CurrencyPickerDialog final : public CodeListDialog {
+public:
+    // `code`: the code now shown, selected in the list when it is there.
+    CurrencyPickerDialog(CurrencyListKind kind, std::wstring code);
+
+    // The chosen code once the dialog has closed; the given one until then.
+    const std::wstring& Code() const { return code_; }
+
+    // Runs the picker over `owner` and returns the code to show.
+    static std::wstring Pick(HWND owner, CurrencyListKind kind, std::wstring code);
+
+protected:
+    void AddColumns(HWND list) override;
+    void AfterFilling(HWND list) override;
+    bool OnCommand(int id, int code, HWND control) override;
+
+private:
+    std::wstring code_;
+};
+
+}  // namespace tv

@@ -1,0 +1,47 @@
+// The rate file on disk: where it lies and how it is read.
+#include <windows.h>
+#include <shlobj.h>
+
+#include "money/exchange_rate_table.h"
+#include "reference/mapped_text_file.h"
+
+namespace tv {
+
+CalendarDate CalendarDate::Now() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    CalendarDate date;
+    date.year = now.wYear;
+    date.month = now.wMonth;
+    date.dayOfWeek = now.wDayOfWeek;
+    date.day = now.wDay;
+    date.hour = now.wHour;
+    date.minute = now.wMinute;
+    date.second = now.wSecond;
+    date.milliseconds = now.wMilliseconds;
+    return date;
+}
+
+ExchangeRateTable ExchangeRateTable::OfUserFile() {
+    wchar_t folder[MAX_PATH] = {};
+    SHGetSpecialFolderPathW(GetDesktopWindow(), folder, CSIDL_PERSONAL, FALSE);
+    return ExchangeRateTable(std::wstring(folder) + L"\\CurRates.dat", CalendarDate::Now());
+}
+
+bool ExchangeRateTable::Exists() const {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(path_.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
+bool ExchangeRateTable::Load() {
+    rates_.clear();
+    const std::optional<std::wstring> text = ReadDataFile(path_);
+    if (!text) return false;
+    LoadText(*text);
+    return true;
+}
+
+}  // namespace tv

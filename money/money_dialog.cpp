@@ -1,0 +1,163 @@
+#include "money/money_dialog.h"
+
+#include <vector>
+
+#include "app/clipboard_text.h"
+#include "app/window_text.h"
+#include "platform/shell_layer.h"
+#include "resources/resource_ids.h"
+
+namespace tv {
+namespace {
+
+constexpr COLORREF kBackground = RGB(196, 255, 198);
+constexpr COLORREF kButtonFace = RGB(58, 172, 60);
+
+bool IsCurrencyButton(int id) {
+    return id == IDC_SOURCE_CURRENCY || (id >= IDC_TARGET_CURRENCY_1 && id <= IDC_TARGET_CURRENCY_4);
+}
+
+}  // namespace
+
+MoneyDialog::MoneyDialog(const wchar_t* helpTopic, AppSettings& settings, CurrencyListKind list)
+    : ToolDialog(IDD_MONEY, helpTopic), settings_(settings), list_(list),
+      background_(CreateSolidBrush(kBackground)), buttonBrush_(CreateSolidBrush(kButtonFace)) {}
+
+MoneyDialog::~MoneyDialog() {
+    // The window goes before the brushes it paints with.
+    if (dialog_) DestroyWindow(dialog_);
+    if (background_) DeleteObject(background_);
+    if (buttonBrush_) DeleteObject(buttonBrush_);
+}
+
+void MoneyDialog::SetUpRows(const CurrencySelection& codes) {
+    for (int i = 0; i < kMoneyRows; ++i) {
+        SendMessageW(Item(IDC_RATE_1 + i), EM_LIMITTEXT, 15, 0);
+        SetWindowTextW(Item(IDC_TARGET_CURRENCY_1 + i), codes[static_cast<size_t>(i) + 1].c_str());
+    }
+    HWND amount = Item(IDC_AMOUNT);
+    SendMessageW(amount, EM_LIMITTEXT, 32, 0);
+    SetWindowTextW(Item(IDC_SOURCE_CURRENCY), codes[0].c_str());
+    SetFocus(amount);
+    keypad_.SetTarget(amount);
+}
+
+std::wstring MoneyDialog::CodeOn(int buttonId) const { return WindowText(Item(buttonId), kCodeReadChars + 1); }
+
+CurrencySelection MoneyDialog::Codes() const {
+    CurrencySelection codes;
+    codes[0] = CodeOn(IDC_SOURCE_CURRENCY);
+    for (int i = 0; i < kMoneyRows; ++i) codes[static_cast<size_t>(i) + 1] = CodeOn(IDC_TARGET_CURRENCY_1 + i);
+    return codes;
+}
+
+void MoneyDialog::Pick(int buttonId) {
+    const std::wstring code = CurrencyPickerDialog::Pick(dialog_, list_, CodeOn(buttonId));
+    SetWindowTextW(Item(buttonId), code.c_str());
+    Picked(buttonId == IDC_SOURCE_CURRENCY ? -1 : buttonId - IDC_TARGET_CURRENCY_1);
+    // Converted again once the picker is gone.
+    PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_CONVERT_BUTTON, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Item(IDC_CONVERT_BUTTON)));
+}
+
+void MoneyDialog::DrawCurrencyButton(const DRAWITEMSTRUCT& item) const {
+    // Push buttons in the dialog's own colours: white on green.
+    RECT face = item.rcItem;
+    FillRect(item.hDC, &face, buttonBrush_);
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
+    if (pressed) OffsetRect(&face, 1, 1);
+    const std::wstring code = WindowText(item.hwndItem);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT) : RGB(255, 255, 255));
+    DrawTextW(item.hDC, code.c_str(), static_cast<int>(code.size()), &face,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = face;
+        InflateRect(&focus, -1, -1);
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+bool MoneyDialog::OnCommand(int id, int code, HWND) {
+    if (IsCurrencyButton(id)) {
+        if (code == BN_CLICKED) Pick(id);
+        return true;
+    }
+    if (id >= ID_COPY_ROW_1 && id <= ID_COPY_ROW_4) {
+        CopyFieldToClipboard(dialog_, Item(IDC_CONVERTED_1 + (id - ID_COPY_ROW_1)));
+        return true;
+    }
+    switch (id) {
+        case IDC_CONVERT_BUTTON:
+            Convert();
+            return true;
+        case ID_PASTE:
+            SendMessageW(Item(IDC_AMOUNT), WM_PASTE, 0, 0);
+            return true;
+        case IDOK:
+            Save();
+            End(IDOK);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool MoneyDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+        case WM_INITMENUPOPUP: {
+            const HMENU menu = reinterpret_cast<HMENU>(wParam);
+            if (menu && menu == shell::MenuBarSubMenu(dialog_, IDMB_EDIT)) {
+                std::vector<CopyMenuItem> items;
+                for (int i = 0; i < kMoneyRows; ++i) {
+                    items.push_back({ID_COPY_ROW_1 + i, Item(IDC_CONVERTED_1 + i), CodeOn(IDC_TARGET_CURRENCY_1 + i)});
+                }
+                UpdateCopyPasteMenu(menu, items);
+            } else if (menu && menu == shell::MenuBarSubMenu(dialog_, IDMB_TOOLS)) {
+                UpdateToolsMenu(menu);
+            }
+            result = TRUE;
+            return true;
+        }
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(dialog_, &ps);
+            RECT client;
+            GetClientRect(dialog_, &client);
+            FillRect(dc, &client, background_);
+            EndPaint(dialog_, &ps);
+            result = TRUE;
+            return true;
+        }
+        case WM_CTLCOLORDLG:  // erased in the same colour: no grey flash before the paint
+            result = reinterpret_cast<INT_PTR>(background_);
+            return true;
+        case WM_CTLCOLORSTATIC: {
+            // The two headings only: the read-only fields keep their own look.
+            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+            if (id != IDC_FROM_CURRENCY_LABEL && id != IDC_TO_CURRENCIES_LABEL) return false;
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            result = reinterpret_cast<INT_PTR>(background_);
+            return true;
+        }
+        case WM_CTLCOLORBTN: {
+            if (!IsCurrencyButton(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)))) return false;
+            SetTextColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            result = reinterpret_cast<INT_PTR>(buttonBrush_);
+            return true;
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (!IsCurrencyButton(static_cast<int>(item.CtlID))) return false;
+            DrawCurrencyButton(item);
+            result = TRUE;
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace tv
