@@ -23,12 +23,21 @@ What is checked:
 - wLabels.dat: no line cut, numbers right-aligned in characters 1-3 and 4-6,
   the five groups 0 to 4 once each and before any label, every icon id
   present in wLabels.rc, meanings short enough for a row;
+- CurrencyCode.dat and Euro.dat: no line cut, each a three-letter upper-case
+  code, a TAB and a name; CurrencyCode.dat sorted by code, Euro.dat the euro
+  and the twelve currencies it replaced, in the order the program shows them;
+- sample/CurRates.dat, the rates copied to a new user: the day of the
+  quotations as YYYYMMDD first, then "CODE VALUE" lines, each value a number
+  with a point, above 0, the code one of CurrencyCode.dat, EUR worth 1;
 - wLabels.rc: every icon file present and holding a 32x32 and a 64x64 image,
   no id twice, no icon that no label uses;
-- no entry twice in any file, and the two long lists near the row counts the
-  program reserves room for (447 city area codes, 232 countries).
+- no entry twice in any file, and the three long lists near the row counts the
+  program reserves room for (447 city area codes, 232 countries, 169
+  currencies).
 """
 
+import datetime
+import math
 import os
 import re
 import struct
@@ -39,11 +48,16 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 MAX_BYTES = 16 * 1024 * 1024
 CUT_LENGTH = 128            # longer lines are cut to 127 characters
 NAME_COLUMN = 41
-CAPACITY_HINTS = {"Countries.dat": 232, "CityArea.dat": 447}
+CAPACITY_HINTS = {"Countries.dat": 232, "CityArea.dat": 447, "CurrencyCode.dat": 169}
 HINT_TOLERANCE = 0.10       # "near": within 10 % of the hint
 MEANING_MAX = 64            # two wrapped lines in a row one icon high
 VAT_FILES = {"CanVat.dat": 4, "UsaVat.dat": 2, "EuroVat.dat": 2}
 RATE = re.compile(r"(\d+(\.\d+)?%|-)")
+CODE_LINE = re.compile(r"([A-Z]{3})\t(.*)")
+EURO_CODES = ["EUR", "ATS", "BEF", "FIM", "FRF", "DEM", "GRD", "IEP", "ITL", "LUF", "NLG",
+              "PTE", "ESP"]
+# What wcstod reads to the end with a point as the decimal separator.
+NUMBER = re.compile(r"(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?")
 # What iswctype classes as space, as far as our files could contain it.
 WHITE_SPACE = " \t\n\v\f\r\u00a0\u3000"
 
@@ -198,6 +212,66 @@ def check_vat(lines, n_fields, faults):
     report_duplicates(regions, "region", faults)
 
 
+def code_list(lines, faults):
+    """The codes of a CODE<TAB>name file, in file order."""
+    codes = []
+    for n, line in enumerate(lines, 1):
+        if len(line) > CUT_LENGTH:
+            faults.append(f"line {n}: {len(line)} characters, the program cuts it to 127")
+        m = CODE_LINE.fullmatch(line)
+        if not m:
+            faults.append(f"line {n}: not a three-letter upper-case code, a TAB and a name")
+            continue
+        if not m.group(2).strip(WHITE_SPACE):
+            faults.append(f"line {n}: no name after the code")
+        codes.append(m.group(1))
+    report_duplicates(codes, "code", faults)
+    return codes
+
+
+def check_currency_codes(lines, faults):
+    """Returns the codes, which the rate file may use."""
+    codes = code_list(lines, faults)
+    check_order(codes, "code", faults)
+    near_hint("CurrencyCode.dat", len(lines), faults)
+    return set(codes)
+
+
+def check_euro(lines, faults):
+    codes = code_list(lines, faults)
+    if codes != EURO_CODES:
+        faults.append(f"codes {' '.join(codes)}, not {' '.join(EURO_CODES)}")
+
+
+def check_rates(lines, known_codes, faults):
+    """known_codes: those of CurrencyCode.dat, or None when it could not be read."""
+    if not lines:
+        faults.append("empty: no date line")
+        return
+    try:
+        if not re.fullmatch(r"\d{8}", lines[0]):
+            raise ValueError
+        datetime.date(int(lines[0][:4]), int(lines[0][4:6]), int(lines[0][6:]))
+    except ValueError:
+        faults.append(f"line 1: {lines[0]!r} is not the day of the rates as YYYYMMDD")
+    rates = {}
+    for n, line in enumerate(lines[1:], 2):
+        code, separator, text = line[:3], line[3:4], line[4:]
+        if not re.fullmatch(r"[A-Z]{3}", code) or separator not in (" ", "\t"):
+            faults.append(f"line {n}: not a three-letter upper-case code, a blank and a value")
+            continue
+        value = float(text) if NUMBER.fullmatch(text) else math.nan
+        if not 0 < value < math.inf:
+            faults.append(f"line {n}: {text!r} is not a number above 0 with a point for decimals")
+        if code in rates:
+            faults.append(f"code {code!r} twice")
+        elif known_codes is not None and code not in known_codes:
+            faults.append(f"line {n}: {code} is not in CurrencyCode.dat")
+        rates[code] = value
+    if rates.get("EUR") != 1:
+        faults.append("EUR is not listed as worth 1")
+
+
 def check_labels(lines, icon_ids, faults):
     """Returns the icon ids the labels use."""
     used, groups, labels = set(), [], []
@@ -322,6 +396,11 @@ def main(argv):
                                            check_city_areas)
     for name, n_fields in VAT_FILES.items():
         report[name], _ = check_file(os.path.join(data_dir, name), check_vat, n_fields)
+    report["CurrencyCode.dat"], codes = check_file(os.path.join(data_dir, "CurrencyCode.dat"),
+                                                   check_currency_codes)
+    report["Euro.dat"], _ = check_file(os.path.join(data_dir, "Euro.dat"), check_euro)
+    report["sample/CurRates.dat"], _ = check_file(
+        os.path.join(data_dir, "sample", "CurRates.dat"), check_rates, codes)
 
     rc_faults = []
     try:

@@ -121,6 +121,53 @@ class CityAreasAndRates(unittest.TestCase):
             assert_found(self, faults_of(check.check_vat, lines, 4), words, words)
 
 
+class Money(unittest.TestCase):
+    CODES = [f"{a}{b}{c}" for a in "ABCDEFG" for b in "ABCDE" for c in "ABCDE"][:169]
+    GOOD = [f"{code}\tMoney {code}" for code in CODES]
+    RATES = ["20191001", "EUR 1.0", "IDR 0.00006449253725", "USD\t0.9175995596", "JPY 2."]
+
+    def test_code_list_faults_are_found(self):
+        self.assertEqual(faults_of(check.check_currency_codes, self.GOOD), [])
+        cases = {
+            "a TAB and a name": ["Usd\tUS Dollar", "USD US Dollar", "US\tDollar"],
+            "no name": ["ZZZ\t "],
+            "cuts it": ["ZZZ\t" + "x" * 130],
+            "twice": [self.GOOD[-1]],
+            "out of order": ["ABF\tBetween ABE and ACA"],
+        }
+        for words, extras in cases.items():
+            for extra in extras:
+                faults = faults_of(check.check_currency_codes, self.GOOD + [extra])
+                assert_found(self, faults, words, extra)
+        assert_found(self, faults_of(check.check_currency_codes, self.GOOD[:150]), "not near",
+                     "150 rows")
+
+    def test_euro_list_is_the_thirteen_codes_in_their_order(self):
+        good = [f"{code}\tName" for code in check.EURO_CODES]
+        self.assertEqual(faults_of(check.check_euro, good), [])
+        for bad in (good[1:], good[:1] + good[2:3] + good[1:2] + good[3:], good + ["XEU\tEcu"]):
+            assert_found(self, faults_of(check.check_euro, bad), "not EUR ATS", bad)
+
+    def test_rate_file_faults_are_found(self):
+        known = {"EUR", "IDR", "JPY", "USD"}
+        self.assertEqual(faults_of(check.check_rates, self.RATES, known), [])
+        cases = {
+            "YYYYMMDD": (["20190229"], ["2019-10-01"], ["191001"]),
+            "a blank and a value": (["usd 0.9"], ["USD=0.9"], ["US 0.9"], ["JPY"]),
+            "above 0 with a point": (["JPY 0,0084"], ["JPY 0"], ["JPY -1.5"], ["JPY  0.5"],
+                                     ["JPY 1e999"]),
+            "twice": (["USD 0.92"],),
+            "not in CurrencyCode.dat": (["CHF 0.91"],),
+        }
+        for words, changes in cases.items():
+            for change in changes:
+                lines = (change + self.RATES[1:]) if words == "YYYYMMDD" else self.RATES + change
+                assert_found(self, faults_of(check.check_rates, lines, known), words, change)
+        for lines in (self.RATES[:1] + self.RATES[2:], self.RATES + ["EUR 1.1"],
+                      ["20191001", "EUR 1.01"]):
+            assert_found(self, faults_of(check.check_rates, lines, known), "EUR is not", lines)
+
+
 class CareLabels(unittest.TestCase):
     GROUPS = ["  0  0Washing", "  1  0Bleaching", "  2  0Drying", "  3  0Ironing",
               "  4  0Professional care"]
@@ -177,9 +224,12 @@ class ShippedFiles(unittest.TestCase):
             with open(os.path.join(data, "UsaVat.dat"), "ab") as f:
                 f.write(b"Caf\xe9\t6%\r\n")
             os.remove(os.path.join(data, "EuroVat.dat"))
+            with open(os.path.join(data, "sample", "CurRates.dat"), "ab") as f:
+                f.write(b"XYZ 1.5\r\n")
             status, errors = self.run_main(data, os.path.join(res, "wLabels.rc"))
         self.assertEqual(status, 1)
-        for name in ("UsaVat.dat", "EuroVat.dat", "wLabels.rc: line", "icon 999"):
+        for name in ("UsaVat.dat", "EuroVat.dat", "wLabels.rc: line", "icon 999",
+                     "CurRates.dat: line 34: XYZ"):
             self.assertIn(name, errors)
 
 
