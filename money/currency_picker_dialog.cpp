@@ -1,5 +1,6 @@
 #include "money/currency_picker_dialog.h"
 
+#include "platform/shell_layer.h"
 #include "reference/code_list.h"
 #include "reference/list_view_rows.h"
 #include "reference/mapped_text_file.h"
@@ -15,8 +16,8 @@ int CapacityHint(CurrencyListKind kind) { return kind == CurrencyListKind::kEuro
 
 }  // namespace
 
-CurrencyPickerDialog::CurrencyPickerDialog(CurrencyListKind kind, std::wstring code)
-    : CodeListDialog(DataFilePath(FileName(kind)), MakeRgb(196, 255, 198), CurrencyRowFromLine, CapacityHint(kind),
+CurrencyPickerDialog::CurrencyPickerDialog(CurrencyListKind kind, std::wstring code, std::wstring dataFile)
+    : CodeListDialog(dataFile.empty() ? DataFilePath(FileName(kind)) : std::move(dataFile), MakeRgb(196, 255, 198), CurrencyRowFromLine, CapacityHint(kind),
                      false),
       code_(std::move(code)) {}
 
@@ -29,7 +30,7 @@ std::wstring CurrencyPickerDialog::Pick(HWND owner, CurrencyListKind kind, std::
 void CurrencyPickerDialog::AddColumns(HWND list) {
     const int s = ScreenScale();
     InsertListColumn(list, 0, L"", 40 * s);
-    InsertListColumn(list, 1, L"", GetSystemMetrics(SM_CXSCREEN) - GetSystemMetrics(SM_CXVSCROLL) - 40 * s);
+    InsertListColumn(list, 1, L"", shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - 40 * s);
 }
 
 void CurrencyPickerDialog::AfterFilling(HWND list) {

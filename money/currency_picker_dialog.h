@@ -11,8 +11,9 @@ enum class CurrencyListKind { kCurrencyCodes = 0, kEuroCodes = 1 };
 
 class CurrencyPickerDialog final : public CodeListDialog {
 public:
-    // `code`: the code now shown, selected in the list when it is there.
-    CurrencyPickerDialog(CurrencyListKind kind, std::wstring code);
+    // `code`: the code now shown, selected in the list when it is there;
+    // `dataFile`: another list than the kind's file beside the program.
+    CurrencyPickerDialog(CurrencyListKind kind, std::wstring code, std::wstring dataFile = {});
 
     // The chosen code once the dialog has closed; the given one until then.
     const std::wstring& Code() const { return code_; }

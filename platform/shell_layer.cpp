@@ -177,6 +177,10 @@ void MakeDialogFullScreen(HWND dialog) {
         r = FrameForClientArea(GetWindowLongW(dialog, GWL_STYLE), GetWindowLongW(dialog, GWL_EXSTYLE),
                                GetMenu(dialog) != nullptr);
     }
+    // Over a dialog that grew (see below), as wide as that one: nothing of it shows beside.
+    RECT owner;
+    HWND direct = GetWindow(dialog, GW_OWNER);
+    if (direct && direct != main && GetWindowRect(direct, &owner)) r.right = std::max(r.right, owner.right);
     SetWindowPos(dialog, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 
     // A system font wider than the handheld's would push controls off the

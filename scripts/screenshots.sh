@@ -7,7 +7,7 @@ out=$root/build/screenshots
 mkdir -p "$out"
 export root out
 
-TV_WINE_STATE=$root/build/wine-shots "$root/scripts/wine-session.sh" bash -c '
+TV_WINE_STATE=$root/build/wine-shots "$root/scripts/wine-session.sh" "$root/scripts/prefix-documents.sh" bash -c '
     set -e
     . "$root/scripts/screen-tools.sh"
     start_program ""
@@ -81,6 +81,27 @@ TV_WINE_STATE=$root/build/wine-shots "$root/scripts/wine-session.sh" bash -c '
     keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space
     shoot_window "$out/price-comparison.png"
     keys Escape
+    # Currency converter over the sample rates: 100 converted (Enter is
+    # Convert), its two menus, the date of the rates, the currency picker.
+    keys F10 Right Return Down Down Down Return
+    type_text 100; keys Return
+    shoot_window "$out/currency.png"
+    keys F10 Return
+    shoot_window "$out/currency-edit-menu.png" 120
+    keys Escape Escape F10 Right Return
+    shoot_window "$out/currency-tools-menu.png" 160
+    keys Return
+    shoot_window "$out/currency-data.png"
+    keys Escape shift+Tab space
+    shoot_window "$out/currency-picker.png"
+    keys Escape Escape
+    # Euro converter: 100 euros converted, then its picker.
+    keys F10 Right Return Down Down Down Down Return
+    type_text 100; keys Return
+    shoot_window "$out/euro-rates.png"
+    keys shift+Tab space
+    shoot_window "$out/euro-picker.png"
+    keys Escape Escape
     stop_program
     for screen in 320x240 240x240; do
         start_program "$screen"
@@ -91,7 +112,8 @@ TV_WINE_STATE=$root/build/wine-shots "$root/scripts/wine-session.sh" bash -c '
         stop_program
     done
 '
-TV_DPI=192 TV_DISPLAY_SIZE=1280x1024 TV_WINE_STATE=$root/build/wine-shots192 "$root/scripts/wine-session.sh" bash -c '
+TV_DPI=192 TV_DISPLAY_SIZE=1280x1024 TV_WINE_STATE=$root/build/wine-shots192 "$root/scripts/wine-session.sh" \
+    "$root/scripts/prefix-documents.sh" bash -c '
     set -e
     . "$root/scripts/screen-tools.sh"
     start_program ""
@@ -128,7 +150,6 @@ TV_DPI=192 TV_DISPLAY_SIZE=1280x1024 TV_WINE_STATE=$root/build/wine-shots192 "$r
     keys Escape
     keys F10 Right Right Right Return Down Down Down Return
     shoot_window "$out/days-between-192dpi.png"
-    keys Escape
     keys Escape F10 Right Return Down Down Return
     shoot_window "$out/clothing-sizes-192dpi.png"
     keys Escape F10 Right Right Right Return Up Up Up Right Down Down Down Return
@@ -136,6 +157,14 @@ TV_DPI=192 TV_DISPLAY_SIZE=1280x1024 TV_WINE_STATE=$root/build/wine-shots192 "$r
     keys Escape F10 Right Right Right Return Up Up Up Right Down Down Return
     shoot_window "$out/care-labels-192dpi.png"
     keys Escape
+    keys F10 Right Return Down Down Down Return
+    type_text 100; keys Return
+    shoot_window "$out/currency-192dpi.png"
+    keys F10 Right Return Return
+    shoot_window "$out/currency-data-192dpi.png"
+    keys Escape shift+Tab space
+    shoot_window "$out/currency-picker-192dpi.png"
+    keys Escape Escape
     stop_program
 '
 ls "$out"/*.png

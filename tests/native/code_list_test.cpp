@@ -83,3 +83,12 @@ TEST(LetterStrip, DigitsComeBeforeLettersInTheFirstCell) {
     EXPECT_EQ(tv::StripSearch(list, 4), -1);  // an empty list finds nothing
     EXPECT_EQ(tv::StripSearch(list, 9), -1);
 }
+
+TEST(CurrencyRows, CodeAndTheNameAfterTheFirstTab) {
+    using Row = tv::ListRow;
+    EXPECT_EQ(tv::CurrencyRowFromLine(L"USD\tUS Dollar"), (Row{L"USD", L"US Dollar"}));
+    EXPECT_EQ(tv::CurrencyRowFromLine(L"USD x\tUS Dollar\tfor short"), (Row{L"USD", L"US Dollar\tfor short"}));
+    EXPECT_EQ(tv::CurrencyRowFromLine(L"US"), (Row{L"US", L""}));
+    // A name that starts after character 127 of a long line is cut away.
+    EXPECT_EQ(tv::CurrencyRowFromLine(std::wstring(L"EUR") + std::wstring(130, L' ') + L"\tEuro"), (Row{L"EUR", L""}));
+}

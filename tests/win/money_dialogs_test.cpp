@@ -1,0 +1,239 @@
+// The currency and euro converters and the currency picker, driven through
+// their real controls over rate files of our own; the arithmetic and the
+// file format are the native suite's.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "money/currency_data_dialog.h"
+#include "money/currency_dialog.h"
+#include "money/euro_rates_dialog.h"
+#include "tool_dialog_test_support.h"
+
+namespace {
+
+using namespace wintest;
+namespace fs = std::filesystem;
+
+const char kRates[] = "20040115\r\nUSD 1.0\r\nCAD 0.75\r\nHKD 0.128\r\nEUR 1.25\r\nCNY 0.12\r\n";
+
+class MoneyTest : public ToolDialogTest {
+protected:
+    void TearDown() override {
+        ToolDialogTest::TearDown();
+        fs::remove_all(folder);
+    }
+    std::wstring WriteRates(const std::string& bytes, const std::wstring& path = {}) {
+        const std::wstring file = path.empty() ? folder + L"CurRates.dat" : path;
+        fs::create_directories(fs::path(file).parent_path());
+        std::ofstream(fs::path(file), std::ios::binary) << bytes;
+        return file;
+    }
+    void OpenCurrency(const std::wstring& file) {
+        tool = std::make_unique<tv::CurrencyDialog>(home->record, tv::ExchangeRateTable(file, tv::CalendarDate::Now()));
+        dialog = tool->CreateModeless(main);
+    }
+    void OpenEuro() {
+        tool = std::make_unique<tv::EuroRatesDialog>(home->record);
+        dialog = tool->CreateModeless(main);
+    }
+    std::wstring Codes() const {
+        return Fields({IDC_SOURCE_CURRENCY, IDC_TARGET_CURRENCY_1, 2101, 2102, IDC_TARGET_CURRENCY_4});
+    }
+    std::wstring Rates() const { return Fields({IDC_RATE_1, 2121, 2122, 2123}); }
+    std::wstring Converted(const wchar_t* amount) {
+        Type(IDC_AMOUNT, amount);
+        Press(IDC_CONVERT_BUTTON);
+        return Fields({IDC_CONVERTED_1, 2111, 2112, 2113});
+    }
+    // Items of a submenu as it shows them when it opens: "name (grey, ticked)".
+    std::wstring MenuItems(int button, std::initializer_list<int> ids) {
+        HMENU menu = tv::shell::MenuBarSubMenu(dialog, button);
+        SendMessageW(dialog, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
+        std::wstring items;
+        for (int id : ids) {
+            wchar_t text[64] = {};
+            GetMenuStringW(menu, id, text, 64, MF_BYCOMMAND);
+            const UINT state = GetMenuState(menu, id, MF_BYCOMMAND);
+            items += text + std::wstring(state & MF_GRAYED ? L" (grey)" : L"") +
+                     (state & MF_CHECKED ? L" (ticked)" : L"") + L"; ";
+        }
+        return items;
+    }
+    std::wstring ModifyRatesItem() { return MenuItems(IDMB_TOOLS, {ID_MODIFY_RATES}); }
+    // Taps a currency button; the picker that opens gets `code` chosen (none:
+    // OK with no row) and OK. Returns the row the picker showed selected.
+    std::wstring Pick(int button, const wchar_t* code) {
+        std::wstring selected = L"(no picker)";
+        WhenDialogOpens([&](HWND picker) {
+            HWND list = GetDlgItem(picker, IDC_CODE_LIST);
+            const int row = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+            selected = row < 0 ? L"(none)" : tv::ListItemText(list, row);
+            if (code) {
+                LVFINDINFOW find = {LVFI_STRING, code};
+                tv::CodeListDialog::SelectRow(list, ListView_FindItem(list, -1, &find));
+            }
+            SendMessageW(picker, WM_COMMAND, IDOK, 0);
+        });
+        Press(button);
+        Pump(loop);
+        return selected;
+    }
+
+    const std::wstring folder = (fs::temp_directory_path() / L"tv-money-tests" / L"").wstring();
+};
+
+}  // namespace
+
+TEST_F(MoneyTest, CurrencyConverterOpensFromTheMenuOverTheDocumentsRateFileAndKeepsItsChoiceAcrossARestart) {
+    const std::wstring userFile = tv::ExchangeRateTable::OfUserFile().Path();
+    WriteRates(kRates, userFile);
+    OpenFromMenu(ID_CURRENCY, L"curr", [&] {
+        EXPECT_EQ(Codes(), L"USD | CAD | HKD | EUR | CNY");
+        EXPECT_EQ(Pick(2102, L"JPY"), L"EUR");
+        EXPECT_EQ(Rates(), L"1.333333 | 7.812500 | 0.000000 | 8.333333");
+    });
+    fs::remove(userFile);
+    EXPECT_EQ(std::wstring(home->record.MoneySel), L"USDCADHKDJPYCNY");
+    EXPECT_EQ(std::wstring(home->record.CustomRates[2]), L"0.000000");
+    Close();  // the program's exit writes the settings
+    Open();
+    EXPECT_EQ(std::wstring(home->record.MoneySel), L"USDCADHKDJPYCNY");
+    EXPECT_EQ(std::wstring(home->record.CustomRates[2]), L"0.000000");
+}
+
+TEST_F(MoneyTest, WithoutARateFileMessage21AndNothingKeptAnUnreadableOneClosesSilently) {
+    const std::wstring userFile = tv::ExchangeRateTable::OfUserFile().Path();
+    fs::remove(userFile);
+    lstrcpyW(home->record.MoneySel, L"GBPCADHKDEURCNY");
+    const std::wstring shown = CloseMessageBoxes(main, [&] { Command(ID_CURRENCY); });
+    EXPECT_EQ(shown.substr(0, shown.find(L" Please")), L"Tallyvane Pro: The currency exchange rate file does not exist.");
+    EXPECT_NE(shown.find(L"CurRates.dat in your Documents folder. (stop)"), std::wstring::npos) << shown;
+    EXPECT_EQ(std::wstring(home->record.MoneySel), L"GBPCADHKDEURCNY");
+
+    // A folder of that name is found but cannot be read.
+    fs::create_directories(folder + L"CurRates.dat");
+    EXPECT_EQ(CloseMessageBoxes(main, [&] { OpenCurrency(folder + L"CurRates.dat"); }), L"");
+    EXPECT_EQ(dialog, nullptr);
+    EXPECT_EQ(std::wstring(home->record.CustomRates[0]), L"1.0");
+}
+
+TEST_F(MoneyTest, RatesWithSixDecimalsConvertAsShownAndMissingOnesSwitchModifyRates) {
+    OpenCurrency(WriteRates(kRates));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Codes(), L"USD | CAD | HKD | EUR | CNY");
+    EXPECT_EQ(Rates(), L"[1.333333] | [7.812500] | [0.800000] | [8.333333]");
+    EXPECT_EQ(ModifyRatesItem(), L"Modify Rates; ");
+    EXPECT_EQ(MenuItems(IDMB_TOOLS, {ID_UPDATE_CURRENCY_DATA}), L"Update Currency Data (grey); ");
+    EXPECT_EQ(GetFocus(), Field(IDC_AMOUNT));
+    EXPECT_EQ(Limit(IDC_AMOUNT), 32);
+    EXPECT_EQ(Limit(IDC_RATE_1), 15);
+    EXPECT_EQ(Converted(L"3"), L"[4.00] | [23.44] | [2.40] | [25.00]");
+    home->record.GroupDigits = true;
+    EXPECT_EQ(Converted(L"10000"), L"[13,333.33] | [78,125.00] | [8,000.00] | [83,333.33]");
+    home->record.GroupDigits = false;
+
+    // A code the file lacks: no rate, and the rates become editable; a second
+    // such pick switches them back.
+    EXPECT_EQ(Pick(2101, L"JPY"), L"HKD");
+    EXPECT_EQ(Rates(), L"1.333333 | 0.000000 | 0.800000 | 8.333333");
+    EXPECT_EQ(ModifyRatesItem(), L"Modify Rates (ticked); ");
+    EXPECT_EQ(Fields({IDC_CONVERTED_1, 2111}), L"[13333.33] | [0.00]");  // converted again at once
+    Type(2121, L"2.5");
+    Pick(IDC_TARGET_CURRENCY_4, L"AED");
+    EXPECT_EQ(Rates(), L"[1.333333] | [2.5] | [0.800000] | [0.000000]");
+    EXPECT_EQ(Converted(L"2"), L"[2.67] | [5.00] | [1.60] | [0.00]");
+
+    // A new source refreshes every row.
+    EXPECT_EQ(Pick(IDC_SOURCE_CURRENCY, L"EUR"), L"USD");
+    EXPECT_EQ(Rates(), L"1.666667 | 0.000000 | 1.000000 | 0.000000");  // two missing: switched once
+    EXPECT_EQ(ModifyRatesItem(), L"Modify Rates (ticked); ");
+    Type(2121, L"140");
+    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(std::wstring(home->record.MoneySel), L"EURCADJPYEURAED");
+    EXPECT_EQ(std::wstring(home->record.CustomRates[1]), L"140");
+    EXPECT_EQ(std::wstring(home->record.CustomRates[3]), L"0.000000");
+}
+
+TEST_F(MoneyTest, ASavedCurrencyTheFileLacksShowsItsOwnRateAndAShortSelectionFallsBack) {
+    lstrcpyW(home->record.MoneySel, L"USDCADXXXEURCNY");
+    lstrcpyW(home->record.CustomRates[1], L"7.75");
+    OpenCurrency(WriteRates(kRates));
+    EXPECT_EQ(Rates(), L"1.333333 | 7.75 | 0.800000 | 8.333333");
+    EXPECT_EQ(ModifyRatesItem(), L"Modify Rates (ticked); ");
+    SendMessageW(dialog, WM_COMMAND, ID_MODIFY_RATES, 0);
+    EXPECT_EQ(Rates(), L"[1.333333] | [7.75] | [0.800000] | [8.333333]");
+    tool.reset();
+
+    lstrcpyW(home->record.MoneySel, L"USDCAD");
+    OpenCurrency(WriteRates(kRates));
+    EXPECT_EQ(Codes(), L"USD | CAD | HKD | EUR | CNY");
+}
+
+TEST_F(MoneyTest, EditMenuCopiesEachRowUnderItsCodeAndPastesTheAmount) {
+    OpenCurrency(WriteRates(kRates));
+    ASSERT_TRUE(OpenClipboard(dialog));
+    EmptyClipboard();
+    CloseClipboard();
+    const auto edit = {ID_COPY_ROW_1, 40036, 40037, ID_COPY_ROW_4, ID_PASTE};
+    EXPECT_EQ(MenuItems(IDMB_EDIT, edit), L"Copy CAD (grey); Copy HKD (grey); Copy EUR (grey); Copy CNY (grey); Paste (grey); ");
+    Converted(L"100");
+    SendMessageW(dialog, WM_COMMAND, 40037, 0);
+    EXPECT_EQ(MenuItems(IDMB_EDIT, edit), L"Copy CAD; Copy HKD; Copy EUR; Copy CNY; Paste; ");
+    Type(IDC_AMOUNT, L"");
+    SendMessageW(dialog, WM_COMMAND, ID_PASTE, 0);
+    EXPECT_EQ(TextOf(IDC_AMOUNT), L"80.00");
+}
+
+TEST_F(MoneyTest, AboutCurrencyDataShowsTheFilesDateInTheLongFormatOrUnknown) {
+    OpenCurrency(WriteRates(kRates));
+    std::wstring shown;
+    WhenDialogOpens([&](HWND about) {
+        shown = Text(GetDlgItem(about, IDC_RATES_DATE));
+        SendMessageW(about, WM_COMMAND, IDOK, 0);
+    });
+    SendMessageW(dialog, WM_COMMAND, ID_ABOUT_CURRENCY_DATA, 0);
+    EXPECT_EQ(shown, L"Thursday, January 15, 2004");
+    tv::CalendarDate damaged;
+    damaged.SetDate(2004, 13, 15);
+    EXPECT_EQ(tv::LongDateText(damaged), L"Unknown");
+}
+
+TEST_F(MoneyTest, EuroConverterUsesFixedRatesHidesTheRatesAndHasNoTools) {
+    OpenFromMenu(ID_EURO_RATES, L"euro", [&] {
+        EXPECT_EQ(Codes(), L"EUR | DEM | FRF | ITL | NLG");
+    });
+    OpenEuro();
+    EXPECT_FALSE(IsWindowVisible(Field(IDC_RATE_1)));
+    EXPECT_TRUE(GetMenuState(GetMenu(dialog), 1, MF_BYPOSITION) & MF_GRAYED);  // Tools
+    EXPECT_FALSE(GetMenuState(GetMenu(dialog), 0, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_EQ(Converted(L"1"), L"[1.96] | [6.56] | [1936.27] | [2.20]");
+    EXPECT_EQ(Pick(IDC_SOURCE_CURRENCY, L"ITL"), L"EUR");
+    EXPECT_EQ(Pick(IDC_TARGET_CURRENCY_1, L"EUR"), L"DEM");
+    EXPECT_EQ(Converted(L"1000"), L"[0.52] | [3.39] | [1000.00] | [1.14]");
+    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(std::wstring(home->record.EuroSel), L"ITLEURFRFITLNLG");
+}
+
+TEST_F(MoneyTest, PickerFindsTheCodeInAnyCaseAndOnlyLeavesWithARowOrWithNoList) {
+    const std::wstring file = WriteRates("USD\tUS Dollar\r\nCAD\tCanadian Dollar\r\n", folder + L"codes.dat");
+    tv::CurrencyPickerDialog picker(tv::CurrencyListKind::kCurrencyCodes, L"cad", file);
+    HWND window = picker.CreateModeless(main);
+    HWND list = GetDlgItem(window, IDC_CODE_LIST);
+    EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 1);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 0), 40);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 1), tv::shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - 40);
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+    SendMessageW(window, WM_COMMAND, IDOK, 0);  // beeps and stays
+    EXPECT_EQ(picker.Result(), -1);
+    tv::CodeListDialog::SelectRow(list, 0);
+    SendMessageW(window, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(picker.Code(), L"USD");
+
+    tv::CurrencyPickerDialog empty(tv::CurrencyListKind::kEuroCodes, L"DEM", folder + L"missing.dat");
+    SendMessageW(empty.CreateModeless(main), WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(empty.Result(), IDOK);
+    EXPECT_EQ(empty.Code(), L"DEM");
+}
