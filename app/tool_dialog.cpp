@@ -49,6 +49,15 @@ void ToolDialog::End(INT_PTR result) {
     }
 }
 
+void ToolDialog::FillClientArea(HBRUSH brush) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(dialog_, &ps);
+    RECT client;
+    GetClientRect(dialog_, &client);
+    FillRect(dc, &client, brush);
+    EndPaint(dialog_, &ps);
+}
+
 INT_PTR CALLBACK ToolDialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<ToolDialog*>(lParam);

@@ -52,6 +52,8 @@ protected:
     // control and, when asked, the keypad over the dialog's keys.
     void SetUpConventions(int menuBarId, bool keypad);
     void End(INT_PTR result);
+    // Paints the whole client area with `brush` (a WM_PAINT answer).
+    void FillClientArea(HBRUSH brush);
 
     HWND dialog_ = nullptr;
     DialogFont font_;

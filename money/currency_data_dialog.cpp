@@ -1,13 +1,13 @@
 #include "money/currency_data_dialog.h"
 
+#include "platform/system_time.h"
 #include "resources/resource_ids.h"
 
 namespace tv {
 
 std::wstring LongDateText(const CalendarDate& date) {
     if (!date.IsValid()) return L"Unknown";
-    SYSTEMTIME time = {date.year, date.month, date.dayOfWeek, date.day,
-                       date.hour, date.minute, date.second, date.milliseconds};
+    const SYSTEMTIME time = ToSystemTime(date);
     wchar_t text[64] = {};
     if (!GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, text, 64)) return L"Unknown";
     return text;

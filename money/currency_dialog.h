@@ -13,8 +13,6 @@ public:
     // from `rates`, loaded when the dialog opens.
     CurrencyDialog(AppSettings& settings, ExchangeRateTable rates);
 
-    bool ModifyRates() const { return modifyRates_; }
-
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;

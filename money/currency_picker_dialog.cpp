@@ -1,5 +1,7 @@
 #include "money/currency_picker_dialog.h"
 
+#include <algorithm>
+
 #include "platform/shell_layer.h"
 #include "reference/code_list.h"
 #include "reference/list_view_rows.h"
@@ -27,10 +29,27 @@ std::wstring CurrencyPickerDialog::Pick(HWND owner, CurrencyListKind kind, std::
     return picker.Code();
 }
 
+int CurrencyPickerDialog::NameWidth() const {
+    return shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - 40 * ScreenScale();
+}
+
 void CurrencyPickerDialog::AddColumns(HWND list) {
-    const int s = ScreenScale();
-    InsertListColumn(list, 0, L"", 40 * s);
-    InsertListColumn(list, 1, L"", shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - 40 * s);
+    InsertListColumn(list, 0, L"", 40 * ScreenScale());
+    InsertListColumn(list, 1, L"", NameWidth());
+}
+
+bool CurrencyPickerDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    const bool handled = CodeListDialog::OnMessage(message, wParam, lParam, result);
+    if (message == WM_SIZE) {
+        // Over a dialog that grew wider than the screen the names fill the
+        // wider list, stripes and all.
+        HWND list = List();
+        RECT client;
+        GetClientRect(list, &client);
+        const int rest = client.right - static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0));
+        SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, std::max(NameWidth(), rest));
+    }
+    return handled;
 }
 
 void CurrencyPickerDialog::AfterFilling(HWND list) {

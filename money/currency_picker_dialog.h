@@ -25,8 +25,12 @@ protected:
     void AddColumns(HWND list) override;
     void AfterFilling(HWND list) override;
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
+    // The name column's width on the device's screen.
+    int NameWidth() const;
+
     std::wstring code_;
 };
 

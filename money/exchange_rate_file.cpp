@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "money/exchange_rate_table.h"
+#include "platform/system_time.h"
 #include "reference/mapped_text_file.h"
 
 namespace tv {
@@ -11,14 +12,7 @@ CalendarDate CalendarDate::Now() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     CalendarDate date;
-    date.year = now.wYear;
-    date.month = now.wMonth;
-    date.dayOfWeek = now.wDayOfWeek;
-    date.day = now.wDay;
-    date.hour = now.wHour;
-    date.minute = now.wMinute;
-    date.second = now.wSecond;
-    date.milliseconds = now.wMilliseconds;
+    static_cast<DateTimeFields&>(date) = FromSystemTime(now);
     return date;
 }
 

@@ -120,16 +120,10 @@ bool MoneyDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
             result = TRUE;
             return true;
         }
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(dialog_, &ps);
-            RECT client;
-            GetClientRect(dialog_, &client);
-            FillRect(dc, &client, background_);
-            EndPaint(dialog_, &ps);
+        case WM_PAINT:
+            FillClientArea(background_);
             result = TRUE;
             return true;
-        }
         case WM_CTLCOLORDLG:  // erased in the same colour: no grey flash before the paint
             result = reinterpret_cast<INT_PTR>(background_);
             return true;

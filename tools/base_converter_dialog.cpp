@@ -83,15 +83,6 @@ void BaseConverterDialog::UpdateEditMenu(HMENU menu) {
     UpdateCopyPasteMenu(menu, items);
 }
 
-void BaseConverterDialog::PaintBackground() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(dialog_, &ps);
-    RECT client;
-    GetClientRect(dialog_, &client);
-    FillRect(dc, &client, background_);
-    EndPaint(dialog_, &ps);
-}
-
 bool BaseConverterDialog::OnCommand(int id, int code, HWND) {
     if (id >= IDC_BASE_DECIMAL && id <= IDC_BASE_BINARY) {
         if (code == BN_CLICKED) ApplyBase();
@@ -123,7 +114,7 @@ bool BaseConverterDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR
             result = TRUE;
             return true;
         case WM_PAINT:
-            PaintBackground();
+            FillClientArea(background_);
             result = TRUE;
             return true;
         case WM_CTLCOLORSTATIC:

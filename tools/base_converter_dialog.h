@@ -28,7 +28,6 @@ private:
     void ApplyBase();
     void Convert();
     void UpdateEditMenu(HMENU menu);
-    void PaintBackground();
 
     const AppSettings& settings_;
     const BaseLayout* layout_ = &kBaseLayouts[0];

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "platform/system_time.h"
 #include "resources/resource_ids.h"
 #include "tools/day_count.h"
 
@@ -14,16 +15,7 @@ namespace {
 std::optional<DateTimeFields> PickerDate(HWND picker) {
     SYSTEMTIME t = {};
     if (SendMessageW(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&t)) != GDT_VALID) return std::nullopt;
-    DateTimeFields d;
-    d.year = t.wYear;
-    d.month = t.wMonth;
-    d.dayOfWeek = t.wDayOfWeek;
-    d.day = t.wDay;
-    d.hour = t.wHour;
-    d.minute = t.wMinute;
-    d.second = t.wSecond;
-    d.milliseconds = t.wMilliseconds;
-    return d;
+    return FromSystemTime(t);
 }
 
 }  // namespace
