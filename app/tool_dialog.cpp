@@ -1,5 +1,6 @@
 #include "app/tool_dialog.h"
 
+#include "platform/dialog_scroll.h"
 #include "platform/shell_layer.h"
 
 namespace tv {
@@ -106,6 +107,17 @@ INT_PTR ToolDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MEASUREITEM:
             if (keypad_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
             break;
+        case WM_VSCROLL:
+        case WM_MOUSEWHEEL:
+            if (shell::ScrollDialog(dialog_, message, wParam)) return TRUE;
+            break;
+        case WM_NEXTDLGCTL:
+            // The focus moves once this returns: then it is brought into view.
+            PostMessageW(dialog_, kShowFocusMessage, 0, 0);
+            break;
+        case kShowFocusMessage:
+            shell::ScrollIntoView(dialog_, GetFocus());
+            return TRUE;
         case WM_HELP:
             if (helpTopic_) shell::ShowHelp(helpTopic_);
             return TRUE;

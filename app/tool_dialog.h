@@ -60,6 +60,8 @@ protected:
     KeypadPanel keypad_;
 
 private:
+    // Posted to bring the newly focused control into view.
+    static constexpr UINT kShowFocusMessage = WM_APP + 40;
     static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     const DLGTEMPLATE* LoadTemplate() const;

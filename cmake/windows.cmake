@@ -25,6 +25,7 @@ add_library(tvwin STATIC
     money/money_dialog.cpp
     money/price_comparison_dialog.cpp
     numfmt/locale_number_format.cpp
+    platform/dialog_scroll.cpp
     platform/shell_layer.cpp
     reference/care_labels_dialog.cpp
     reference/code_list_dialog.cpp

@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/dialog_scroll.h"
 #include "resources/resource_ids.h"
 
 namespace tv::shell {
@@ -152,17 +153,18 @@ void EnableMenuBarButton(HWND owner, int buttonId, bool enable) {
 
 namespace {
 
-// How far right the dialog's visible controls reach, in client coordinates.
-int ContentRight(HWND dialog) {
-    int right = 0;
+// How far right and down the dialog's visible controls reach, in client coordinates.
+POINT ContentExtent(HWND dialog) {
+    POINT extent = {0, 0};
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) continue;
         RECT r;
         GetWindowRect(child, &r);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-        right = std::max<int>(right, r.right);
+        extent.x = std::max<LONG>(extent.x, r.right);
+        extent.y = std::max<LONG>(extent.y, r.bottom);
     }
-    return right;
+    return extent;
 }
 
 }  // namespace
@@ -185,10 +187,12 @@ void MakeDialogFullScreen(HWND dialog) {
 
     // A system font wider than the handheld's would push controls off the
     // screen: then the dialog grows just enough to show them whole.
+    const int margin = 2 * std::max(1, LogPixelsX() / 96);
+    const POINT extent = ContentExtent(dialog);
+    EnableDialogScroll(dialog, extent.y, margin);
     RECT client;
     GetClientRect(dialog, &client);
-    const int margin = 2 * std::max(1, LogPixelsX() / 96);
-    const int grow = ContentRight(dialog) + margin - client.right;
+    const int grow = extent.x + margin - client.right;
     if (grow > 0) {
         SetWindowPos(dialog, nullptr, 0, 0, r.right - r.left + grow, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);

@@ -108,6 +108,11 @@ TV_WINE_STATE=$root/build/wine-shots "$root/scripts/wine-session.sh" "$root/scri
         shoot_window "$out/main-$screen.png"
         keys F10 Return
         shoot_window "$out/menu-unit-$screen.png" 160
+        keys Escape Escape F10 Right Return Down Down Down Return
+        type_text 100; keys Return
+        shoot_window "$out/currency-$screen.png"
+        keys shift+Tab space
+        shoot_window "$out/currency-picker-$screen.png"
         keys Escape Escape
         stop_program
     done

@@ -86,6 +86,7 @@ TEST_F(ListToolTest, ClothingSizesSwitchTablesWithoutAccumulatingBelowTheChoice)
         EXPECT_EQ(Entries(dialog).at(index), tv::SizeTableAt(index)->title.text);
         EXPECT_EQ(Shown(List(dialog)), SizeTable(index)) << index;
     }
+    EXPECT_FALSE(GetWindowLongW(dialog, GWL_STYLE) & WS_VSCROLL);  // the table fills it, nothing to scroll
     SetWindowPos(dialog, nullptr, 0, 0, 300, 400, SWP_NOMOVE | SWP_NOZORDER);
     RECT client, dropped;
     GetClientRect(dialog, &client);

@@ -239,3 +239,30 @@ TEST_F(MoneyTest, PickerFindsTheCodeInAnyCaseAndOnlyLeavesWithARowOrWithNoList) 
     EXPECT_EQ(empty.Result(), IDOK);
     EXPECT_EQ(empty.Code(), L"DEM");
 }
+
+TEST_F(MoneyTest, HeldSidewaysTheConverterScrollsToTheControlThatTakesTheFocus) {
+    auto placed = [&](int id) {
+        RECT r;
+        GetWindowRect(Field(id), &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    OpenEuro();
+    EXPECT_FALSE(GetWindowLongW(dialog, GWL_STYLE) & WS_VSCROLL);  // upright it fits
+    tool.reset();
+    Close();
+    tv::shell::SetDeviceScreenLogicalSize(320, 240);
+    Open();
+    OpenEuro();
+    ASSERT_TRUE(GetWindowLongW(dialog, GWL_STYLE) & WS_VSCROLL);
+    const LONG top = placed(IDC_FROM_CURRENCY_LABEL).top;
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_GT(placed(IDC_KEY_0).bottom, client.bottom);
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Field(IDC_KEY_0)), TRUE);
+    Pump(loop);
+    EXPECT_LE(placed(IDC_KEY_0).bottom, client.bottom);
+    EXPECT_LT(placed(IDC_FROM_CURRENCY_LABEL).top, 0);
+    SendMessageW(dialog, WM_VSCROLL, SB_TOP, 0);
+    EXPECT_EQ(placed(IDC_FROM_CURRENCY_LABEL).top, top);
+}
