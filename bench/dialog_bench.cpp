@@ -1,5 +1,5 @@
-// Time to open each reference list with the shipped data files, and the
-// dialing codes with generated files of growing length.
+// Time to open each reference list and the currency pickers with the shipped
+// data files, and the dialing codes with generated files of growing length.
 //   dialog_bench.exe [runs]
 #include <windows.h>
 #include <commctrl.h>
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "money/currency_picker_dialog.h"
 #include "platform/shell_layer.h"
 #include "reference/care_labels_dialog.h"
 #include "reference/code_list_dialog.h"
@@ -88,6 +89,12 @@ int wmain(int argc, wchar_t** argv) {
                 OpenMs([] { return std::make_unique<tv::CareLabelsDialog>(); }, runs));
     std::printf("  clothing sizes (built in):       %6.1f ms\n",
                 OpenMs([] { return std::make_unique<tv::ClothingSizesDialog>(); }, runs));
+    std::printf("  currency picker (CurrencyCode):  %6.1f ms\n", OpenMs([] {
+                    return std::make_unique<tv::CurrencyPickerDialog>(tv::CurrencyListKind::kCurrencyCodes, L"USD");
+                }, runs));
+    std::printf("  euro picker (Euro.dat):          %6.1f ms\n", OpenMs([] {
+                    return std::make_unique<tv::CurrencyPickerDialog>(tv::CurrencyListKind::kEuroCodes, L"EUR");
+                }, runs));
     std::printf("dialing codes with generated files:\n");
     for (int lines : {1000, 10000}) {
         const std::wstring path = GeneratedCountries(lines);
