@@ -76,18 +76,20 @@ const KeypadButton* KeypadPanel::Find(HWND button) const {
     return nullptr;
 }
 
-bool KeypadPanel::DrawItem(const DRAWITEMSTRUCT& item) const {
-    const KeypadButton* b = Find(item.hwndItem);
-    if (!b) return false;
-    b->Draw(item);
-    return true;
-}
-
-bool KeypadPanel::MeasureItem(MEASUREITEMSTRUCT& item) const {
-    const KeypadButton* b = window_ ? Find(GetDlgItem(window_, static_cast<int>(item.CtlID))) : nullptr;
-    if (!b) return false;
-    b->Measure(item);
-    return true;
+bool KeypadPanel::HandleOwnerDraw(UINT message, LPARAM lParam) const {
+    if (message == WM_DRAWITEM) {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        const KeypadButton* b = Find(item.hwndItem);
+        if (b) b->Draw(item);
+        return b != nullptr;
+    }
+    if (message == WM_MEASUREITEM) {
+        auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        const KeypadButton* b = window_ ? Find(GetDlgItem(window_, static_cast<int>(item.CtlID))) : nullptr;
+        if (b) b->Measure(item);
+        return b != nullptr;
+    }
+    return false;
 }
 
 void KeypadPanel::TypeKey(BYTE key, bool shifted) {

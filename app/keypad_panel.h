@@ -36,9 +36,9 @@ public:
 
     // Handles a key's command or an edit's EN_SETFOCUS; false for anything else.
     bool HandleCommand(WPARAM wParam, LPARAM lParam);
-    // Draws one of the panel's buttons; false when the item is not one.
-    bool DrawItem(const DRAWITEMSTRUCT& item) const;
-    bool MeasureItem(MEASUREITEMSTRUCT& item) const;
+    // Draws or measures one of the panel's buttons (WM_DRAWITEM,
+    // WM_MEASUREITEM); false for other messages and other items.
+    bool HandleOwnerDraw(UINT message, LPARAM lParam) const;
 
     HWND Target() const { return target_; }
     void SetTarget(HWND edit) { target_ = edit; }

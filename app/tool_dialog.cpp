@@ -102,10 +102,8 @@ INT_PTR ToolDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return FALSE;
         }
         case WM_DRAWITEM:
-            if (keypad_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-            break;
         case WM_MEASUREITEM:
-            if (keypad_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+            if (keypad_.HandleOwnerDraw(message, lParam)) return TRUE;
             break;
         case WM_VSCROLL:
         case WM_MOUSEWHEEL:

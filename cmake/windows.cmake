@@ -30,6 +30,7 @@ add_library(tvwin STATIC
     reference/care_labels_dialog.cpp
     reference/code_list_dialog.cpp
     reference/letter_index_strip.cpp
+    reference/list_tool_dialog.cpp
     reference/list_view_rows.cpp
     reference/mapped_text_file.cpp
     reference/sales_tax_dialog.cpp

@@ -10,7 +10,7 @@
 namespace tv {
 
 CareLabelsDialog::CareLabelsDialog(std::wstring dataFolder)
-    : ToolDialog(IDD_LIST_TOOL, nullptr), dataFolder_(std::move(dataFolder)) {
+    : ListToolDialog(nullptr), dataFolder_(std::move(dataFolder)) {
     // Only its icons are wanted: mapped as resources, no code of it runs.
     icons_ = LoadLibraryExW(PathOf(L"wLabels.dll").c_str(), nullptr,
                             LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
@@ -117,32 +117,15 @@ void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) const {
     RestoreDC(dc, saved);
 }
 
-bool CareLabelsDialog::OnCommand(int id, int code, HWND control) {
-    if (id != IDC_LIST_TOOL_CHOICE || code != CBN_SELCHANGE) return false;
-    const LRESULT at = SendMessageW(control, CB_GETCURSEL, 0, 0);
-    if (at != CB_ERR) ShowGroup(static_cast<int>(SendMessageW(control, CB_GETITEMDATA, at, 0)));
-    return true;
+void CareLabelsDialog::Choose(HWND choice, int position) {
+    if (position != CB_ERR) ShowGroup(static_cast<int>(SendMessageW(choice, CB_GETITEMDATA, position, 0)));
 }
 
-bool CareLabelsDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
-    if (message == WM_SIZE) {
-        LayOutListTool(dialog_, LOWORD(lParam), HIWORD(lParam));
-        return true;
-    }
-    if (message != WM_NOTIFY) return false;
-    auto* header = reinterpret_cast<NMHDR*>(lParam);
-    if (header->hwndFrom != list_ || header->code != NM_CUSTOMDRAW) return false;
-    auto& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);
-    LRESULT answer = CDRF_DODEFAULT;
-    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
-        answer = CDRF_NOTIFYITEMDRAW;
-    } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-        DrawRow(draw);
-        answer = CDRF_SKIPDEFAULT;
-    }
-    SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answer);
-    result = TRUE;
-    return true;
+LRESULT CareLabelsDialog::DrawTable(NMLVCUSTOMDRAW& draw) {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+    DrawRow(draw);
+    return CDRF_SKIPDEFAULT;
 }
 
 }  // namespace tv

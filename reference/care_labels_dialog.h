@@ -7,12 +7,12 @@
 
 #include <string>
 
-#include "app/tool_dialog.h"
+#include "reference/list_tool_dialog.h"
 #include "reference/care_labels.h"
 
 namespace tv {
 
-class CareLabelsDialog final : public ToolDialog {
+class CareLabelsDialog final : public ListToolDialog {
 public:
     // dataFolder: where wLabels.dat and wLabels.dll are, ending in a
     // backslash; empty for the program's folder. Loads the icon library.
@@ -24,8 +24,8 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    void Choose(HWND choice, int position) override;
+    LRESULT DrawTable(NMLVCUSTOMDRAW& draw) override;
 
 private:
     std::wstring PathOf(const wchar_t* fileName) const;
@@ -36,7 +36,6 @@ private:
     std::wstring dataFolder_;
     HMODULE icons_ = nullptr;
     HIMAGELIST rowHeight_ = nullptr;  // empty: only makes rows one icon high
-    HWND list_ = nullptr;
     CareLabelBook book_;
 };
 

@@ -10,7 +10,7 @@
 namespace tv {
 
 SalesTaxDialog::SalesTaxDialog(std::wstring dataFolder)
-    : ToolDialog(IDD_LIST_TOOL, L"clothes"), dataFolder_(std::move(dataFolder)), stripes_(RGB(207, 217, 246)) {}
+    : ListToolDialog(L"clothes"), dataFolder_(std::move(dataFolder)), stripes_(RGB(207, 217, 246)) {}
 
 SalesTaxDialog::~SalesTaxDialog() {
     // The window goes before the brush it paints with.
@@ -57,25 +57,6 @@ void SalesTaxDialog::ShowRegion(int region) {
     }
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
-}
-
-bool SalesTaxDialog::OnCommand(int, int code, HWND control) {
-    if (code != CBN_SELCHANGE) return false;
-    ShowRegion(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
-    return true;
-}
-
-bool SalesTaxDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
-    if (message == WM_SIZE) {
-        LayOutListTool(dialog_, LOWORD(lParam), HIWORD(lParam));
-        return true;
-    }
-    if (message != WM_NOTIFY) return false;
-    auto* header = reinterpret_cast<NMHDR*>(lParam);
-    if (header->hwndFrom != list_ || header->code != NM_CUSTOMDRAW) return false;
-    SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, stripes_.Draw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
-    result = TRUE;
-    return true;
 }
 
 }  // namespace tv

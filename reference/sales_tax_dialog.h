@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "app/tool_dialog.h"
+#include "reference/list_tool_dialog.h"
 #include "reference/list_view_rows.h"
 
 namespace tv {
 
-class SalesTaxDialog final : public ToolDialog {
+class SalesTaxDialog final : public ListToolDialog {
 public:
     // dataFolder: where the region files are, ending in a backslash; empty
     // for the program's folder.
@@ -18,15 +18,14 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    void Choose(HWND, int position) override { ShowRegion(position); }
+    LRESULT DrawTable(NMLVCUSTOMDRAW& draw) override { return stripes_.Draw(draw); }
 
 private:
     std::wstring PathOf(const wchar_t* fileName) const;
     void ShowRegion(int region);
 
     std::wstring dataFolder_;
-    HWND list_ = nullptr;
     RowStripes stripes_;
 };
 

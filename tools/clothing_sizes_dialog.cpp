@@ -6,7 +6,7 @@
 
 namespace tv {
 
-ClothingSizesDialog::ClothingSizesDialog() : ToolDialog(IDD_LIST_TOOL, L"clothes"), stripes_(RGB(207, 218, 246)) {}
+ClothingSizesDialog::ClothingSizesDialog() : ListToolDialog(L"clothes"), stripes_(RGB(207, 218, 246)) {}
 
 ClothingSizesDialog::~ClothingSizesDialog() {
     // The window goes before the brush it paints with.
@@ -63,30 +63,10 @@ void ClothingSizesDialog::SupplyCellText(NMLVDISPINFOW& request) const {
     lstrcpynW(request.item.pszText, cell ? cell : L"", request.item.cchTextMax);
 }
 
-bool ClothingSizesDialog::OnCommand(int id, int code, HWND control) {
-    if (id != IDC_LIST_TOOL_CHOICE || code != CBN_SELCHANGE) return false;
-    ShowSizeTable(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
+bool ClothingSizesDialog::OnTableNotify(NMHDR& header) {
+    if (header.code != LVN_GETDISPINFOW) return false;
+    SupplyCellText(reinterpret_cast<NMLVDISPINFOW&>(header));
     return true;
-}
-
-bool ClothingSizesDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
-    if (message == WM_SIZE) {
-        LayOutListTool(dialog_, LOWORD(lParam), HIWORD(lParam));
-        return true;
-    }
-    if (message != WM_NOTIFY) return false;
-    auto* header = reinterpret_cast<NMHDR*>(lParam);
-    if (header->hwndFrom != list_) return false;
-    if (header->code == LVN_GETDISPINFOW) {
-        SupplyCellText(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
-        return true;
-    }
-    if (header->code == NM_CUSTOMDRAW) {
-        SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, stripes_.Draw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
-        result = TRUE;
-        return true;
-    }
-    return false;
 }
 
 }  // namespace tv

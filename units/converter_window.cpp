@@ -342,10 +342,8 @@ LRESULT ConverterWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             shell::ShowHelp(L"unit");
             return TRUE;
         case WM_DRAWITEM:
-            if (keypad_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-            break;
         case WM_MEASUREITEM:
-            if (keypad_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+            if (keypad_.HandleOwnerDraw(message, lParam)) return TRUE;
             break;
         default:
             break;
