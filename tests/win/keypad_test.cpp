@@ -3,74 +3,44 @@
 
 #include "window_test_support.h"
 
-using wintest::MainWindowTest;
-using wintest::Pump;
+using KeypadTest = wintest::MainWindowTest;
 
-namespace {
-
-class KeypadTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        Open();
-        input = Item(IDC_INPUT);
-    }
-    void Type(const wchar_t* text, int caret = -1) {
-        SetWindowTextW(input, text);
-        const int at = caret < 0 ? GetWindowTextLengthW(input) : caret;
-        SendMessageW(input, EM_SETSEL, at, at);
-        SetFocus(input);
-        SetForegroundWindow(main);
-    }
-    void Tap(int id) {
-        SetForegroundWindow(main);
-        Click(id);
-        Pump(loop, 100);
-    }
-    std::wstring Input() const { return wintest::Text(input); }
-    HWND input = nullptr;
-};
-
-}  // namespace
-
+// Keys edit at the caret of the edit focused last, which the read-only result
+// can be: it refuses them. Minus prefixes a sign each time, the caret after
+// the text, until the edit is full; Clear empties it.
 TEST_F(KeypadTest, KeysEditAtTheCaretOfTheLastFocusedEdit) {
-    // The read-only result field takes the focus: keys go there and are refused.
+    Open();
+    HWND input = Item(IDC_INPUT);
+    // Taps `key`, the input first holding `text` with the caret at `caret`;
+    // the input's text after. A key's events reach the focused edit only in
+    // the foreground.
+    const auto tap = [&](int key, const wchar_t* text = nullptr, int caret = 99) {
+        if (text) {
+            SetWindowTextW(input, text);
+            SendMessageW(input, EM_SETSEL, caret, caret);
+            SetFocus(input);
+        }
+        SetForegroundWindow(main);
+        Click(key);
+        wintest::Pump(loop, 100);
+        return wintest::Text(input);
+    };
     SetWindowTextW(input, L"4");
     SetFocus(Item(IDC_RESULT));
-    Pump(loop);
-    Tap(IDC_KEY_0 + 2);
-    EXPECT_EQ(Input(), L"4");
-    EXPECT_EQ(wintest::Text(Item(IDC_RESULT)), L"");
+    EXPECT_EQ(tap(IDC_KEY_0 + 2), L"4");
+    EXPECT_EQ(ItemText(IDC_RESULT), L"");
 
-    Type(L"12");
-    Tap(IDC_KEY_0 + 7);
-    EXPECT_EQ(Input(), L"127");
-    Tap(IDC_KEY_POINT);
-    Tap(IDC_KEY_0 + 5);
-    EXPECT_EQ(Input(), L"127.5");
-    Type(L"15", 1);
-    Tap(IDC_KEY_0);
-    EXPECT_EQ(Input(), L"105");
-    Type(L"123", 2);
-    Tap(IDC_KEY_BACK);
-    EXPECT_EQ(Input(), L"13");
-    SendMessageW(Item(IDC_KEY_CLEAR), BM_CLICK, 0, 0);  // at once: no key events to wait for
-    EXPECT_EQ(Input(), L"");
-}
-
-TEST_F(KeypadTest, MinusPrefixesTheTextUntilTheEditIsFull) {
-    Type(L"5");
-    Tap(IDC_KEY_MINUS);
-    Tap(IDC_KEY_MINUS);
-    EXPECT_EQ(Input(), L"--5");
-    DWORD start = 0, end = 0;
-    SendMessageW(input, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 3u);
-    EXPECT_EQ(GetFocus(), input);
+    EXPECT_EQ(tap(IDC_KEY_0 + 7, L"12"), L"127");
+    EXPECT_EQ(tap(IDC_KEY_POINT), L"127.");
+    EXPECT_EQ(tap(IDC_KEY_0, L"15", 1), L"105");
+    EXPECT_EQ(tap(IDC_KEY_BACK, L"123", 2), L"13");
+    EXPECT_EQ(tap(IDC_KEY_MINUS, L"5"), L"-5");
+    tap(IDC_KEY_MINUS);
+    EXPECT_EQ(tap(IDC_KEY_0 + 1), L"--51");
 
     const std::wstring full(48, L'9');
-    Type(full.c_str());
-    Tap(IDC_KEY_0 + 1);
-    Tap(IDC_KEY_MINUS);  // no room for the sign either: a beep, no change
-    EXPECT_EQ(Input(), full);
+    tap(IDC_KEY_0 + 1, full.c_str());
+    EXPECT_EQ(tap(IDC_KEY_MINUS), full);  // no room for the sign either: a beep, no change
+    SendMessageW(Item(IDC_KEY_CLEAR), BM_CLICK, 0, 0);  // at once: no key events to wait for
+    EXPECT_EQ(wintest::Text(input), L"");
 }

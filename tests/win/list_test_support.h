@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/shell_layer.h"
+#include "window_test_support.h"
 
 namespace wintest {
 
@@ -27,27 +28,16 @@ inline Table Shown(HWND list) {
     wchar_t text[256];
     LVCOLUMNW column = {LVCF_TEXT, 0, 0, text, 256};
     Table shown(1);
-    while (SendMessageW(list, LVM_GETCOLUMNW, shown[0].size(), reinterpret_cast<LPARAM>(&column))) {
-        shown[0].push_back(text);
-    }
+    while (ListView_GetColumn(list, shown[0].size(), &column)) shown[0].push_back(text);
     for (int row = 0; row < Rows(list); ++row) {
         shown.emplace_back();
         for (size_t c = 0; c < shown[0].size(); ++c) {
-            LVITEMW item = {0, 0, static_cast<int>(c), 0, 0, text, 256};
             text[0] = L'\0';
-            SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+            ListView_GetItemText(list, row, static_cast<int>(c), text, 256);
             shown.back().push_back(text);
         }
     }
     return shown;
-}
-
-// A control's rectangle in its parent's client area.
-inline RECT Placed(HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 // Counts, and closes, any message box: inside its own loop the active window,

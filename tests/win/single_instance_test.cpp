@@ -7,7 +7,6 @@
 
 #include "app/program.h"
 #include "platform/shell_layer.h"
-#include "settings/app_settings.h"
 #include "window_test_support.h"
 
 namespace {
@@ -24,37 +23,24 @@ struct Started {
         WaitForInputIdle(info.hProcess, 10000);
     }
     ~Started() {
-        if (WaitForExit(0) == STILL_ACTIVE) TerminateProcess(info.hProcess, 99);
+        if (ExitCode(0) == STILL_ACTIVE) TerminateProcess(info.hProcess, 99);
         CloseHandle(info.hProcess);
         CloseHandle(info.hThread);
     }
-    DWORD WaitForExit(DWORD ms) const {
+    // Its exit code once it ends within `ms`, else STILL_ACTIVE.
+    DWORD ExitCode(DWORD ms) const {
         DWORD code = STILL_ACTIVE;
         if (WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &code);
         return code;
     }
 };
 
-HWND WaitForRunningCopy(DWORD processId) {
-    for (int i = 0; i < 200; Sleep(25), ++i) {
-        DWORD owner = 0;
-        HWND w = tv::FindRunningCopy();
-        if (w && GetWindowThreadProcessId(w, &owner) && owner == processId) return w;
-    }
-    return nullptr;
-}
-
-class SingleInstance : public ::testing::Test {
-protected:
-    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, tv::kSettingsPath); }
-    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, tv::kSettingsPath); }
-};
-
 }  // namespace
 
 // A window of the class with another title is no running copy; a second
-// start finds the first, activates it and ends.
-TEST_F(SingleInstance, ASecondStartActivatesTheFirstAndEnds) {
+// start finds the first, activates it and ends. Closing the first saves.
+TEST(SingleInstance, ASecondStartActivatesTheFirstAndEnds) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, tv::kSettingsPath);
     // Registered for another module, so the program's own class stays free.
     HINSTANCE elsewhere = GetModuleHandleW(L"kernel32.dll");
     WNDCLASSW wc = {};
@@ -67,19 +53,22 @@ TEST_F(SingleInstance, ASecondStartActivatesTheFirstAndEnds) {
     ASSERT_NE(impostor, nullptr);
 
     Started first(L"");
-    HWND running = WaitForRunningCopy(first.info.dwProcessId);
-    ASSERT_NE(running, nullptr);
-    EXPECT_EQ(first.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+    HWND running = nullptr;
+    for (int i = 0; i < 200 && !(running = tv::FindRunningCopy()); ++i) Sleep(25);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(running, &owner);
+    ASSERT_EQ(owner, first.info.dwProcessId);
 
     SetForegroundWindow(impostor);
     Started second(L"--anything at all");
-    EXPECT_EQ(second.WaitForExit(10000), 0u);
-    EXPECT_EQ(first.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_EQ(second.ExitCode(10000), 0u);
+    EXPECT_EQ(first.ExitCode(0), static_cast<DWORD>(STILL_ACTIVE));
     EXPECT_EQ(GetForegroundWindow(), running);
 
     PostMessageW(running, WM_CLOSE, 0, 0);
-    EXPECT_EQ(first.WaitForExit(10000), 0u);
-    EXPECT_NE(wintest::StoredDword(tv::kSelectionPath, L"C0"), 0xFFFFFFFFu);  // closing saved the settings
+    EXPECT_EQ(first.ExitCode(10000), 0u);
+    EXPECT_NE(wintest::StoredDword(tv::kSelectionPath, L"C0"), 0xFFFFFFFFu);
     DestroyWindow(impostor);
     UnregisterClassW(L"TALLYVANEPRO", elsewhere);
+    RegDeleteTreeW(HKEY_CURRENT_USER, tv::kSettingsPath);
 }

@@ -33,6 +33,14 @@ inline std::wstring Text(HWND control) {
     return buffer.data();
 }
 
+// A control's rectangle in its parent's client area.
+inline RECT Placed(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 // Runs `action` with the dialog that opens next, from inside its modal loop.
 void WhenDialogOpens(std::function<void(HWND dialog)> action);
 
