@@ -1,15 +1,14 @@
-// Driving a tool dialog created modeless over the real main window, through
-// its controls, and reading and closing the message boxes it raises.
+// Driving a tool dialog over the real main window, opened from its menu or
+// created modeless, through its controls, and reading and closing the
+// message boxes it raises.
 #pragma once
 
 #include <functional>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "app/tool_dialog.h"
-#include "settings/app_settings.h"
 #include "window_test_support.h"
 
 namespace wintest {
@@ -86,25 +85,6 @@ protected:
 
     std::unique_ptr<tv::ToolDialog> tool;
     HWND dialog = nullptr;
-};
-
-// A dialog of type D shown modeless over the main window, in front, made
-// with the main window's settings where it takes them.
-template <typename D>
-class DialogTest : public ToolDialogTest {
-protected:
-    void SetUp() override {
-        ToolDialogTest::SetUp();
-        if constexpr (std::is_constructible_v<D, const tv::AppSettings&>) {
-            tool = std::make_unique<D>(home->record);
-        } else {
-            tool = std::make_unique<D>();
-        }
-        dialog = tool->CreateModeless(main);
-        ASSERT_NE(dialog, nullptr);
-        SetForegroundWindow(dialog);
-        Pump(loop, 20);
-    }
 };
 
 }  // namespace wintest
