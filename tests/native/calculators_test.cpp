@@ -60,7 +60,7 @@ int64_t Days(const DateTimeFields& from, const DateTimeFields& to) { return tv::
 
 }  // namespace
 
-TEST(ElectricalFormulas, EachFormulaSolvesOneCircuitFromItsNamedInputs) {
+TEST(ElectricalFormulas, EachSolvesOneCircuitFromItsNamedInputsAndRejectsWhatItCannot) {
     // 12 V across 4 ohms: 3 A and 36 W. Fields the formula clears read 0.
     const tv::ElectricalValues circuit{36, 12, 4, 3};
     const wchar_t* const kWords[] = {L"Watts", L"Volts", L"Ohms", L"Amperes"};
@@ -78,10 +78,7 @@ TEST(ElectricalFormulas, EachFormulaSolvesOneCircuitFromItsNamedInputs) {
         ASSERT_EQ(result.status, CalcStatus::kOk) << f;
         EXPECT_DOUBLE_EQ(result.value, circuit[formula.output]) << f;
     }
-}
-
-// Each rejection compares with zero exactly; the products take any sign.
-TEST(ElectricalFormulas, RejectionsOverflowAndUnknownFormulas) {
+    // Each rejection compares with zero exactly; the products take any sign.
     EXPECT_EQ(Electrical(0, -1, 0, -1, 0).status, CalcStatus::kInvalidValue);  // although P × R > 0
     EXPECT_EQ(Electrical(1, 10, 0, 0, 0).status, CalcStatus::kInvalidValue);
     EXPECT_EQ(Electrical(2, 0, 0, 2, -3).value, -6.0);
@@ -95,7 +92,7 @@ TEST(ElectricalFormulas, RejectionsOverflowAndUnknownFormulas) {
     for (int f : {-1, tv::kElectricalFormulaCount}) EXPECT_EQ(Electrical(f, 1, 1, 1, 1).status, CalcStatus::kNoFormula);
 }
 
-TEST(CircleFormulas, TrigonometricRejections) {
+TEST(CircleFormulas, TrigonometricRejectionsAndValues) {
     // 90 and 270 degrees convert to exactly π × 0.5 and π × 1.5; -90 and 450 do not.
     for (int f : {tv::kTangent, tv::kSecant, tv::kCotangent}) {
         EXPECT_EQ(Trig(f, 90).status, CalcStatus::kInvalidValue) << f;
@@ -112,9 +109,7 @@ TEST(CircleFormulas, TrigonometricRejections) {
         EXPECT_EQ(Trig(f, 15068.7).status, CalcStatus::kOk) << f;  // the limit is near 15068.79 degrees
         EXPECT_EQ(Trig(f, 15068.8).status, CalcStatus::kInvalidValue) << f;
     }
-}
 
-TEST(CircleFormulas, Values) {
     const double pi = 3.141592653589793;
     // The fixed order shows in the last bit: (π × 3) × k and ((π × 5) × 5) × k.
     EXPECT_EQ(Circle(tv::kDegreeRadianConversion, {0, 3, 0, tv::kDegree}), 0.05235987755982989);
@@ -167,7 +162,7 @@ TEST(AreaVolumeFormulas, ValuesAndFieldStates) {
 }
 
 // Up to n = 80 the triangle vouches for every count, factorials included.
-TEST(Counting, AgreesWithPascalsTriangleWhereverItFitsAndBeyond) {
+TEST(Counting, AgreesWithPascalsTriangleWhereverItFitsAndReadsTheFields) {
     // Built by addition alone, held at 2^64 where a value passes 64 bits.
     const unsigned __int128 cap = static_cast<unsigned __int128>(kMax) + 1;
     const auto expected = [&](unsigned __int128 v) {
@@ -187,9 +182,8 @@ TEST(Counting, AgreesWithPascalsTriangleWhereverItFitsAndBeyond) {
     EXPECT_EQ(Shown(tv::Permutation(4294967296, 2)), L"18446744069414584320");
     EXPECT_EQ(Shown(tv::Combination(999999999999999, 999999999999998)), L"999999999999999");
     EXPECT_EQ(Shown(tv::Factorial(std::numeric_limits<int64_t>::max())), L"too large");
-}
 
-TEST(CalculateCount, ReadsTheFieldsAndChecksThem) {
+    // The dialog's fields as read.
     EXPECT_EQ(Calculate(tv::kPermutation, L"", L""), L"1");  // a fresh dialog
     EXPECT_EQ(Calculate(tv::kPermutation, L" 12abc", L"+2"), L"132");
     EXPECT_EQ(Calculate(tv::kFactorial, L"5", L"-3"), L"120");  // the item field is not an input
@@ -202,7 +196,7 @@ TEST(CalculateCount, ReadsTheFieldsAndChecksThem) {
     EXPECT_EQ(tv::CalculateCount(3, {}, {}).status, CalcStatus::kNoFormula);
 }
 
-TEST(DayCount, CalendarDatesMidnightToMidnight) {
+TEST(DayCount, CalendarDatesMidnightToMidnightAndNoneForDatesThePlatformRefuses) {
     EXPECT_EQ(Days(Date(2004, 1, 1), Date(2004, 3, 1)), 60);
     EXPECT_EQ(Days(Date(1900, 1, 1), Date(2000, 1, 1)), 36524);
     EXPECT_EQ(Days(Date(1601, 1, 1), Date(30827, 12, 31)), 10674941);
@@ -210,9 +204,7 @@ TEST(DayCount, CalendarDatesMidnightToMidnight) {
     EXPECT_EQ(Days(Date(2024, 5, 1, 99, 99, 9999), Date(2024, 5, 1)), 0);
     EXPECT_EQ(tv::FileTimeTicks(Date(1970, 1, 1)), 116444736000000000);  // the Unix epoch
     EXPECT_EQ(tv::FileTimeTicks(Date(1601, 1, 1, 0, 0, 1)), 10000);
-}
-
-TEST(DayCount, DatesThePlatformRefusesGiveNoCount) {
+    // Dates the platform refuses give no count.
     for (const DateTimeFields& bad : {Date(2003, 2, 29), Date(1900, 2, 29), Date(2024, 4, 31), Date(2024, 13, 1),
                                       Date(2024, 1, 0), Date(1600, 12, 31), Date(30828, 1, 1), Date(2024, 0, 65535)}) {
         EXPECT_FALSE(tv::FileTimeTicks(bad).has_value());

@@ -23,7 +23,7 @@ bool Same(const tv::LayoutRect& a, tv::LayoutRect b) {
 
 }  // namespace
 
-TEST(Gradient, HorizontalBandsTileTheWidthFromTheLeftColour) {
+TEST(Gradient, BandsTileTheAreaFromTheFirstColourAndSkipEmptyRows) {
     const auto bands = tv::GradientBands(0, 0, 240, 268, kLeft, kRight, false);
     ASSERT_EQ(bands.size(), 64u);
     EXPECT_EQ(bands[0].color, kLeft);
@@ -34,19 +34,17 @@ TEST(Gradient, HorizontalBandsTileTheWidthFromTheLeftColour) {
     for (size_t i = 1; i < bands.size(); ++i) {
         EXPECT_TRUE(bands[i].left == bands[i - 1].right && bands[i].top == 0 && bands[i].bottom == 268) << i;
     }
-}
 
-TEST(Gradient, VerticalBandsStartAtTheBottomAndSkipEmptyRows) {
-    // A 24-pixel key: 64 bands over 24 rows, many bands sharing a row.
-    const auto bands = tv::GradientBands(1, 1, 21, 25, 0xBCB2C8, 0xEEE4E8, true);
-    EXPECT_EQ(bands.size(), 24u);
-    EXPECT_EQ(bands.front().bottom, 25);
+    // Vertical bands of a 24-pixel key: 64 bands over 24 rows, many sharing a row.
+    const auto keyBands = tv::GradientBands(1, 1, 21, 25, 0xBCB2C8, 0xEEE4E8, true);
+    EXPECT_EQ(keyBands.size(), 24u);
+    EXPECT_EQ(keyBands.front().bottom, 25);
     // Bands 0 and 1 round to no rows; band 2 is the bottom row.
-    EXPECT_EQ(bands.front().color, tv::MakeRgb((0xC8 * 62 + 0xE8 * 2) >> 6, (0xB2 * 62 + 0xE4 * 2) >> 6,
-                                               (0xBC * 62 + 0xEE * 2) >> 6));
-    EXPECT_EQ(bands.back().top, 1);
+    EXPECT_EQ(keyBands.front().color, tv::MakeRgb((0xC8 * 62 + 0xE8 * 2) >> 6, (0xB2 * 62 + 0xE4 * 2) >> 6,
+                                                  (0xBC * 62 + 0xEE * 2) >> 6));
+    EXPECT_EQ(keyBands.back().top, 1);
     int covered = 0;
-    for (const auto& b : bands) covered += b.bottom - b.top;
+    for (const auto& b : keyBands) covered += b.bottom - b.top;
     EXPECT_EQ(covered, 24);
     EXPECT_TRUE(tv::GradientBands(0, 0, 0, 10, kLeft, kRight, false).empty());
 }
