@@ -36,11 +36,6 @@ private:
 // negative order and leading zero.
 inline tv::NumberFormat Format(std::wstring decimal, std::wstring thousand, unsigned grouping = 3,
                                unsigned negativeOrder = 1, bool leadingZero = true) {
-    tv::NumberFormat f;
-    f.decimalSep = std::move(decimal);
-    f.thousandSep = std::move(thousand);
-    f.grouping = grouping;
-    f.negativeOrder = negativeOrder;
-    f.leadingZero = leadingZero;
-    return f;
+    return {.leadingZero = leadingZero, .grouping = grouping, .decimalSep = std::move(decimal),
+            .thousandSep = std::move(thousand), .negativeOrder = negativeOrder};
 }

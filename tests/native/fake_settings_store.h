@@ -1,20 +1,18 @@
 // An in-memory registry for the settings orders: keys by path, each value its
-// UTF-16 units as written (a DWORD is two, low first; bytes are units × 2), a
-// log of every call, and failures on demand.
+// UTF-16 units as written (a DWORD is two, low first; bytes are units × 2),
+// and failures on demand.
 #pragma once
 
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "settings/app_settings.h"
 
 struct FakeSettingsStore final : tv::SettingsStore {
     std::map<std::wstring, std::map<std::wstring, std::wstring>> keys;
-    std::vector<std::wstring> log;   // "Create <path>", "SetDword <name>", "Close <path>", …
-    std::set<std::wstring> failing;  // entries of the same form fail
+    std::set<std::wstring> failing;  // calls that fail: "Create <path>", "SetDword <name>", …
 
     static std::wstring Dword(uint32_t v) { return {wchar_t(v & 0xFFFF), wchar_t(v >> 16)}; }
     std::unique_ptr<tv::SettingsKey> NewKey() override;
@@ -23,7 +21,6 @@ struct FakeSettingsStore final : tv::SettingsStore {
 class FakeSettingsKey final : public tv::SettingsKey {
 public:
     explicit FakeSettingsKey(FakeSettingsStore& store) : store_(store) {}
-    ~FakeSettingsKey() override { Close(); }
 
     long Create(const wchar_t* path) override {
         if (Fails(L"Create ", path)) return kAccessDenied;
@@ -52,18 +49,12 @@ public:
     long SetString(const wchar_t* name, const wchar_t* data, size_t chars) override {
         return Write(L"SetString ", name, std::wstring(data, chars));
     }
-    void Close() override {
-        if (!path_.empty()) store_.log.push_back(L"Close " + path_);
-        path_.clear();
-    }
+    void Close() override { path_.clear(); }
 
 private:
     enum : long { kNotFound = 2, kAccessDenied = 5, kMoreData = 234 };  // the system's error codes
 
-    bool Fails(const wchar_t* op, const std::wstring& what) {
-        store_.log.push_back(op + what);
-        return store_.failing.count(store_.log.back()) > 0;
-    }
+    bool Fails(const wchar_t* op, const std::wstring& what) { return store_.failing.count(op + what) > 0; }
     const std::wstring* Read(const wchar_t* op, const wchar_t* name) {
         if (Fails(op, name) || path_.empty() || !store_.keys[path_].count(name)) return nullptr;
         return &store_.keys[path_][name];

@@ -23,80 +23,53 @@ std::wstring Show(double v, unsigned d, bool group, const tv::NumberGrouping& g 
 
 TEST(ParseNumberText, ReadsLikeAtof) {
     const std::pair<std::wstring, double> cases[] = {
-        {L"1,234.5", 1.0},  // a thousands separator ends the number
-        {L"3,5", 3.0},      // the point is '.' whatever the locale
-        {L" 12abc", 12.0}, {L"\t-3.25", -3.25}, {L"+.5", 0.5}, {L"2.5E-1x", 0.25}, {L"7e", 7.0}, {L"12.", 12.0},
-        // No leading number: 0. Hexadecimal, infinity and other digits are no numbers here.
-        {L"", 0.0}, {L"-", 0.0}, {L"-.e5", 0.0}, {L"- 5", 0.0}, {L"inf", 0.0}, {L"nan", 0.0},
-        {L"0x10", 0.0}, {L"\u00B2", 0.0}, {L"\u0661", 0.0},
+        {L"1,234.5", 1.0},  // a thousands separator ends the number; the point is '.' whatever the locale
+        {L"\t-3.25x", -3.25}, {L"+.5", 0.5}, {L"2.5E-1x", 0.25}, {L"7e", 7.0},
+        // No leading number: 0. Infinity, NaN and other digits are no numbers here.
+        {L"", 0.0}, {L"-.e5", 0.0}, {L"- 5", 0.0}, {L"inf", 0.0}, {L"nan", 0.0}, {L"\u0661", 0.0},
         // Beyond the double range.
-        {L"1e400", kInf}, {L"-1e400", -kInf}, {L"123456e+310", kInf}, {L"1e-400", 0.0}, {L"1e308", 1e308},
+        {L"-1e400", -kInf}, {L"123456e+310", kInf}, {L"1e-400", 0.0}, {L"1e308", 1e308},
         // At most 63 characters are read.
         {std::wstring(62, L'1') + L"5", std::stod(std::string(62, '1') + "5")},
         {L"9" + std::wstring(61, L'0') + L"19", std::stod("9" + std::string(61, '0') + "1")},
-        {std::wstring(200, L' ') + L"5", 0.0},
     };
     for (const auto& [text, value] : cases) EXPECT_EQ(ParseNumberText(text), value) << text;
-}
-
-TEST(FixedText, ExactExpansionOfTheDouble) {
-    EXPECT_EQ(tv::FixedText(453.592376254, 14), L"453.59237625399999");
-    EXPECT_EQ(tv::FixedText(0.125, 2), L"0.12");  // to nearest even on the binary value
-    EXPECT_EQ(tv::FixedText(-0.0000001, 4), L"-0.0000");
-    EXPECT_EQ(tv::FixedText(1.7976931348623157e308, 0).size(), 309u);
-    for (auto [text, trimmed] : {std::pair{L"12.500", L"12.5"}, {L"100.000", L"100."}, {L"000", L""}, {L"5", L"5"}}) {
-        std::wstring t = text;
-        tv::TrimTrailingChar(t, L'0');  // the whole run
-        EXPECT_EQ(t, trimmed);
-    }
 }
 
 TEST(FormatDisplayNumber, ExamplesForEnglishUnitedStates) {
     struct Case { double value; unsigned deciSize; bool group; const wchar_t* shown; };
     const Case cases[] = {
-        {1234.5678, 2, false, L"1234.5678"}, {1234.5678, 2, true, L"1,234.5678"}, {0.5, 1, false, L"0.50"},
-        {1234.5, 0, false, L"1234.5"}, {1234.5, 0, true, L"1,234.5"}, {1000, 0, false, L"1000."},
-        {0, 0, false, L"0."}, {1000, 0, true, L"1,000.00000000"}, {2.0 / 3.0, 0, false, L"0.66666666666667"},
-        {453.592376254, 0, false, L"453.59237625399999"}, {-12.5, 3, true, L"-12.500000"},
-        {1.0 / 3.0, 4, false, L"0.33333333"}, {1e20, 2, false, L"100000000000000000000.0000"},
-        {1e20, 2, true, L"100,000,000,000,000,000,000.0000"}, {1e-20, 2, false, L"0.0000"},
-        {1e-20, 0, false, L"0."},
+        {1234.5678, 2, true, L"1,234.5678"}, {1.0 / 3.0, 4, false, L"0.33333333"},
+        {0.125, 1, false, L"0.12"}, {-0.0000001, 2, false, L"-0.0000"},  // to nearest even; the sign stays
+        // Unlimited: up to 14 decimals, trailing zeros gone, the point kept.
+        {1000, 0, false, L"1000."}, {2.0 / 3.0, 0, false, L"0.66666666666667"},
+        {453.592376254, 0, false, L"453.59237625399999"},
         // Unlimited and grouped: every decimal of the value, never rounded into the integer part.
-        {453.592376254, 0, true, L"453.59237625399999"}, {1234567.125, 0, true, L"1,234,567.125"},
-        {0.999999999, 0, true, L"0.999999999"}, {99999.9999999999, 0, true, L"99,999.99999999989814"},
-        {1e-20, 0, true, L"0."},
+        {1234567.125, 0, true, L"1,234,567.125"}, {0.999999999, 0, true, L"0.999999999"},
+        {99999.9999999999, 0, true, L"99,999.99999999989814"}, {1e-20, 0, true, L"0."},
         // Negative fractions keep their sign through the splice.
-        {-1234.5, 0, true, L"-1,234.5"}, {-0.000000000123, 0, true, L"-0.000000000123"},
+        {-0.000000000123, 0, true, L"-0.000000000123"},
         // A damaged decimal setting shows four decimals.
-        {2.0 / 3.0, 5, false, L"0.6667"}, {1234.5, 65535, true, L"1,234.5000"}, {1.5, 4000000000u, false, L"1.5000"},
+        {2.0 / 3.0, 5, false, L"0.6667"}, {1.5, 4000000000u, false, L"1.5000"},
         // Values that are not finite show one text, grouped or not.
-        {kInf, 0, true, tv::kNotFiniteText}, {-kInf, 2, false, tv::kNotFiniteText},
-        {std::nan(""), 4, true, tv::kNotFiniteText}, {std::nan(""), 0, false, tv::kNotFiniteText},
+        {-kInf, 0, true, tv::kNotFiniteText}, {std::nan(""), 4, false, tv::kNotFiniteText},
     };
     for (const Case& c : cases) EXPECT_EQ(Show(c.value, c.deciSize, c.group), c.shown) << c.value << " " << c.deciSize;
 }
 
+// The unlimited splice with another decimal separator and other sign places.
 TEST(FormatDisplayNumber, OtherNumberFormats) {
-    // Negative orders 0 (1.1), 3 1.1- and 4 1.1 -; other separators and groupings.
-    const auto paren = Format(L".", L",", 3, 0), trailing = Format(L".", L",", 3, 3), trailingBlank = Format(L".", L",", 3, 4);
-    const auto de = Format(L",", L"."), fr = Format(L",", L"\u00A0"), indian = Format(L".", L",", 32);
+    const auto paren = Format(L".", L",", 3, 0), trailing = Format(L".", L",", 3, 3);
     const auto wide = Format(L"<>", L"'", 3, 1, false);  // a multi-character separator, found and kept whole
-    struct Case { tv::NumberFormat format; double value; unsigned deciSize; const wchar_t* shown; };
+    struct Case { tv::NumberFormat format; double value; const wchar_t* shown; };
     const Case cases[] = {
-        {paren, -1234.5678901234, 0, L"(1,234.56789012340005)"},
-        {trailingBlank, -1234.5678901234, 0, L"1,234.56789012340005 -"},
-        {trailing, -2.0 / 3.0, 0, L"0.66666666666667-"}, {trailing, -1000, 0, L"1,000.00000000-"},
-        {de, 1234567.5, 1, L"1.234.567,50"}, {de, 1234.5625, 0, L"1.234,5625"}, {de, 1000, 0, L"1.000,00000000"},
-        {de, -0.25, 0, L"-0,25"}, {fr, -9876543.21, 1, L"-9\u00A0876\u00A0543,21"},
-        {indian, 123456789.5, 1, L"12,34,56,789.50"}, {indian, 123456789.125, 0, L"12,34,56,789.125"},
-        {wide, 12345.75, 0, L"12'345<>75"}, {wide, 0.75, 0, L"<>75"},
+        {paren, -1234.5678901234, L"(1,234.56789012340005)"}, {trailing, -2.0 / 3.0, L"0.66666666666667-"},
+        {wide, 12345.75, L"12'345<>75"}, {wide, 0.75, L"<>75"},
     };
-    for (const Case& c : cases) EXPECT_EQ(Show(c.value, c.deciSize, true, FakeNumberGrouping(c.format)), c.shown);
+    for (const Case& c : cases) EXPECT_EQ(Show(c.value, 0, true, FakeNumberGrouping(c.format)), c.shown);
 
-    // Grouping off never asks the locale.
-    FakeNumberGrouping untouched;
-    Show(1234.5, 0, false, untouched);
-    Show(1234.5, 2, false, untouched);
+    FakeNumberGrouping untouched;  // grouping off never asks the locale
+    for (unsigned deciSize : {0u, 2u}) Show(1234.5, deciSize, false, untouched);
     EXPECT_EQ(untouched.calls, 0);
 }
 
@@ -106,7 +79,6 @@ TEST(FormatDisplayNumber, LongNumbersAreGroupedWhole) {
     EXPECT_EQ(shown.size(), 301u + 100u + 9u);
     EXPECT_EQ(shown.substr(0, 8), L"1,000,00");
     EXPECT_EQ(shown.substr(shown.size() - 12), L"160.00000000");  // the double is not 10^300 exactly
-    EXPECT_EQ(Show(-1.7976931348623157e308, 4, true).size(), 1u + 309u + 102u + 9u);
 }
 
 TEST(GroupingFromLocaleText, ReadsTheLocaleGroupingListAndTakesThreeForWhatItCannotRead) {

@@ -1,0 +1,203 @@
+// The readers of the data files: their text and TAB fields, the code lists'
+// rows and letter strip, the care labels and the sales tax tables.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "reference/care_labels.h"
+#include "reference/code_list.h"
+#include "reference/data_text.h"
+#include "reference/sales_tax.h"
+
+namespace {
+
+using Texts = std::vector<std::wstring>;  // also a list row
+
+Texts LinesOf(std::string_view bytes) {
+    const auto text = tv::DecodeDataText(bytes);
+    Texts lines;
+    if (text) {
+        for (auto line : tv::SplitLines(*text)) lines.emplace_back(line);
+    }
+    return lines;
+}
+
+// The bytes of `text` in UTF-16 little-endian after the mark, terminated.
+std::string Utf16File(std::wstring_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>((c >> 8) & 0xFF)};
+    return bytes + std::string(2, '\0');
+}
+
+// A list that no search may touch.
+struct UntouchedList : tv::LetterSearchList {
+    int Selected() const override { ADD_FAILURE(); return -1; }
+    std::wstring FirstColumn(int) const override { ADD_FAILURE(); return L""; }
+    int FindStartingWith(wchar_t) const override { ADD_FAILURE(); return -1; }
+    void Select(int) override { ADD_FAILURE(); }
+};
+
+std::wstring Padded(const std::wstring& name, const std::wstring& code) {
+    return name + std::wstring(41 - name.size(), L' ') + code;
+}
+
+Texts GroupNames(const tv::CareLabelBook& book) {
+    Texts names;
+    for (const auto& g : book.groups) names.push_back(std::to_wstring(g.group) + L":" + g.name);
+    return names;
+}
+
+// The rows shown for `group`, in list order, as "first second meaning".
+Texts Shown(const tv::CareLabelBook& book, int group) {
+    Texts shown;
+    for (uint32_t key : tv::CareLabelRows(book, group)) {
+        const tv::CareLabel* l = tv::CareLabelOfRow(book, key);
+        shown.push_back(l ? std::to_wstring(l->firstIcon) + L" " + std::to_wstring(l->secondIcon) + L" " + l->meaning
+                          : L"?");
+    }
+    return shown;
+}
+
+}  // namespace
+
+TEST(DataText, BothEncodingsGiveTheSameLinesUpToTheFirstZeroCharacter) {
+    const Texts expected = {L"Z\u00FCrich\t41", L"S\u00E3o Paulo\t55", L"\u20AC sign"};
+    EXPECT_EQ(LinesOf(Utf16File(L"Z\u00FCrich\t41\r\nS\u00E3o Paulo\t55\r\n\u20AC sign")), expected);
+    EXPECT_EQ(LinesOf(std::string("Z\xFCrich\t41\r\nS\xE3o Paulo\t55\r\n\x80 sign") + std::string(2, '\0')), expected);
+    EXPECT_EQ(LinesOf(Utf16File(std::wstring(L"a\nb\0c", 5))), (Texts{L"a", L"b"}));
+    EXPECT_EQ(LinesOf(std::string("\xFF\xFEX\0Y", 5)), (Texts{L"X"}));  // an odd last byte is no character
+    // The mark, then a zero character: no text (the mark alone is the data file tests').
+    EXPECT_FALSE(tv::DecodeDataText(std::string("\xFF\xFE\0\0", 4)).has_value());
+}
+
+TEST(DataText, AnyLineEndsGiveTheSameLinesLongOnesAreCutAndTabsMakeFields) {
+    const Texts expected = {L"first line", L" second\tline ", L"last"};
+    for (const char* text :
+         {"first line\r second\tline \rlast\r", "\r\n\r\nfirst line\n\n\n second\tline \r\r\nlast\n\r\n"}) {
+        EXPECT_EQ(LinesOf(std::string(text) + std::string(2, '\0')), expected) << text;
+    }
+    const std::wstring exact(128, L'x');
+    EXPECT_EQ(tv::CutLongLine(exact), exact);
+    EXPECT_EQ(tv::CutLongLine(std::wstring(129, L'y')), std::wstring(127, L'y'));
+
+    // A failed search for a TAB starts again at the line's beginning; the
+    // last field keeps any further TABs.
+    EXPECT_EQ(tv::SplitTabFields(L"A\tB", 3), (Texts{L"A", L"", L"A\tB"}));
+    EXPECT_EQ(tv::SplitTabFields(L"no tabs", 3), (Texts{L"", L"", L"no tabs"}));
+    EXPECT_EQ(tv::SplitTabFields(L"a\tb\tc\td", 3), (Texts{L"a", L"b", L"c\td"}));
+    EXPECT_EQ(tv::SplitTabFields(L"a\t\t", 3), (Texts{L"a", L"", L""}));
+    EXPECT_EQ(tv::SplitTabFields(L"whole", 1), (Texts{L"whole"}));
+}
+
+// Rows come from lines cut to 127 characters when longer than 128.
+TEST(CodeListRows, CountryCityAndCurrencyLines) {
+    EXPECT_EQ(tv::CountryRowFromLine(Padded(L"Canada", L" +1 ")), (Texts{L"Canada", L" +1 "}));
+    // Exactly 41 characters: the whole line is the name; tabs trim like blanks.
+    const std::wstring full(41, L'N');
+    EXPECT_EQ(tv::CountryRowFromLine(full), (Texts{full, L""}));
+    EXPECT_EQ(tv::CountryRowFromLine(L"Tabbed\t\t\t" + std::wstring(32, L' ') + L"44"), (Texts{L"Tabbed", L"44"}));
+    EXPECT_EQ(tv::CountryRowFromLine(Padded(L"Long", std::wstring(159, L'9')))[1].size(), 127u - 41u);
+
+    // The TAB rule itself is DataText's; here only that city rows use it.
+    const auto rows = tv::RowsFromText(L"\r\nx\ty\tz\r\n\r\nA\tB", tv::CityAreaRowFromLine);
+    EXPECT_EQ(rows, (std::vector<Texts>{{L"x", L"y", L"z"}, {L"A", L"", L"A\tB"}}));
+
+    EXPECT_EQ(tv::CurrencyRowFromLine(L"USD x\tUS Dollar\tfor short"), (Texts{L"USD", L"US Dollar\tfor short"}));
+    // A name that starts after character 127 of a long line is cut away.
+    EXPECT_EQ(tv::CurrencyRowFromLine(L"EUR" + std::wstring(130, L' ') + L"\tEuro"), (Texts{L"EUR", L""}));
+}
+
+// Searching through a cell's letters is the code-list window tests' job;
+// here where the cells lie, and that a cell outside the strip searches nothing.
+TEST(LetterStrip, CellsByPosition) {
+    // Cells are 26 wide at 240 pixels; nothing right of the ninth or in a strip narrower than nine pixels.
+    for (auto [x, width, cell] : {std::tuple{25, 240, 0}, {26, 240, 1}, {233, 240, 8}, {234, 240, -1}, {-3, 240, -1},
+                                  {0, 8, -1}}) {
+        EXPECT_EQ(tv::StripCellAt(x, width), cell) << x << " of " << width;
+    }
+    UntouchedList list;
+    for (int cell : {-1, tv::kStripCells}) EXPECT_EQ(tv::StripSearch(list, cell), -1);
+}
+
+TEST(CareLabels, FixedFieldsMakeGroupsAndLabels) {
+    const tv::CareLabelBook book = tv::ReadCareLabels(
+        L"  2  0Drying\r\n"
+        L"130131Tumble dry, low heat  \t \r\n"  // trailing blanks and tabs go
+        L"140  0  Line dry\n"                   // leading ones stay
+        L"1604x2Text\n"                         // B ends at the x: 4
+        L"150\n"                                // a label without a meaning
+        L"170  0" + std::wstring(194, L'm') +   // a 200-character line keeps its first 127
+        L"\nCare  Washing\n      \n");           // no digits read as 0: group lines
+    EXPECT_EQ(GroupNames(book), (Texts{L"2:Drying", L"0:Washing", L"0:"}));
+    EXPECT_EQ(Shown(book, 2), (Texts{L"130 131 Tumble dry, low heat", L"140 0   Line dry", L"160 4 Text", L"150 0 ",
+                                   L"170 0 " + std::wstring(121, L'm')}));
+}
+
+// Groups 5 to 99 are no groups: their labels stay in the group before.
+TEST(CareLabels, AllLabelsComeInGroupOrderWhateverTheFileOrder) {
+    const tv::CareLabelBook book = tv::ReadCareLabels(
+        L"100  0Before any group\n"
+        L"  3   Ironing\n300  0Iron low\n"
+        L"  5   Fifth\n301  0After group 5\n"
+        L" 99   Ninety-nine\n302  0After group 99\n"
+        L"  1   Bleaching\n"
+        L"  0   Washing\n101  0Wash 30\n");
+    EXPECT_EQ(GroupNames(book), (Texts{L"3:Ironing", L"1:Bleaching", L"0:Washing"}));
+    EXPECT_EQ(Shown(book, tv::kAllCareLabels), (Texts{L"100 0 Before any group", L"101 0 Wash 30", L"300 0 Iron low",
+                                                      L"301 0 After group 5", L"302 0 After group 99"}));
+    EXPECT_TRUE(Shown(book, 1).empty());
+    // Group low, position high.
+    EXPECT_EQ(tv::CareLabelRows(book, 3), (std::vector<uint32_t>{3u, 3u | 1u << 16, 3u | 2u << 16}));
+    EXPECT_EQ(tv::CareLabelOfRow(book, 3u | 3u << 16), nullptr);
+    EXPECT_EQ(tv::CareLabelOfRow(book, 5u), nullptr);
+}
+
+TEST(CareLabels, NoMoreLabelsAreKeptThanARowCanName) {
+    std::wstring text = L"  4   Many\n";
+    for (int i = 0; i < 40000; ++i) text += L"400  0four\n";
+    text += L"  3   More\n";
+    for (int i = 0; i < 40000; ++i) text += L"300  0three\n";
+    text += L"  1   Late\n100  0one\n";
+    const tv::CareLabelBook book = tv::ReadCareLabels(text);
+    EXPECT_EQ(book.labels[3].size(), tv::kMostCareLabels - 40000);
+    EXPECT_TRUE(book.labels[1].empty());
+    const std::vector<uint32_t> rows = tv::CareLabelRows(book, tv::kAllCareLabels);
+    ASSERT_EQ(rows.size(), tv::kMostCareLabels);
+    EXPECT_EQ(rows.back(), 4u | 39999u << 16);
+    EXPECT_EQ(tv::CareLabelOfRow(book, rows.back())->meaning, L"four");
+}
+
+TEST(SalesTax, ColumnWidthsFollowTheScreenAndScale) {
+    auto widths = [](int region, int screen, int scrollBar, int scale) {
+        std::vector<int> w;
+        for (const tv::TaxColumn& c : tv::SalesTaxColumns(region, screen, scrollBar, scale)) w.push_back(c.width);
+        return w;
+    };
+    EXPECT_EQ(widths(0, 480, 26, 2), (std::vector<int>{216, 116, 110, 110}));  // Canada's four, scaled
+    EXPECT_EQ(widths(2, 640, 34, 2), (std::vector<int>{486, 120}));  // the name takes what is left
+    EXPECT_EQ(widths(1, 50, 13, 1), (std::vector<int>{0, 60}));      // never a negative width
+    EXPECT_TRUE(widths(3, 240, 13, 1).empty() && widths(-1, 240, 13, 1).empty());
+    const auto canada = tv::SalesTaxColumns(0, 240, 13, 1), europe = tv::SalesTaxColumns(2, 240, 13, 1);
+    EXPECT_TRUE(!canada[0].rightAligned && canada[1].rightAligned && !europe[0].rightAligned && europe[1].rightAligned);
+}
+
+TEST(SalesTax, FirstNonBlankLineGivesTheTitlesAndEveryOtherLineARow) {
+    const tv::SalesTaxText usa(L"\r\n\r\nState\tRate\r\nAlabama\t4%\r\n\r\nTexas\t6.25%\tplus local\r\nOhio", 2);
+    EXPECT_EQ(usa.Titles(), (Texts{L"State", L"Rate"}));
+    ASSERT_EQ(usa.RowCount(), 3u);
+    EXPECT_EQ(usa.Row(1), (Texts{L"Texas", L"6.25%\tplus local"}));
+    EXPECT_TRUE(usa.Row(3).empty());
+    EXPECT_EQ(tv::SalesTaxText(L"A\tB\r\n", 4).Titles(), (Texts{L"A", L"", L"A", L"B"}));
+
+    EXPECT_EQ(tv::SalesTaxText(L"Country\tVAT\r\n", 2).RowCount(), 0u);
+    EXPECT_TRUE(tv::SalesTaxText(L"\r\n\n", 2).Titles().empty());
+
+    // A damaged long file shows its first rows only.
+    std::wstring text = L"Name\tRate\n";
+    for (size_t i = 0; i < tv::kMostSalesTaxRows + 100; ++i) text += L"r" + std::to_wstring(i) + L"\t1%\n";
+    const tv::SalesTaxText table(text, 2);
+    ASSERT_EQ(table.RowCount(), tv::kMostSalesTaxRows);
+    EXPECT_EQ(table.Row(tv::kMostSalesTaxRows - 1)[0], L"r" + std::to_wstring(tv::kMostSalesTaxRows - 1));
+}

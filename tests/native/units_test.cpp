@@ -1,0 +1,108 @@
+// The unit tables and the category objects that convert between list
+// positions and remember the chosen pair.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fake_settings_store.h"
+#include "units/unit_category.h"
+
+namespace {
+
+struct RecordingList : tv::UnitList {
+    std::vector<std::wstring> items;
+    int selected = -2;
+    int resets = 0;
+    void Reset() override { items.clear(); ++resets; }
+    void Add(const wchar_t* name) override { items.emplace_back(name); }
+    void Select(int index) override { selected = index; }
+};
+
+struct UnitsTest : ::testing::Test {
+    FakeSettingsStore store;
+    tv::SettingsHome home{{}, &store};
+    RecordingList from, to;
+    // Fills both lists from a fresh category object, as a category switch does.
+    void Fill(tv::SettingsHome& h, int id) {
+        auto c = tv::CreateUnitCategory(id, h);
+        c->FillFromList(from);
+        c->FillToList(to);
+    }
+};
+
+}  // namespace
+
+// List positions are stored, so the table sizes and the positions below are a
+// file format; each case also names its two units.
+TEST_F(UnitsTest, ConversionsBetweenListPositionsGiveTheseExactDoubles) {
+    const int counts[tv::kCategoryCount] = {3, 9, 8, 20, 8, 7, 10, 15, 5, 6, 17, 8, 6, 15};
+    for (int id = 0; id < tv::kCategoryCount; ++id) EXPECT_EQ(tv::UnitTableFor(id).count, counts[id]) << id;
+    struct Case { int id; double value; int from, to; const wchar_t* units; double result; };
+    const Case cases[] = {
+        {tv::kMass, 0.1, 3, 1, L"lb|g", 45.359237625400006},  // multiplied first, then divided
+        {tv::kSpeed, 1, 3, 0, L"km/h|m/s", 0.277777777778},        // rounded, not 1 / 3.6
+        {tv::kFrequency, 1, 10, 1, L"rad/s|Hz", 0.15915494327375637},  // not 1 / 2π
+        {tv::kPower, 1, 2, 0, L"MW|kW", 1000.0},         // a mended entry
+        {tv::kFrequency, 1, 14, 1, L"fresnel|Hz", 1e12},  // a mended entry
+        // Temperature: every direction, the order of operations fixing the last bit.
+        {tv::kTemperature, 37, 0, 1, L"C|F", 98.60000000000001},
+        {tv::kTemperature, 0, 0, 2, L"C|K", 273.15},
+        {tv::kTemperature, 212, 1, 0, L"F|C", 100.0},
+        {tv::kTemperature, 32, 1, 2, L"F|K", 273.15},
+        {tv::kTemperature, 100, 2, 0, L"K|C", -173.14999999999998},
+        {tv::kTemperature, 0, 2, 1, L"K|F", ((-273.15 * 9.0) * 0.2) + 32.0},
+        {tv::kTemperature, 0.1, 2, 2, L"K|K", 0.1},
+    };
+    for (const Case& c : cases) {
+        const tv::UnitTable& t = tv::UnitTableFor(c.id);
+        EXPECT_EQ(std::wstring(t.names[c.from]) + L"|" + t.names[c.to], c.units);
+        EXPECT_EQ(tv::CreateUnitCategory(c.id, home)->Convert(c.value, c.from, c.to), c.result) << c.units;
+    }
+    // Mended entries whose names the tables now match.
+    EXPECT_NEAR(tv::CreateUnitCategory(tv::kForce, home)->Convert(1, 0, 5), 100000.0, 1e-9) << "N to dynes";
+    EXPECT_NEAR(tv::CreateUnitCategory(tv::kPressure, home)->Convert(760, 13, 3), 1.0, 1e-6) << "mm Hg to atm";
+    EXPECT_NEAR(tv::CreateUnitCategory(tv::kPower, home)->Convert(1, 7, 1), 745.7, 0.01) << "hp (mech) to W";
+}
+
+// Positions above 15 show that each takes a whole byte.
+TEST_F(UnitsTest, ConvertRecordsThePairAndTheListsShowIt) {
+    home.record.Selection[tv::kVolume] = 0x12340000u;
+    auto volume = tv::CreateUnitCategory(tv::kVolume, home);
+    volume->Convert(3, 19, 17);
+    EXPECT_EQ(volume->Selection(), 0x12341113u);
+    EXPECT_EQ(home.record.Selection[tv::kVolume], 0x12340000u);  // not before destruction
+    EXPECT_TRUE(store.keys.empty());
+    volume.reset();  // saves the whole record; the registry tests read it back after a restart
+    EXPECT_EQ(store.keys[tv::kSelectionPath][L"C3"], FakeSettingsStore::Dword(0x12341113u));
+    EXPECT_EQ(store.keys[tv::kSettingsPath][L"DeciSize"], FakeSettingsStore::Dword(2));
+    Fill(home, tv::kLength);
+    Fill(home, tv::kVolume);
+    EXPECT_TRUE(from.selected == 19 && to.selected == 17);
+    EXPECT_EQ(from.resets, 2);  // emptied before each filling
+    EXPECT_EQ(from.items.size(), 20u);
+    EXPECT_EQ(home.record.Selection[tv::kVolume], 0x12341113u);  // filling alone changes nothing
+}
+
+TEST_F(UnitsTest, PositionsOutsideTheTableNeverReadOutsideIt) {
+    // A damaged stored word: From 200, To 9 in a five-unit table.
+    home.record.Selection[tv::kTorque] = 0xFFFF09C8u;
+    Fill(home, tv::kTorque);
+    EXPECT_TRUE(from.selected == 0 && to.selected == 0);
+    EXPECT_EQ(home.record.Selection[tv::kTorque], 0xFFFF09C8u);
+
+    // A list with nothing chosen reports -1; such positions count as 0.
+    auto torque = tv::CreateUnitCategory(tv::kTorque, home);
+    EXPECT_EQ(torque->Convert(2, -1, 1), 2.0 / 9.80665);
+    EXPECT_EQ(torque->Selection(), 0xFFFF0100u);
+    EXPECT_EQ(torque->Convert(2, 300, -7), 2.0);
+    for (int id = 0; id < tv::kCategoryCount; ++id) {
+        auto c = tv::CreateUnitCategory(id, home);
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(c->Id(), id);
+        EXPECT_EQ(c->Convert(5, 255, 1000), 5.0) << id;
+        EXPECT_EQ(c->Selection() & 0xFFFF, 0u) << id;
+    }
+    EXPECT_EQ(tv::CreateUnitCategory(14, home), nullptr);
+    EXPECT_EQ(tv::CreateUnitCategory(-1, home), nullptr);
+}
