@@ -17,18 +17,7 @@ protected:
         Press(IDC_CONVERT_BUTTON);
         return Outputs();
     }
-    // The Edit menu's Copy items as it shows them now.
-    std::wstring CopyItems() {
-        HMENU edit = tv::shell::MenuBarSubMenu(dialog, IDMB_EDIT);
-        SendMessageW(dialog, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(edit), 0);
-        std::wstring items;
-        for (int id = ID_COPY_BASE_1; id <= ID_COPY_BASE_3; ++id) {
-            wchar_t text[64] = {};
-            GetMenuStringW(edit, id, text, 64, MF_BYCOMMAND);
-            items += text + std::wstring(GetMenuState(edit, id, MF_BYCOMMAND) & MF_GRAYED ? L" (grey); " : L"; ");
-        }
-        return items;
-    }
+    std::wstring CopyItems() { return wintest::MenuItems(dialog, IDMB_EDIT, {ID_COPY_BASE_1, ID_COPY_BASE_1 + 1, ID_COPY_BASE_3}); }
 };
 
 }  // namespace

@@ -48,21 +48,7 @@ protected:
         Press(IDC_CONVERT_BUTTON);
         return Fields({IDC_CONVERTED_1, 2111, 2112, 2113});
     }
-    // Items of a submenu as it shows them when it opens: "name (grey, ticked)".
-    std::wstring MenuItems(int button, std::initializer_list<int> ids) {
-        HMENU menu = tv::shell::MenuBarSubMenu(dialog, button);
-        SendMessageW(dialog, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
-        std::wstring items;
-        for (int id : ids) {
-            wchar_t text[64] = {};
-            GetMenuStringW(menu, id, text, 64, MF_BYCOMMAND);
-            const UINT state = GetMenuState(menu, id, MF_BYCOMMAND);
-            items += text + std::wstring(state & MF_GRAYED ? L" (grey)" : L"") +
-                     (state & MF_CHECKED ? L" (ticked)" : L"") + L"; ";
-        }
-        return items;
-    }
-    std::wstring ModifyRatesItem() { return MenuItems(IDMB_TOOLS, {ID_MODIFY_RATES}); }
+    std::wstring ModifyRatesItem() { return MenuItems(dialog, IDMB_TOOLS, {ID_MODIFY_RATES}); }
     // Taps a currency button; the picker that opens gets `code` chosen (none:
     // OK with no row) and OK. Returns the row the picker showed selected.
     std::wstring Pick(int button, const wchar_t* code) {
@@ -126,7 +112,7 @@ TEST_F(MoneyTest, RatesWithSixDecimalsConvertAsShownAndMissingOnesSwitchModifyRa
     EXPECT_EQ(Codes(), L"USD | CAD | HKD | EUR | CNY");
     EXPECT_EQ(Rates(), L"[1.333333] | [7.812500] | [0.800000] | [8.333333]");
     EXPECT_EQ(ModifyRatesItem(), L"Modify Rates; ");
-    EXPECT_EQ(MenuItems(IDMB_TOOLS, {ID_UPDATE_CURRENCY_DATA}), L"Update Currency Data (grey); ");
+    EXPECT_EQ(MenuItems(dialog, IDMB_TOOLS, {ID_UPDATE_CURRENCY_DATA}), L"Update Currency Data (grey); ");
     EXPECT_EQ(GetFocus(), Field(IDC_AMOUNT));
     EXPECT_EQ(Limit(IDC_AMOUNT), 32);
     EXPECT_EQ(Limit(IDC_RATE_1), 15);
@@ -168,10 +154,10 @@ TEST_F(MoneyTest, SavedRatesFillRowsTheFileLacksEditMenuCopiesEachRowAndTheDateS
     EmptyClipboard();
     CloseClipboard();
     const auto edit = {ID_COPY_ROW_1, 40036, 40037, ID_COPY_ROW_4, ID_PASTE};
-    EXPECT_EQ(MenuItems(IDMB_EDIT, edit), L"Copy CAD (grey); Copy XXX (grey); Copy EUR (grey); Copy CNY (grey); Paste (grey); ");
+    EXPECT_EQ(MenuItems(dialog, IDMB_EDIT, edit), L"Copy CAD (grey); Copy XXX (grey); Copy EUR (grey); Copy CNY (grey); Paste (grey); ");
     Converted(L"100");
     SendMessageW(dialog, WM_COMMAND, 40037, 0);
-    EXPECT_EQ(MenuItems(IDMB_EDIT, edit), L"Copy CAD; Copy XXX; Copy EUR; Copy CNY; Paste; ");
+    EXPECT_EQ(MenuItems(dialog, IDMB_EDIT, edit), L"Copy CAD; Copy XXX; Copy EUR; Copy CNY; Paste; ");
     Type(IDC_AMOUNT, L"");
     SendMessageW(dialog, WM_COMMAND, ID_PASTE, 0);
     EXPECT_EQ(TextOf(IDC_AMOUNT), L"80.00");

@@ -47,6 +47,20 @@ std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action) 
     return seen;
 }
 
+std::wstring MenuItems(HWND window, int button, std::initializer_list<int> ids) {
+    HMENU menu = tv::shell::MenuBarSubMenu(window, button);
+    SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
+    std::wstring items;
+    for (int id : ids) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, id, text, 64, MF_BYCOMMAND);
+        const UINT state = GetMenuState(menu, id, MF_BYCOMMAND);
+        items += text + std::wstring(state & MF_GRAYED ? L" (grey)" : L"") + (state & MF_CHECKED ? L" (ticked)" : L"") +
+                 L"; ";
+    }
+    return items;
+}
+
 std::vector<std::wstring> ListEntries(HWND list) {
     std::vector<std::wstring> entries(SendMessageW(list, CB_GETCOUNT, 0, 0));
     for (size_t i = 0; i < entries.size(); ++i) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ inline const std::wstring kInvalidValue = L"Tallyvane Pro: Invalid value. (excla
 inline const std::wstring kTooLarge = L"Tallyvane Pro: The number is too large. (exclamation)\n";
 
 std::vector<std::wstring> ListEntries(HWND list);
+// Items of a menu-bar button's submenu as it shows them once prepared for
+// opening: "name; ", with " (grey)" and " (ticked)" where they are.
+std::wstring MenuItems(HWND window, int button, std::initializer_list<int> ids);
 // The edit's whole text fits the room its formatting rectangle gives it.
 bool ShowsWholeText(HWND edit);
 
