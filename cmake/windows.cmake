@@ -24,6 +24,8 @@ add_library(tvwin STATIC
     money/exchange_rate_file.cpp
     money/money_dialog.cpp
     money/price_comparison_dialog.cpp
+    money/rate_download.cpp
+    money/rate_update.cpp
     numfmt/locale_number_format.cpp
     platform/dialog_scroll.cpp
     platform/shell_layer.cpp
@@ -47,7 +49,7 @@ add_library(tvwin STATIC
     tools/permutation_dialog.cpp
     units/converter_window.cpp
 )
-target_link_libraries(tvwin PUBLIC comctl32 gdi32 user32 advapi32 shell32)
+target_link_libraries(tvwin PUBLIC comctl32 gdi32 user32 advapi32 shell32 winhttp)
 target_link_libraries(tvwin PUBLIC tvcore)
 # {sizeof x} is how Win32 structures are started: the rest is zero on purpose.
 target_compile_options(tvwin PRIVATE -Wall -Wextra -Wno-missing-field-initializers)
@@ -78,7 +80,9 @@ file(GLOB TV_DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*.dat)
 add_custom_target(data_files ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${TV_BIN}
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${TV_DATA_FILES} ${TV_BIN}
-    DEPENDS ${TV_DATA_FILES})
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TV_BIN}/sample
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/data/sample/CurRates.dat ${TV_BIN}/sample
+    DEPENDS ${TV_DATA_FILES} ${CMAKE_SOURCE_DIR}/data/sample/CurRates.dat)
 
 add_subdirectory(tests/win)
 

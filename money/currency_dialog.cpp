@@ -2,6 +2,8 @@
 
 #include "app/window_text.h"
 #include "money/currency_data_dialog.h"
+#include "money/rate_feed.h"
+#include "money/rate_update.h"
 #include "numfmt/locale_number_format.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
@@ -18,13 +20,8 @@ void RunCurrencyConverter(HWND owner, AppSettings& settings) {
 
 bool CurrencyDialog::OnInitDialog() {
     SetUpConventions(IDM_MONEY, true);
-    // Updating the file is left to the user: the command stays grey.
-    if (HMENU tools = shell::MenuBarSubMenu(dialog_, IDMB_TOOLS)) {
-        EnableMenuItem(tools, ID_UPDATE_CURRENCY_DATA, MF_BYCOMMAND | MF_GRAYED);
-    }
     if (!rates_.Exists()) {
-        MessageBoxW(dialog_, StringResource(IDS_NO_RATE_FILE).c_str(), StringResource(IDS_APP_TITLE).c_str(),
-                    MB_OK | MB_ICONSTOP);
+        Tell(IDS_NO_RATE_FILE, MB_ICONSTOP);
         End(IDOK);
         return false;
     }
@@ -82,6 +79,56 @@ void CurrencyDialog::Convert() {
 
 void CurrencyDialog::UpdateToolsMenu(HMENU menu) {
     CheckMenuItem(menu, ID_MODIFY_RATES, MF_BYCOMMAND | (modifyRates_ ? MF_CHECKED : MF_UNCHECKED));
+    EnableMenuItem(menu, ID_UPDATE_CURRENCY_DATA, MF_BYCOMMAND | (download_.Running() ? MF_GRAYED : MF_ENABLED));
+}
+
+void CurrencyDialog::Tell(int stringId, UINT icon) const {
+    MessageBoxW(dialog_, StringResource(stringId).c_str(), StringResource(IDS_APP_TITLE).c_str(), MB_OK | icon);
+}
+
+void CurrencyDialog::StartUpdate() {
+    if (download_.Running()) return;
+    Tell(IDS_DOWNLOAD_STARTING, MB_ICONINFORMATION);
+    const std::optional<RatesUrl> source = RatesSource();
+    if (!source || !download_.Start(*source, dialog_, kUpdateDoneMessage, RateDownloadTimeLimit())) {
+        Tell(IDS_DOWNLOAD_FAILED, MB_ICONEXCLAMATION);
+        return;
+    }
+    SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
+}
+
+void CurrencyDialog::FinishUpdate() {
+    const std::optional<DownloadResult> fetched = download_.Finish();
+    if (!fetched) return;  // cancelled: the dialog is closing
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    const std::optional<RateFeed> feed =
+        fetched->status == DownloadStatus::kOk ? ReadRateFeed(fetched->body) : std::nullopt;
+    if (!feed || !ReplaceRateFile(rates_.Path(), RateFileText(*feed))) {
+        Tell(IDS_DOWNLOAD_FAILED, MB_ICONEXCLAMATION);
+        return;
+    }
+    // The new rates show as after picking every currency anew.
+    rates_.Load();
+    Picked(-1);
+    PostConvert();
+    Tell(IDS_DOWNLOAD_DONE, MB_ICONINFORMATION);
+}
+
+bool CurrencyDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+        case kUpdateDoneMessage:
+            FinishUpdate();
+            result = TRUE;
+            return true;
+        case WM_SETCURSOR:
+            if (!download_.Running()) break;
+            SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
+            result = TRUE;
+            return true;
+        default:
+            break;
+    }
+    return MoneyDialog::OnMessage(message, wParam, lParam, result);
 }
 
 void CurrencyDialog::Save() {
@@ -103,7 +150,11 @@ bool CurrencyDialog::OnCommand(int id, int code, HWND control) {
             return true;
         }
         case ID_UPDATE_CURRENCY_DATA:
-            return true;  // never enabled
+            StartUpdate();
+            return true;
+        case IDOK:
+            download_.Cancel();  // the transfer ends with the dialog, leaving the file as it was
+            return MoneyDialog::OnCommand(id, code, control);
         default:
             return MoneyDialog::OnCommand(id, code, control);
     }

@@ -4,6 +4,7 @@
 
 #include "money/exchange_rate_table.h"
 #include "money/money_dialog.h"
+#include "money/rate_download.h"
 
 namespace tv {
 
@@ -16,6 +17,7 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     void Convert() override;
     void Picked(int row) override;
     void UpdateToolsMenu(HMENU menu) override;
@@ -25,9 +27,18 @@ private:
     // Shows row `row`'s cross rate; false when there is none.
     bool ShowRate(int row);
     void ToggleModifyRates();
+    // Update Currency Data: the fetch runs on while the dialog works on.
+    void StartUpdate();
+    // The fetch ended: the rate file is replaced and shown, or left alone.
+    void FinishUpdate();
+    void Tell(int stringId, UINT icon) const;
+
+    // Posted by the download when its transfer ends.
+    static constexpr UINT kUpdateDoneMessage = WM_APP + 41;
 
     ExchangeRateTable rates_;
     bool modifyRates_ = false;
+    RateDownload download_;
 };
 
 // Runs the currency converter over `owner` with the user's rate file.

@@ -55,7 +55,10 @@ void MoneyDialog::Pick(int buttonId) {
     const std::wstring code = CurrencyPickerDialog::Pick(dialog_, list_, CodeOn(buttonId));
     SetWindowTextW(Item(buttonId), code.c_str());
     Picked(buttonId == IDC_SOURCE_CURRENCY ? -1 : buttonId - IDC_TARGET_CURRENCY_1);
-    // Converted again once the picker is gone.
+    PostConvert();  // once the picker is gone
+}
+
+void MoneyDialog::PostConvert() {
     PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_CONVERT_BUTTON, BN_CLICKED),
                  reinterpret_cast<LPARAM>(Item(IDC_CONVERT_BUTTON)));
 }

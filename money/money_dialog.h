@@ -29,6 +29,8 @@ protected:
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
     // The codes on the five buttons, source first.
     CurrencySelection Codes() const;
+    // Converts again once the messages before it are handled.
+    void PostConvert();
 
     // Fills the four converted amounts.
     virtual void Convert() = 0;

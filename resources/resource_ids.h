@@ -106,7 +106,7 @@
 
 // Money converters (template 106) and the currency data window (template 109)
 #define IDS_NO_RATE_FILE        21
-#define IDS_DOWNLOAD_STARTING   22   /* 22 to 24: kept for a rate file update */
+#define IDS_DOWNLOAD_STARTING   22   /* 22 to 24: the rate file update */
 #define IDS_DOWNLOAD_DONE       23
 #define IDS_DOWNLOAD_FAILED     24
 #define IDC_SOURCE_CURRENCY     1020

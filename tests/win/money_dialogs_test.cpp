@@ -6,10 +6,17 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
+#include <utility>
 
 #include "money/currency_data_dialog.h"
 #include "money/currency_dialog.h"
 #include "money/euro_rates_dialog.h"
+#include "money/rate_download.h"
+#include "money/rate_feed.h"
+#include "money/rate_update.h"
+#include "loopback_http_server.h"
 #include "tool_dialog_test_support.h"
 
 namespace {
@@ -96,7 +103,10 @@ TEST_F(MoneyTest, WithoutARateFileMessage21AndNothingKeptAnUnreadableOneClosesSi
     lstrcpyW(home->record.MoneySel, L"GBPCADHKDEURCNY");
     const std::wstring shown = CloseMessageBoxes(main, [&] { Command(ID_CURRENCY); });
     EXPECT_EQ(shown.substr(0, shown.find(L" Please")), L"Tallyvane Pro: The currency exchange rate file does not exist.");
-    EXPECT_NE(shown.find(L"CurRates.dat in your Documents folder. (stop)"), std::wstring::npos) << shown;
+    EXPECT_NE(shown.find(L"CurRates.dat in your Documents folder. Once it is there, Update Currency Data in the Tools "
+                         L"menu brings it up to date. (stop)"),
+              std::wstring::npos)
+        << shown;
     EXPECT_EQ(std::wstring(home->record.MoneySel), L"GBPCADHKDEURCNY");
 
     // A folder of that name is found but cannot be read.
@@ -112,7 +122,6 @@ TEST_F(MoneyTest, RatesWithSixDecimalsConvertAsShownAndMissingOnesSwitchModifyRa
     EXPECT_EQ(Codes(), L"USD | CAD | HKD | EUR | CNY");
     EXPECT_EQ(Rates(), L"[1.333333] | [7.812500] | [0.800000] | [8.333333]");
     EXPECT_EQ(ModifyRatesItem(), L"Modify Rates; ");
-    EXPECT_EQ(MenuItems(dialog, IDMB_TOOLS, {ID_UPDATE_CURRENCY_DATA}), L"Update Currency Data (grey); ");
     EXPECT_EQ(GetFocus(), Field(IDC_AMOUNT));
     EXPECT_EQ(Limit(IDC_AMOUNT), 32);
     EXPECT_EQ(Limit(IDC_RATE_1), 15);
@@ -236,4 +245,181 @@ TEST_F(MoneyTest, HeldSidewaysTheConverterScrollsToTheControlThatTakesTheFocus) 
     EXPECT_LT(placed(IDC_FROM_CURRENCY_LABEL).top, 0);
     SendMessageW(dialog, WM_VSCROLL, SB_TOP, 0);
     EXPECT_EQ(placed(IDC_FROM_CURRENCY_LABEL).top, top);
+}
+
+namespace {
+
+// A feed of the source's shape: the day's rates as units per euro.
+std::string Feed(const char* date, const char* rows) {
+    return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gesmes:Envelope "
+                       "xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\" "
+                       "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">\n"
+                       "\t<gesmes:subject>Reference rates</gesmes:subject>\n\t<Cube>\n\t\t<Cube time='") +
+           date + "'>\n" + rows + "\t\t</Cube>\n\t</Cube>\n</gesmes:Envelope>\n";
+}
+
+const char kDayRows[] =
+    "<Cube currency='USD' rate='1.1612'/><Cube currency='JPY' rate='180.12'/><Cube currency='BGN' rate='1.9558'/>\n"
+    "<Cube currency='CZK' rate='24.215'/><Cube currency='DKK' rate='7.4691'/><Cube currency='GBP' rate='0.87215'/>\n"
+    "<Cube currency='HUF' rate='383.05'/><Cube currency='PLN' rate='4.2265'/><Cube currency='SEK' rate='10.9390'/>\n"
+    "<Cube currency='CAD' rate='1.6223'/><Cube currency='HKD' rate='9.0368'/><Cube currency='CNY' rate='8.2216'/>\n";
+
+const wchar_t kBegins[] =
+    L"Tallyvane Pro: Download is about to begin. Please make sure an Internet connection is connected and ready. "
+    L"(information)\n";
+
+class RateUpdateTest : public MoneyTest {
+protected:
+    void SetUp() override {
+        MoneyTest::SetUp();
+        ASSERT_FALSE(server.Url().empty());
+        SetSource(server.Url());
+        file = WriteRates(kRates);
+        // An old time, so that any touch of the file shows.
+        HANDLE h = CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        const FILETIME old = {0x5A2B0000, 0x01D5F000};
+        SetFileTime(h, nullptr, nullptr, &old);
+        CloseHandle(h);
+    }
+    void TearDown() override {
+        server.Stop();
+        tv::SetRateDownloadTimeLimitForTesting(15000);
+        SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        MoneyTest::TearDown();
+    }
+    static void SetSource(const std::wstring& url) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, tv::kMoneyPath, L"RatesUrl", REG_SZ, url.c_str(),
+                        static_cast<DWORD>((url.size() + 1) * sizeof(wchar_t)));
+    }
+    std::wstring UpdateItem() { return MenuItems(dialog, IDMB_TOOLS, {ID_UPDATE_CURRENCY_DATA}); }
+    // Chooses Update Currency Data and waits for its end; the boxes it showed, closed.
+    std::wstring Update() {
+        return CloseMessageBoxes(dialog, [&] {
+            SendMessageW(dialog, WM_COMMAND, ID_UPDATE_CURRENCY_DATA, 0);
+            for (int i = 0; i < 400 && UpdateItem() != L"Update Currency Data; "; ++i) Pump(loop, 25);
+            Pump(loop);
+        });
+    }
+    // The rate file's bytes and time of last change.
+    std::string FileState() const {
+        WIN32_FILE_ATTRIBUTE_DATA data = {};
+        GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data);
+        std::ifstream in(fs::path(file), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {}) + "@" +
+               std::to_string(data.ftLastWriteTime.dwHighDateTime) + ":" +
+               std::to_string(data.ftLastWriteTime.dwLowDateTime);
+    }
+    bool TemporaryLeft() const { return fs::exists(fs::path(folder) / L"CurRates.tmp"); }
+
+    LoopbackHttpServer server;
+    std::wstring file;
+};
+
+}  // namespace
+
+TEST_F(RateUpdateTest, TheDaysFeedReplacesTheFileAndTheConverterShowsItsRatesAndDate) {
+    server.SetReply({"200 OK", Feed("2026-12-04", kDayRows)});
+    OpenCurrency(file);
+    EXPECT_EQ(UpdateItem(), L"Update Currency Data; ");
+    EXPECT_EQ(Update(), kBegins + std::wstring(L"Tallyvane Pro: Rate File has been successfully downloaded. (information)\n"));
+    EXPECT_EQ(server.Requests(), 1);
+    EXPECT_EQ(Rates(), L"[1.397089] | [7.782294] | [0.861178] | [7.080262]");
+    EXPECT_EQ(Converted(L"100"), L"[139.71] | [778.23] | [86.12] | [708.03]");
+    std::ifstream in(fs::path(file), std::ios::binary);
+    const std::string written(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(written.substr(0, written.find("JPY")), "20261204\r\nEUR 1\r\nUSD 0.861178091629349\r\n");
+    EXPECT_FALSE(TemporaryLeft());
+
+    std::wstring shown;
+    WhenDialogOpens([&](HWND about) {
+        shown = Text(GetDlgItem(about, IDC_RATES_DATE));
+        SendMessageW(about, WM_COMMAND, IDOK, 0);
+    });
+    SendMessageW(dialog, WM_COMMAND, ID_ABOUT_CURRENCY_DATA, 0);
+    EXPECT_EQ(shown, L"Friday, December 4, 2026");
+}
+
+TEST_F(RateUpdateTest, EveryFailureLeavesTheFileAsItWasAndSaysSo) {
+    const std::string big(tv::kMaxFeedBytes + 1, ' ');
+    const std::string feed = Feed("2026-12-04", kDayRows);
+    struct Case {
+        const char* name;
+        LoopbackHttpServer::Reply reply;
+        std::function<void()> before;
+    };
+    HANDLE held = INVALID_HANDLE_VALUE;
+    const Case cases[] = {
+        {"404", {"404 Not Found", feed}},
+        {"500", {"500 Internal Server Error", feed}},
+        {"over 1 MiB, announced", {"200 OK", feed + big}},
+        {"over 1 MiB, streamed", {"200 OK", feed + big, false}},
+        {"malformed", {"200 OK", feed.substr(0, feed.size() / 2)}},
+        {"nine currencies", {"200 OK", Feed("2026-12-04", "<Cube currency='USD' rate='1.1'/>")}},
+        {"stalls past the limit", {"200 OK", feed, true, true}, [] { tv::SetRateDownloadTimeLimitForTesting(1000); }},
+        {"refused address", {"200 OK", feed}, [] { SetSource(L"http://192.0.2.1/eurofxref-daily.xml"); }},
+        {"read-only file", {"200 OK", feed}, [&] { SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY); }},
+        {"file held open",
+         {"200 OK", feed},
+         [&] { held = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr); }},
+    };
+    const std::wstring failed = kBegins + std::wstring(L"Tallyvane Pro: Rate File download has failed! (exclamation)\n");
+    const std::string before = FileState();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        server.SetReply(c.reply);
+        if (c.before) c.before();
+        OpenCurrency(file);
+        EXPECT_EQ(Update(), failed);
+        EXPECT_EQ(Rates(), L"[1.333333] | [7.812500] | [0.800000] | [8.333333]");
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+        tool.reset();
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
+        SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        SetSource(server.Url());
+        EXPECT_EQ(FileState(), before);
+        EXPECT_FALSE(TemporaryLeft());
+    }
+}
+
+TEST_F(RateUpdateTest, ClosingDuringAStalledTransferReturnsAtOnce) {
+    server.SetReply({"200 OK", "", true, true});
+    OpenCurrency(file);
+    const std::string before = FileState();
+    EXPECT_EQ(CloseMessageBoxes(dialog, [&] { SendMessageW(dialog, WM_COMMAND, ID_UPDATE_CURRENCY_DATA, 0); }),
+              kBegins);
+    for (int i = 0; i < 100 && server.Requests() == 0; ++i) Pump(loop, 20);
+    ASSERT_EQ(server.Requests(), 1);
+    // While it runs: the command is grey and the pointer says work goes on.
+    EXPECT_EQ(UpdateItem(), L"Update Currency Data (grey); ");
+    SendMessageW(dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_APPSTARTING));
+    EXPECT_EQ(Converted(L"1"), L"[1.33] | [7.81] | [0.80] | [8.33]");  // the dialog still works
+
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(CloseMessageBoxes(dialog, [&] {
+                  SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+                  tool.reset();
+                  Pump(loop);
+              }),
+              L"");
+    EXPECT_LT(GetTickCount64() - start, 1000u);
+    EXPECT_EQ(FileState(), before);
+    EXPECT_FALSE(TemporaryLeft());
+}
+
+TEST_F(RateUpdateTest, TheSourceIsTheRegistrysAddressWhenSetAndOnlyASafeOne) {
+    auto source = [](const wchar_t* url) {
+        if (url) SetSource(url);
+        else RegDeleteKeyValueW(HKEY_CURRENT_USER, tv::kMoneyPath, L"RatesUrl");
+        const std::optional<tv::RatesUrl> parsed = tv::RatesSource();
+        return parsed ? (parsed->secure ? L"https " : L"http ") + parsed->host + L" " +
+                            std::to_wstring(parsed->port) + L" " + parsed->path
+                      : L"(refused)";
+    };
+    EXPECT_EQ(source(nullptr), L"https www.ecb.europa.eu 443 /stats/eurofxref/eurofxref-daily.xml");
+    EXPECT_EQ(source(L""), source(nullptr));
+    EXPECT_EQ(source(L"https://rates.example.org/today.xml"), L"https rates.example.org 443 /today.xml");
+    EXPECT_EQ(source(L"http://localhost:8080/r.xml"), L"http localhost 8080 /r.xml");
+    EXPECT_EQ(source(L"http://rates.example.org/today.xml"), L"(refused)");
+    EXPECT_EQ(source((L"https://rates.example.org/" + std::wstring(5000, L'a')).c_str()), L"(refused)");
 }

@@ -11,13 +11,17 @@ BOOL CALLBACK FindBox(HWND window, LPARAM) {
     GetClassNameW(window, cls, 16);
     if (lstrcmpW(cls, L"#32770") != 0 || window == g_owner || !IsWindowVisible(window)) return TRUE;
     std::wstring text, icon;
-    const HICON stop = LoadIconW(nullptr, IDI_HAND), exclamation = LoadIconW(nullptr, IDI_EXCLAMATION);
+    const HICON stop = LoadIconW(nullptr, IDI_HAND), exclamation = LoadIconW(nullptr, IDI_EXCLAMATION),
+                information = LoadIconW(nullptr, IDI_ASTERISK);
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         GetClassNameW(child, cls, 16);
         if (lstrcmpiW(cls, L"Static") != 0) continue;
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
             const auto shown = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
-            icon = shown == stop ? L"stop" : shown == exclamation ? L"exclamation" : L"other";
+            icon = shown == stop          ? L"stop"
+                   : shown == exclamation ? L"exclamation"
+                   : shown == information ? L"information"
+                                          : L"other";
         } else if (text.empty()) {
             text = Text(child);
         }
