@@ -3,6 +3,7 @@
 #include <winhttp.h>
 
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 #include <system_error>
 #include <vector>
@@ -15,9 +16,16 @@ namespace tv {
 // the worker has given up (a closed handle does not stop a blocked receive
 // everywhere), so the request handle's context keeps this alive until the
 // handle's last callback.
+namespace {
+std::atomic<int> g_transfersAlive{0};
+}  // namespace
+
 struct RateDownload::Transfer {
-    Transfer() : cancel(CreateEventW(nullptr, TRUE, FALSE, nullptr)), step(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
+    Transfer() : cancel(CreateEventW(nullptr, TRUE, FALSE, nullptr)), step(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
+        ++g_transfersAlive;
+    }
     ~Transfer() {
+        --g_transfersAlive;
         if (cancel) CloseHandle(cancel);
         if (step) CloseHandle(step);
     }
@@ -181,6 +189,7 @@ private:
 }  // namespace
 
 DWORD RateDownloadTimeLimit() { return g_timeLimit; }
+int RateTransfersAlive() { return g_transfersAlive; }
 void SetRateDownloadTimeLimitForTesting(DWORD ms) { g_timeLimit = ms; }
 
 bool RateDownload::Start(const RatesUrl& url, HWND window, UINT message, DWORD timeLimitMs) {

@@ -50,5 +50,7 @@ private:
 // How long a whole transfer may take: 15 seconds, shorter in tests.
 DWORD RateDownloadTimeLimit();
 void SetRateDownloadTimeLimitForTesting(DWORD ms);
+// Transfers whose state is still held, by the dialog or by WinHTTP's last callbacks.
+int RateTransfersAlive();
 
 }  // namespace tv

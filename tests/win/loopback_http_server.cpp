@@ -35,6 +35,7 @@ LoopbackHttpServer::LoopbackHttpServer() {
 void LoopbackHttpServer::SetReply(Reply reply) {
     std::lock_guard<std::mutex> lock(mutex_);
     reply_ = std::move(reply);
+    ++replies_;
 }
 
 std::wstring LoopbackHttpServer::Url() const {
@@ -79,7 +80,7 @@ void LoopbackHttpServer::Answer(SOCKET client) {
         reply = reply_;
     }
     if (reply.stall) {
-        while (!stopping_) Sleep(20);
+        for (const int set = replies_; !stopping_ && replies_ == set;) Sleep(20);
         return;
     }
     std::string head = "HTTP/1.1 " + reply.status + "\r\nContent-Type: text/xml\r\nConnection: close\r\n";

@@ -22,6 +22,7 @@ public:
         bool stall = false;
     };
 
+    // A stalled connection ends when the next reply is set.
     // Listens on a free port; Url() is empty when it could not.
     LoopbackHttpServer();
     ~LoopbackHttpServer() { Stop(); }
@@ -45,6 +46,7 @@ private:
     Reply reply_;
     std::atomic<bool> stopping_{false};
     std::atomic<int> requests_{0};
+    std::atomic<int> replies_{0};
     std::thread thread_;
 };
 

@@ -323,6 +323,7 @@ TEST_F(RateUpdateTest, TheDaysFeedReplacesTheFileAndTheConverterShowsItsRatesAnd
     EXPECT_EQ(UpdateItem(), L"Update Currency Data; ");
     EXPECT_EQ(Update(), kBegins + std::wstring(L"Tallyvane Pro: Rate File has been successfully downloaded. (information)\n"));
     EXPECT_EQ(server.Requests(), 1);
+    EXPECT_EQ(tv::RateTransfersAlive(), 0);  // WinHTTP let go of it too
     EXPECT_EQ(Rates(), L"[1.397089] | [7.782294] | [0.861178] | [7.080262]");
     EXPECT_EQ(Converted(L"100"), L"[139.71] | [778.23] | [86.12] | [708.03]");
     std::ifstream in(fs::path(file), std::ios::binary);
@@ -356,8 +357,11 @@ TEST_F(RateUpdateTest, EveryFailureLeavesTheFileAsItWasAndSaysSo) {
         {"malformed", {"200 OK", feed.substr(0, feed.size() / 2)}},
         {"nine currencies", {"200 OK", Feed("2026-12-04", "<Cube currency='USD' rate='1.1'/>")}},
         {"stalls past the limit", {"200 OK", feed, true, true}, [] { tv::SetRateDownloadTimeLimitForTesting(1000); }},
+        {"after a stall, a sound feed from a read-only file", {"200 OK", feed}, [&] {
+             tv::SetRateDownloadTimeLimitForTesting(15000);
+             SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
+         }},
         {"refused address", {"200 OK", feed}, [] { SetSource(L"http://192.0.2.1/eurofxref-daily.xml"); }},
-        {"read-only file", {"200 OK", feed}, [&] { SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY); }},
         {"file held open",
          {"200 OK", feed},
          [&] { held = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr); }},
@@ -366,10 +370,12 @@ TEST_F(RateUpdateTest, EveryFailureLeavesTheFileAsItWasAndSaysSo) {
     const std::string before = FileState();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        const int requests = server.Requests();
         server.SetReply(c.reply);
         if (c.before) c.before();
         OpenCurrency(file);
         EXPECT_EQ(Update(), failed);
+        EXPECT_EQ(server.Requests() - requests, std::string(c.name).find("refused") == 0 ? 0 : 1);
         EXPECT_EQ(Rates(), L"[1.333333] | [7.812500] | [0.800000] | [8.333333]");
         SendMessageW(dialog, WM_COMMAND, IDOK, 0);
         tool.reset();
@@ -405,6 +411,10 @@ TEST_F(RateUpdateTest, ClosingDuringAStalledTransferReturnsAtOnce) {
     EXPECT_LT(GetTickCount64() - start, 1000u);
     EXPECT_EQ(FileState(), before);
     EXPECT_FALSE(TemporaryLeft());
+    // What WinHTTP still held goes once the connection ends.
+    server.Stop();
+    for (int i = 0; i < 100 && tv::RateTransfersAlive() > 0; ++i) Sleep(20);
+    EXPECT_EQ(tv::RateTransfersAlive(), 0);
 }
 
 TEST_F(RateUpdateTest, TheSourceIsTheRegistrysAddressWhenSetAndOnlyASafeOne) {
