@@ -55,6 +55,16 @@ protected:
         Press(IDC_CONVERT_BUTTON);
         return Fields({IDC_CONVERTED_1, 2111, 2112, 2113});
     }
+    // The date "About Currency Data" shows.
+    std::wstring ShownRatesDate() {
+        std::wstring shown;
+        WhenDialogOpens([&](HWND about) {
+            shown = Text(GetDlgItem(about, IDC_RATES_DATE));
+            SendMessageW(about, WM_COMMAND, IDOK, 0);
+        });
+        SendMessageW(dialog, WM_COMMAND, ID_ABOUT_CURRENCY_DATA, 0);
+        return shown;
+    }
     std::wstring ModifyRatesItem() { return MenuItems(dialog, IDMB_TOOLS, {ID_MODIFY_RATES}); }
     // Taps a currency button; the picker that opens gets `code` chosen (none:
     // OK with no row) and OK. Returns the row the picker showed selected.
@@ -172,13 +182,7 @@ TEST_F(MoneyTest, SavedRatesFillRowsTheFileLacksEditMenuCopiesEachRowAndTheDateS
     EXPECT_EQ(TextOf(IDC_AMOUNT), L"80.00");
 
     // About Currency Data: the file's date in the long format, or Unknown.
-    std::wstring shown;
-    WhenDialogOpens([&](HWND about) {
-        shown = Text(GetDlgItem(about, IDC_RATES_DATE));
-        SendMessageW(about, WM_COMMAND, IDOK, 0);
-    });
-    SendMessageW(dialog, WM_COMMAND, ID_ABOUT_CURRENCY_DATA, 0);
-    EXPECT_EQ(shown, L"Thursday, January 15, 2004");
+    EXPECT_EQ(ShownRatesDate(), L"Thursday, January 15, 2004");
     tv::CalendarDate damaged;
     damaged.SetDate(2004, 13, 15);
     EXPECT_EQ(tv::LongDateText(damaged), L"Unknown");
@@ -264,6 +268,11 @@ const char kDayRows[] =
     "<Cube currency='HUF' rate='383.05'/><Cube currency='PLN' rate='4.2265'/><Cube currency='SEK' rate='10.9390'/>\n"
     "<Cube currency='CAD' rate='1.6223'/><Cube currency='HKD' rate='9.0368'/><Cube currency='CNY' rate='8.2216'/>\n";
 
+std::string Bytes(const std::wstring& path) {
+    std::ifstream in(fs::path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 const wchar_t kBegins[] =
     L"Tallyvane Pro: Download is about to begin. Please make sure an Internet connection is connected and ready. "
     L"(information)\n";
@@ -304,8 +313,7 @@ protected:
     std::string FileState() const {
         WIN32_FILE_ATTRIBUTE_DATA data = {};
         GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data);
-        std::ifstream in(fs::path(file), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {}) + "@" +
+        return Bytes(file) + "@" +
                std::to_string(data.ftLastWriteTime.dwHighDateTime) + ":" +
                std::to_string(data.ftLastWriteTime.dwLowDateTime);
     }
@@ -326,18 +334,11 @@ TEST_F(RateUpdateTest, TheDaysFeedReplacesTheFileAndTheConverterShowsItsRatesAnd
     EXPECT_EQ(tv::RateTransfersAlive(), 0);  // WinHTTP let go of it too
     EXPECT_EQ(Rates(), L"[1.397089] | [7.782294] | [0.861178] | [7.080262]");
     EXPECT_EQ(Converted(L"100"), L"[139.71] | [778.23] | [86.12] | [708.03]");
-    std::ifstream in(fs::path(file), std::ios::binary);
-    const std::string written(std::istreambuf_iterator<char>(in), {});
+    const std::string written = Bytes(file);
     EXPECT_EQ(written.substr(0, written.find("JPY")), "20261204\r\nEUR 1\r\nUSD 0.861178091629349\r\n");
     EXPECT_FALSE(TemporaryLeft());
 
-    std::wstring shown;
-    WhenDialogOpens([&](HWND about) {
-        shown = Text(GetDlgItem(about, IDC_RATES_DATE));
-        SendMessageW(about, WM_COMMAND, IDOK, 0);
-    });
-    SendMessageW(dialog, WM_COMMAND, ID_ABOUT_CURRENCY_DATA, 0);
-    EXPECT_EQ(shown, L"Friday, December 4, 2026");
+    EXPECT_EQ(ShownRatesDate(), L"Friday, December 4, 2026");
 }
 
 TEST_F(RateUpdateTest, EveryFailureLeavesTheFileAsItWasAndSaysSo) {
