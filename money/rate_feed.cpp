@@ -1,8 +1,12 @@
 #include "money/rate_feed.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "tools/day_count.h"
 
@@ -24,9 +28,14 @@ struct Tag {
 };
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool IsNameChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ':' || c == '_' ||
-           c == '-' || c == '.';
+// ASCII names only: the feed's are, and anything else is not the feed.
+bool IsNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == ':' || c == '_'; }
+bool IsNameChar(char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
+
+// A character XML allows: a reference to any other is as malformed as the character itself.
+bool IsXmlChar(uint32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= 0x10FFFF);
 }
 
 // Only the five predefined entities and character references: nothing is
@@ -40,13 +49,29 @@ bool ReferencesAreSafe(std::string_view text) {
         if (name.size() < 2 || name[0] != '#') return false;
         const bool hex = name[1] == 'x';
         const std::string_view digits = name.substr(hex ? 2 : 1);
-        if (digits.empty() || digits.size() > 6) return false;
+        if (digits.empty() || digits.size() > 7) return false;
+        uint32_t value = 0;
         for (char c : digits) {
-            const bool ok = (c >= '0' && c <= '9') || (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
-            if (!ok) return false;
+            uint32_t digit;
+            if (c >= '0' && c <= '9') {
+                digit = static_cast<uint32_t>(c - '0');
+            } else if (hex && c >= 'a' && c <= 'f') {
+                digit = static_cast<uint32_t>(c - 'a' + 10);
+            } else if (hex && c >= 'A' && c <= 'F') {
+                digit = static_cast<uint32_t>(c - 'A' + 10);
+            } else {
+                return false;
+            }
+            value = value * (hex ? 16 : 10) + digit;
         }
+        if (!IsXmlChar(value)) return false;
     }
     return true;
+}
+
+// Character data outside the rates: references checked, and "]]>", which only ends a CDATA section, refused.
+bool IsSafeText(std::string_view text) {
+    return text.find("]]>") == std::string_view::npos && ReferencesAreSafe(text);
 }
 
 // A pull reader over the document: text runs and tags, strictly.
@@ -69,9 +94,9 @@ public:
     // anything malformed or refused.
     bool Markup(Tag& tag) {
         tag = Tag();
-        if (xml_.compare(at_, 4, "<!--") == 0) return Skip("-->", 4);
-        if (xml_.compare(at_, 2, "<?") == 0) return Skip("?>", 2);
-        if (xml_.compare(at_, 2, "<!") == 0) return false;  // DOCTYPE, ENTITY, CDATA
+        if (xml_.compare(at_, 4, "<!--") == 0) return Comment();
+        if (xml_.compare(at_, 2, "<?") == 0) return ProcessingInstruction();
+        if (xml_.compare(at_, 2, "<!") == 0) return false;  // DOCTYPE, ENTITY, CDATA: no DTD is ever read
         ++at_;
         if (Peek() == '/') {
             tag.closing = true;
@@ -122,15 +147,29 @@ private:
         while (at_ < xml_.size() && IsSpace(xml_[at_])) ++at_;
         return at_ > from;
     }
+    // A name, or empty when none starts here.
     std::string_view Name() {
         const size_t from = at_;
-        while (at_ < xml_.size() && IsNameChar(xml_[at_])) ++at_;
+        if (at_ < xml_.size() && IsNameStart(xml_[at_])) {
+            while (at_ < xml_.size() && IsNameChar(xml_[at_])) ++at_;
+        }
         return xml_.substr(from, at_ - from);
     }
-    bool Skip(std::string_view end, size_t opening) {
-        const size_t found = xml_.find(end, at_ + opening);
-        if (found == std::string_view::npos) return false;
-        at_ = found + end.size();
+    // <!-- ... -->, where "--" may only close it.
+    bool Comment() {
+        const size_t dashes = xml_.find("--", at_ + 4);
+        if (dashes == std::string_view::npos || xml_.compare(dashes, 3, "-->") != 0) return false;
+        at_ = dashes + 3;
+        return true;
+    }
+    // <?target ...?>, the XML declaration among them.
+    bool ProcessingInstruction() {
+        at_ += 2;
+        if (Name().empty()) return false;
+        const bool spaced = SkipSpace();
+        const size_t end = xml_.find("?>", at_);
+        if (end == std::string_view::npos || (!spaced && end != at_)) return false;
+        at_ = end + 2;
         return true;
     }
 
@@ -185,7 +224,8 @@ bool IsCode(std::string_view code) {
     return code != "EUR";  // the base: always 1
 }
 
-// A plain decimal number whose value and inverse are both positive and finite.
+// A plain decimal number whose value and inverse are both positive and finite; an inverse so
+// small that it is subnormal has lost digits the rate file needs, so it is refused too.
 std::optional<double> ReadRate(std::string_view text) {
     if (text.empty()) return std::nullopt;
     for (char c : text) {
@@ -200,10 +240,23 @@ std::optional<double> ReadRate(std::string_view text) {
     return rate;
 }
 
+// `value` in decimal, zero-padded to `width` digits.
+std::string Padded(int value, size_t width) {
+    std::string digits = std::to_string(value);
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    return digits;
+}
+
 }  // namespace
 
 std::optional<RateFeed> ReadRateFeed(std::string_view xml) {
-    if (xml.size() > kMaxFeedBytes || xml.find('\0') != std::string_view::npos) return std::nullopt;
+    if (xml.size() > kMaxFeedBytes) return std::nullopt;
+    // NUL and the other control characters XML forbids, even as raw bytes.
+    for (char c : xml) {
+        if (static_cast<unsigned char>(c) < 0x20 && !IsSpace(c)) return std::nullopt;
+    }
+    // A UTF-8 byte order mark marks the encoding; it is not text before the root.
+    if (xml.substr(0, 3) == "\xEF\xBB\xBF") xml.remove_prefix(3);
     Reader reader(xml);
     RateFeed feed;
     std::vector<std::string_view> open;  // element names, outermost first
@@ -214,7 +267,7 @@ std::optional<RateFeed> ReadRateFeed(std::string_view xml) {
         const std::string_view text = reader.Text();
         if (open.empty() || dayDepth) {
             if (!IsBlank(text)) return std::nullopt;  // nothing but space outside the root or among the rates
-        } else if (!ReferencesAreSafe(text)) {
+        } else if (!IsSafeText(text)) {
             return std::nullopt;
         }
         if (reader.AtEnd()) break;
@@ -228,6 +281,7 @@ std::optional<RateFeed> ReadRateFeed(std::string_view xml) {
             continue;
         }
         if (open.empty() && sawRoot) return std::nullopt;  // a second root
+        if (open.size() >= kMaxDepth) return std::nullopt;  // an empty element counts as deep as any
         sawRoot = true;
         const bool cube = tag.name == "Cube";
         const std::string_view* time = cube ? Find(tag, "time") : nullptr;
@@ -255,20 +309,14 @@ std::optional<RateFeed> ReadRateFeed(std::string_view xml) {
             sawDay = true;
             dayDepth = open.size() + 1;
         }
-        if (!tag.selfClosing) {
-            if (open.size() == kMaxDepth) return std::nullopt;
-            open.push_back(tag.name);
-        }
+        if (!tag.selfClosing) open.push_back(tag.name);
     }
     if (!sawRoot || !open.empty() || !sawDay || feed.rates.size() < kMinFeedCurrencies) return std::nullopt;
     return feed;
 }
 
 std::string RateFileText(const RateFeed& feed) {
-    const auto two = [](int v) { return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10); };
-    std::string text = std::to_string(feed.year);
-    text.insert(0, 4 - std::min<size_t>(4, text.size()), '0');
-    text += two(feed.month) + two(feed.day) + "\r\nEUR 1\r\n";
+    std::string text = Padded(feed.year, 4) + Padded(feed.month, 2) + Padded(feed.day, 2) + "\r\nEUR 1\r\n";
     for (const FeedRate& r : feed.rates) {
         char value[32];
         const auto result = std::to_chars(value, value + sizeof value, 1.0 / r.rate, std::chars_format::general, 17);

@@ -59,7 +59,8 @@ std::optional<RatesUrl> ParseRatesUrl(std::wstring_view text) {
         if (!rest.empty() && rest[0] != L':') return std::nullopt;
         hasPort = !rest.empty();
         if (hasPort) port = rest.substr(1);
-        if (host.empty()) return std::nullopt;
+        // Every IPv6 address has a colon; brackets around anything else are no address.
+        if (host.find(L':') == std::wstring_view::npos) return std::nullopt;
         for (wchar_t c : host) {
             if (!IsIpv6Char(c)) return std::nullopt;
         }

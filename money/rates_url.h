@@ -9,8 +9,9 @@
 
 namespace tv {
 
-// The European Central Bank's daily euro reference rates.
+// Where the daily euro reference rates are fetched from unless the user set another address.
 inline constexpr wchar_t kDefaultRatesUrl[] = L"https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
+// The longest address accepted: longer is a damaged setting, not an address.
 inline constexpr size_t kMaxRatesUrlChars = 2048;
 
 struct RatesUrl {
