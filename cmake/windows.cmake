@@ -60,15 +60,20 @@ set(TV_STATIC_LINK -static -static-libgcc -static-libstdc++)
 # Every Windows binary, the help file and the data files in one folder.
 set(TV_BIN ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${TV_BIN})
+# The version, written once in CMakeLists.txt, reaches the resources, the
+# manifest and the help file through these generated copies.
+set(TV_GENERATED ${CMAKE_BINARY_DIR}/generated)
+configure_file(resources/version.h.in ${TV_GENERATED}/version.h @ONLY)
+configure_file(resources/TallyvanePro.manifest.in ${TV_GENERATED}/TallyvanePro.manifest @ONLY)
+configure_file(docs/TallyvanePro.htm ${TV_BIN}/TallyvanePro.htm @ONLY)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${TV_GENERATED}")
 set(TV_RESOURCES ${CMAKE_SOURCE_DIR}/resources/TallyvanePro.rc)
 set_source_files_properties(${TV_RESOURCES} PROPERTIES OBJECT_DEPENDS
-    "${CMAKE_SOURCE_DIR}/resources/resource_ids.h;${CMAKE_SOURCE_DIR}/resources/base_price_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/calculator_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/list_tool_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/code_list_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/money_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/tallyvane.ico;${CMAKE_SOURCE_DIR}/resources/rule.bmp;${CMAKE_SOURCE_DIR}/resources/TallyvanePro.manifest")
+    "${CMAKE_SOURCE_DIR}/resources/resource_ids.h;${CMAKE_SOURCE_DIR}/resources/base_price_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/calculator_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/list_tool_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/code_list_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/money_dialogs.rc;${CMAKE_SOURCE_DIR}/resources/tallyvane.ico;${CMAKE_SOURCE_DIR}/resources/rule.bmp;${TV_GENERATED}/TallyvanePro.manifest;${TV_GENERATED}/version.h")
 
 add_executable(TallyvanePro WIN32 app/main.cpp ${TV_RESOURCES})
 target_link_libraries(TallyvanePro PRIVATE tvwin)
 target_link_options(TallyvanePro PRIVATE ${TV_STATIC_LINK} -municode -mwindows -s)
-add_custom_command(TARGET TallyvanePro POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/docs/TallyvanePro.htm ${TV_BIN}/TallyvanePro.htm)
 
 # The care-label icons: a library of resources only, with no code and no entry point.
 add_library(wLabels SHARED resources/wLabels.rc)
