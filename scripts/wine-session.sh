@@ -39,18 +39,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     # A crashing test must fail, not wait in the debugger.
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1
 fi
-# Wine's own Tahoma and Marlett (Debian's fonts-wine) sit in a folder a new
-# prefix does not search: link them into its Fonts folder, or captions draw
-# their buttons as letters and dialogs fall back to a wider face.
-fonts=$WINEPREFIX/drive_c/windows/Fonts
-mkdir -p "$fonts"
-for face in tahoma.ttf tahomabd.ttf marlett.ttf; do
-    src=$(dpkg-query -L fonts-wine 2>/dev/null | grep -m1 "/$face\$")
-    [ -n "$src" ] || src=/usr/share/wine/fonts/$face
-    if [ -f "$src" ]; then ln -sfn "$src" "$fonts/$face"
-    else echo "wine-session: Wine's $face is missing (package fonts-wine)" >&2
-    fi
-done
+link_wine_fonts
 # No window manager runs on the virtual display: Wine draws the frames.
 managed=Y
 [ -n "$xvfb" ] && managed=N
