@@ -192,7 +192,8 @@ void MakeDialogFullScreen(HWND dialog) {
     EnableDialogScroll(dialog, extent.y, margin);
     RECT client;
     GetClientRect(dialog, &client);
-    const int grow = extent.x + margin - client.right;
+    // Controls that end at the right edge, as full-width lists do, are whole.
+    const int grow = extent.x > client.right ? extent.x + margin - client.right : 0;
     if (grow > 0) {
         SetWindowPos(dialog, nullptr, 0, 0, r.right - r.left + grow, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
