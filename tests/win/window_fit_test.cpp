@@ -196,6 +196,12 @@ protected:
 
 }  // namespace
 
+// The run at another dpi names it, so that it cannot pass at 96 unnoticed.
+TEST(DialogFontTest, RunsAtTheDpiAskedFor) {
+    const char* wanted = std::getenv("TV_EXPECT_DPI");
+    EXPECT_EQ(tv::shell::LogPixelsX(), wanted ? std::atoi(wanted) : 96);
+}
+
 TEST(DialogFontTest, IsTahomaAndMarlettIsInstalled) {
     tv::DialogFont font;
     ASSERT_TRUE(font.Create(80, FW_NORMAL));
