@@ -6,7 +6,7 @@ NATIVE  := $(BUILD)/native
 WIN     := $(BUILD)/win
 JOBS    ?= $(shell nproc)
 
-.PHONY: all setup native win test native-test win-test run screenshots bench clean
+.PHONY: all setup native win test native-test win-test run screenshots gallery bench clean
 
 all: native win
 
@@ -45,6 +45,12 @@ run: win
 screenshots: win
 	@bash scripts/setup.sh imagemagick xdotool x11-utils
 	@scripts/screenshots.sh
+
+# The few pictures the README shows, taken afresh from the full set.
+GALLERY := main-portrait main-320x240 currency number-base-255 circle dialing-codes care-labels-192dpi
+gallery: screenshots
+	@for p in $(GALLERY); do convert $(BUILD)/screenshots/$$p.png -trim +repage -strip docs/gallery/$$p.png; done
+	@echo "docs/gallery: $(GALLERY)"
 
 bench: native win
 	@cmake --build $(NATIVE) --target reader_bench >/dev/null

@@ -39,6 +39,12 @@ void KeypadButton::Draw(const DRAWITEMSTRUCT& item) const {
     SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
     RECT whole = item.rcItem;
     DrawTextW(dc, text, -1, &whole, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // Keys are tab stops: one reached from the keyboard must show it.
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
 
     RestoreDC(dc, saved);
     DeleteObject(first);

@@ -1,6 +1,10 @@
 // The on-screen keypad typing into the main window's input field.
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "app/keypad_panel.h"
+
 #include "window_test_support.h"
 
 using KeypadTest = wintest::MainWindowTest;
@@ -43,4 +47,33 @@ TEST_F(KeypadTest, KeysEditAtTheCaretOfTheLastFocusedEdit) {
     EXPECT_EQ(tap(IDC_KEY_MINUS), full);  // no room for the sign either: a beep, no change
     SendMessageW(Item(IDC_KEY_CLEAR), BM_CLICK, 0, 0);  // at once: no key events to wait for
     EXPECT_EQ(wintest::Text(input), L"");
+}
+
+// A key drawn with the focus differs from the same key without it, inside
+// its bevel; pressed, its edges swap.
+TEST_F(KeypadTest, AFocusedKeyShowsItsFocus) {
+    Open();
+    HWND key = Item(IDC_KEY_0 + 5);
+    RECT r;
+    GetClientRect(key, &r);
+    const auto pixels = [&](UINT state) {
+        HDC screen = GetDC(key);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        DRAWITEMSTRUCT item = {ODT_BUTTON, IDC_KEY_0 + 5, 0, ODA_DRAWENTIRE, state, key, dc, r, 0};
+        tv::KeypadButton(key).Draw(item);
+        std::vector<COLORREF> all;
+        for (int y = 0; y < r.bottom; ++y)
+            for (int x = 0; x < r.right; ++x) all.push_back(GetPixel(dc, x, y));
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        ReleaseDC(key, screen);
+        return all;
+    };
+    const auto plain = pixels(0), focused = pixels(ODS_FOCUS), pressed = pixels(ODS_SELECTED);
+    EXPECT_NE(plain, focused);
+    EXPECT_EQ(plain, pixels(ODS_FOCUS | ODS_NOFOCUSRECT));
+    EXPECT_NE(plain[0], pressed[0]);  // the top-left edge goes dark
 }
