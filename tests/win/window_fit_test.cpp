@@ -147,17 +147,38 @@ std::wstring TabOrderFaults(HWND window) {
     return found;
 }
 
+// Visible controls that overlap one another. A combo box's closed field is
+// what counts, not its drop-down.
+std::wstring Overlaps(HWND window) {
+    std::vector<std::pair<RECT, std::wstring>> placed;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        const std::wstring cls = ClassOf(child);
+        if (cls == L"Button" && (GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) continue;
+        placed.emplace_back(Placed(child), cls + L" " + std::to_wstring(GetDlgCtrlID(child)) + L" \"" +
+                                               Text(child).substr(0, 20) + L"\"");
+    }
+    std::wstring found;
+    for (size_t i = 0; i < placed.size(); ++i)
+        for (size_t j = i + 1; j < placed.size(); ++j) {
+            RECT both;
+            if (IntersectRect(&both, &placed[i].first, &placed[j].first))
+                found += placed[i].second + L" overlaps " + placed[j].second + L"\n";
+        }
+    return found;
+}
+
 // A formula dialog fits with every formula of its list chosen, as each one
 // shows other labels.
 std::wstring MisFitsOfEveryFormula(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_CALC_FORMULA);
-    if (!list) return MisFits(dialog) + TabOrderFaults(dialog);
+    if (!list) return MisFits(dialog) + TabOrderFaults(dialog) + Overlaps(dialog);
     std::wstring found;
     const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         SendMessageW(list, CB_SETCURSEL, i, 0);
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_CALC_FORMULA, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-        const std::wstring misfits = MisFits(dialog) + TabOrderFaults(dialog);
+        const std::wstring misfits = MisFits(dialog) + TabOrderFaults(dialog) + Overlaps(dialog);
         if (!misfits.empty()) found += L"with formula " + std::to_wstring(i) + L": " + misfits;
     }
     return found;
@@ -229,7 +250,7 @@ TEST_F(WindowFitTest, EveryDialogOfTheMainWindowFitsEveryScreen) {
         {ID_OPTIONS, L"options"},             {ID_ABOUT, L"about"},
     };
     OnEveryScreen([&](const std::wstring& screen) {
-        EXPECT_EQ(MisFits(main) + TabOrderFaults(main), L"") << screen << L"main window";
+        EXPECT_EQ(MisFits(main) + TabOrderFaults(main) + Overlaps(main), L"") << screen << L"main window";
         for (auto [command, name] : commands) EXPECT_EQ(MisFitsOfCommand(command), L"") << screen << name;
     });
 }
@@ -240,16 +261,16 @@ TEST_F(WindowFitTest, TheMoneyDialogsFitEveryScreen) {
     OnEveryScreen([&](const std::wstring& screen) {
         tool = std::make_unique<tv::CurrencyDialog>(home->record, tv::ExchangeRateTable(rates, tv::CalendarDate::Now()));
         dialog = tool->CreateModeless(main);
-        EXPECT_EQ(MisFits(dialog) + TabOrderFaults(dialog), L"") << screen << L"currency";
+        EXPECT_EQ(MisFits(dialog) + TabOrderFaults(dialog) + Overlaps(dialog), L"") << screen << L"currency";
         std::wstring data = L"(did not open)", picker = L"(did not open)";
         WhenDialogOpens([&](HWND d) {
-            data = MisFits(d);
+            data = MisFits(d) + Overlaps(d);
             SendMessageW(d, WM_COMMAND, IDOK, 0);
         });
         SendMessageW(dialog, WM_COMMAND, ID_ABOUT_CURRENCY_DATA, 0);
         EXPECT_EQ(data, L"") << screen << L"currency data";
         WhenDialogOpens([&](HWND d) {
-            picker = MisFits(d);
+            picker = MisFits(d) + Overlaps(d);
             SendMessageW(d, WM_COMMAND, IDCANCEL, 0);
         });
         Press(IDC_SOURCE_CURRENCY);
@@ -258,6 +279,6 @@ TEST_F(WindowFitTest, TheMoneyDialogsFitEveryScreen) {
 
         tool = std::make_unique<tv::EuroRatesDialog>(home->record);
         dialog = tool->CreateModeless(main);
-        EXPECT_EQ(MisFits(dialog) + TabOrderFaults(dialog), L"") << screen << L"euro";
+        EXPECT_EQ(MisFits(dialog) + TabOrderFaults(dialog) + Overlaps(dialog), L"") << screen << L"euro";
     });
 }
