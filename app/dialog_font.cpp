@@ -22,26 +22,25 @@ BYTE FontQuality() {
     return value == 1 ? kClearTypeQuality : DEFAULT_QUALITY;
 }
 
-bool DialogFont::Create(int tenthsOfPoint, int weight) {
-    Reset();
+// The program's one face at a size and weight, for this screen's dpi.
+HFONT CreateTahoma(int tenthsOfPoint, int weight, BYTE charSet) {
     LOGFONTW lf = {};
     lf.lfHeight = FontHeight(tenthsOfPoint, shell::LogPixelsY());
     lf.lfWeight = weight;
-    lf.lfCharSet = ANSI_CHARSET;
+    lf.lfCharSet = charSet;
     lf.lfQuality = FontQuality();
     lstrcpyW(lf.lfFaceName, L"Tahoma");
-    font_ = CreateFontIndirectW(&lf);
-    return font_ != nullptr;
+    return CreateFontIndirectW(&lf);
 }
 
-void DialogFont::Reset() {
-    if (font_) DeleteObject(font_);
-    font_ = nullptr;
+bool DialogFont::Create(int tenthsOfPoint, int weight) {
+    font_.Reset(CreateTahoma(tenthsOfPoint, weight, ANSI_CHARSET));
+    return static_cast<bool>(font_);
 }
 
 void DialogFont::ApplyToChildren(HWND window) const {
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
     }
 }
 

@@ -4,27 +4,27 @@
 
 #include <windows.h>
 
+#include "platform/owned_handle.h"
+
 namespace tv {
 
 // Owns one font; deletes it when destroyed.
 class DialogFont {
 public:
-    DialogFont() = default;
-    ~DialogFont() { Reset(); }
-    DialogFont(const DialogFont&) = delete;
-    DialogFont& operator=(const DialogFont&) = delete;
-
     // 8-point regular unless told otherwise; replaces any font held.
     bool Create(int tenthsOfPoint = 80, int weight = FW_NORMAL);
-    void Reset();
-    HFONT Handle() const { return font_; }
+    void Reset() { font_.Reset(); }
+    HFONT Handle() const { return font_.Get(); }
 
     // Sends the font, redraw on, to every child of `window` in z-order.
     void ApplyToChildren(HWND window) const;
 
 private:
-    HFONT font_ = nullptr;
+    OwnedFont font_;
 };
+
+// A new Tahoma font (the caller owns it) at this screen's dpi.
+HFONT CreateTahoma(int tenthsOfPoint, int weight, BYTE charSet);
 
 // The font quality the user asked for: ClearType when the shell's value is 1.
 BYTE FontQuality();

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/owned_handle.h"
+
 #include "app/gradient_fill.h"
 #include "resources/resource_ids.h"
 
@@ -14,15 +16,15 @@ void KeypadButton::Draw(const DRAWITEMSTRUCT& item) const {
     --r.right;
     --r.bottom;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    HPEN first = CreatePen(PS_SOLID, 1, pressed ? kDarkEdge : kLightEdge);
-    HPEN second = CreatePen(PS_SOLID, 1, pressed ? kLightEdge : kDarkEdge);
+    const OwnedPen first(CreatePen(PS_SOLID, 1, pressed ? kDarkEdge : kLightEdge));
+    const OwnedPen second(CreatePen(PS_SOLID, 1, pressed ? kLightEdge : kDarkEdge));
 
-    SelectObject(dc, first);
+    SelectObject(dc, first.Get());
     MoveToEx(dc, r.left, r.top, nullptr);
     LineTo(dc, r.right, r.top);
     MoveToEx(dc, r.left, r.top, nullptr);
     LineTo(dc, r.left, r.bottom);
-    SelectObject(dc, second);
+    SelectObject(dc, second.Get());
     MoveToEx(dc, r.right, r.top, nullptr);
     LineTo(dc, r.right, r.bottom);
     MoveToEx(dc, r.left, r.bottom, nullptr);
@@ -47,8 +49,6 @@ void KeypadButton::Draw(const DRAWITEMSTRUCT& item) const {
     }
 
     RestoreDC(dc, saved);
-    DeleteObject(first);
-    DeleteObject(second);
 }
 
 void KeypadButton::Measure(MEASUREITEMSTRUCT& item) const {

@@ -15,10 +15,8 @@ void StretchedRules::Apply(HWND dialog) {
         if (!wide) return;
         bitmaps_.emplace_back(wide);
         // The control hands back the bitmap it showed before; nothing else holds it.
-        if (auto old = reinterpret_cast<HBITMAP>(
-                SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(wide)))) {
-            DeleteObject(old);
-        }
+        OwnedBitmap(reinterpret_cast<HBITMAP>(
+            SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(wide))));
     }
 }
 

@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
 #include <vector>
+
+#include "platform/owned_handle.h"
 
 namespace tv {
 
@@ -18,10 +18,7 @@ public:
     void Apply(HWND dialog);
 
 private:
-    struct BitmapDeleter {
-        void operator()(HBITMAP b) const { DeleteObject(b); }
-    };
-    std::vector<std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>> bitmaps_;
+    std::vector<OwnedBitmap> bitmaps_;
 };
 
 }  // namespace tv

@@ -6,7 +6,12 @@
 namespace tv {
 
 ToolDialog::~ToolDialog() {
-    if (dialog_ && !modal_) DestroyWindow(dialog_);
+    // By now the derived parts (brushes, icons, lists) are gone: the window
+    // forgets this object before it is destroyed, so none of the messages
+    // its destruction sends reaches them.
+    if (!dialog_) return;
+    SetWindowLongPtrW(dialog_, DWLP_USER, 0);
+    if (!modal_) DestroyWindow(dialog_);
 }
 
 const DLGTEMPLATE* ToolDialog::LoadTemplate() const {

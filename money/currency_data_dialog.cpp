@@ -15,10 +15,6 @@ std::wstring LongDateText(const CalendarDate& date) {
 
 CurrencyDataDialog::CurrencyDataDialog(const CalendarDate& date) : ToolDialog(IDD_CURRENCY_DATA, nullptr), date_(date) {}
 
-CurrencyDataDialog::~CurrencyDataDialog() {
-    // The window goes before the stretched rule it shows.
-    if (dialog_) DestroyWindow(dialog_);
-}
 
 bool CurrencyDataDialog::OnInitDialog() {
     SetUpConventions(0, false);

@@ -17,7 +17,6 @@ std::wstring LongDateText(const CalendarDate& date);
 class CurrencyDataDialog final : public ToolDialog {
 public:
     explicit CurrencyDataDialog(const CalendarDate& date);
-    ~CurrencyDataDialog() override;
 
 protected:
     bool OnInitDialog() override;

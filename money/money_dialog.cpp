@@ -23,13 +23,6 @@ MoneyDialog::MoneyDialog(const wchar_t* helpTopic, AppSettings& settings, Curren
     : ToolDialog(IDD_MONEY, helpTopic), settings_(settings), list_(list),
       background_(CreateSolidBrush(kBackground)), buttonBrush_(CreateSolidBrush(kButtonFace)) {}
 
-MoneyDialog::~MoneyDialog() {
-    // The window goes before the brushes it paints with.
-    if (dialog_) DestroyWindow(dialog_);
-    if (background_) DeleteObject(background_);
-    if (buttonBrush_) DeleteObject(buttonBrush_);
-}
-
 void MoneyDialog::SetUpRows(const CurrencySelection& codes) {
     for (int i = 0; i < kMoneyRows; ++i) {
         SendMessageW(Item(IDC_RATE_1 + i), EM_LIMITTEXT, 15, 0);
@@ -66,7 +59,7 @@ void MoneyDialog::PostConvert() {
 void MoneyDialog::DrawCurrencyButton(const DRAWITEMSTRUCT& item) const {
     // Push buttons in the dialog's own colours: white on green.
     RECT face = item.rcItem;
-    FillRect(item.hDC, &face, buttonBrush_);
+    FillRect(item.hDC, &face, buttonBrush_.Get());
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
     if (pressed) OffsetRect(&face, 1, 1);
@@ -124,25 +117,25 @@ bool MoneyDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
             return true;
         }
         case WM_PAINT:
-            FillClientArea(background_);
+            FillClientArea(background_.Get());
             result = TRUE;
             return true;
         case WM_CTLCOLORDLG:  // erased in the same colour: no grey flash before the paint
-            result = reinterpret_cast<INT_PTR>(background_);
+            result = reinterpret_cast<INT_PTR>(background_.Get());
             return true;
         case WM_CTLCOLORSTATIC: {
             // The two headings only: the read-only fields keep their own look.
             const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
             if (id != IDC_FROM_CURRENCY_LABEL && id != IDC_TO_CURRENCIES_LABEL) return false;
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            result = reinterpret_cast<INT_PTR>(background_);
+            result = reinterpret_cast<INT_PTR>(background_.Get());
             return true;
         }
         case WM_CTLCOLORBTN: {
             if (!IsCurrencyButton(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)))) return false;
             SetTextColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            result = reinterpret_cast<INT_PTR>(buttonBrush_);
+            result = reinterpret_cast<INT_PTR>(buttonBrush_.Get());
             return true;
         }
         case WM_DRAWITEM: {

@@ -9,15 +9,13 @@
 #include "app/tool_dialog.h"
 #include "money/currency_picker_dialog.h"
 #include "money/money_amounts.h"
+#include "platform/owned_handle.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 
 namespace tv {
 
 class MoneyDialog : public ToolDialog {
-public:
-    ~MoneyDialog() override;
-
 protected:
     MoneyDialog(const wchar_t* helpTopic, AppSettings& settings, CurrencyListKind list);
 
@@ -52,8 +50,8 @@ private:
     void DrawCurrencyButton(const DRAWITEMSTRUCT& item) const;
 
     CurrencyListKind list_;
-    HBRUSH background_;
-    HBRUSH buttonBrush_;
+    OwnedBrush background_;
+    OwnedBrush buttonBrush_;
 };
 
 }  // namespace tv

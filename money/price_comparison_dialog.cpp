@@ -22,10 +22,6 @@ constexpr ProductFields kProducts[] = {{IDC_PRICE_1, IDC_QUANTITY_1, IDC_UNIT_PR
 PriceCompareDialog::PriceCompareDialog(const AppSettings& settings)
     : ToolDialog(IDD_PRICE_COMPARISON, L"pricecmp"), settings_(settings) {}
 
-PriceCompareDialog::~PriceCompareDialog() {
-    // The window goes before the stretched rules it shows.
-    if (dialog_) DestroyWindow(dialog_);
-}
 
 bool PriceCompareDialog::OnInitDialog() {
     SetUpConventions(0, true);

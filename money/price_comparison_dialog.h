@@ -16,7 +16,6 @@ class PriceCompareDialog final : public ToolDialog {
 public:
     // Digit grouping is read from `settings` at every calculation.
     explicit PriceCompareDialog(const AppSettings& settings);
-    ~PriceCompareDialog() override;
 
 protected:
     bool OnInitDialog() override;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/dialog_scroll.h"
+#include "platform/owned_handle.h"
 #include "resources/resource_ids.h"
 
 namespace tv::shell {
@@ -91,16 +92,16 @@ HMENU CreateMenuBar(HWND owner, int menuBarId) {
     if (!words || size < 4) return nullptr;
     const WORD count = words[1];
     if (size < 4 + count * sizeof(MenuBarButton)) return nullptr;
-    HMENU source = LoadMenuW(instance, MAKEINTRESOURCEW(words[0]));
+    const OwnedMenu source(LoadMenuW(instance, MAKEINTRESOURCEW(words[0])));
     if (!source) return nullptr;
 
     // The bar owns the sub-menus: each is detached from the loaded menu first.
-    HMENU bar = CreateMenu();
+    OwnedMenu bar(CreateMenu());
     const auto* buttons = reinterpret_cast<const MenuBarButton*>(words + 2);
-    std::vector<HMENU> popups;
-    for (int i = GetMenuItemCount(source) - 1; i >= 0; --i) {
-        popups.insert(popups.begin(), GetSubMenu(source, i));
-        RemoveMenu(source, i, MF_BYPOSITION);
+    std::vector<OwnedMenu> popups;
+    for (int i = GetMenuItemCount(source.Get()) - 1; i >= 0; --i) {
+        popups.emplace(popups.begin(), GetSubMenu(source.Get(), i));
+        RemoveMenu(source.Get(), i, MF_BYPOSITION);
     }
     for (WORD i = 0; i < count; ++i) {
         const MenuBarButton& b = buttons[i];
@@ -112,19 +113,12 @@ HMENU CreateMenuBar(HWND owner, int menuBarId) {
         item.dwItemData = b.command;
         item.wID = b.command;
         item.fState = (b.state & 4) ? MFS_ENABLED : MFS_GRAYED;
-        item.hSubMenu = b.subMenu < popups.size() ? popups[b.subMenu] : nullptr;
-        if (item.hSubMenu) popups[b.subMenu] = nullptr;
-        InsertMenuItemW(bar, i, TRUE, &item);
+        item.hSubMenu = b.subMenu < popups.size() ? popups[b.subMenu].Get() : nullptr;
+        if (InsertMenuItemW(bar.Get(), i, TRUE, &item) && item.hSubMenu) popups[b.subMenu].Release();
     }
-    for (HMENU unused : popups) {
-        if (unused) DestroyMenu(unused);
-    }
-    DestroyMenu(source);
-    if (!SetMenu(owner, bar)) {
-        DestroyMenu(bar);
-        return nullptr;
-    }
-    return bar;
+    // The window owns the bar from here; sub-menus no button took go with `popups`.
+    if (!SetMenu(owner, bar.Get())) return nullptr;
+    return bar.Release();
 }
 
 HMENU MenuBarSubMenu(HWND owner, int buttonId) {

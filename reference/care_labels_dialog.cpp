@@ -12,14 +12,8 @@ namespace tv {
 CareLabelsDialog::CareLabelsDialog(std::wstring dataFolder)
     : ListToolDialog(nullptr), dataFolder_(std::move(dataFolder)) {
     // Only its icons are wanted: mapped as resources, no code of it runs.
-    icons_ = LoadLibraryExW(PathOf(L"wLabels.dll").c_str(), nullptr,
-                            LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-}
-
-CareLabelsDialog::~CareLabelsDialog() {
-    if (dialog_) DestroyWindow(dialog_);
-    if (rowHeight_) ImageList_Destroy(rowHeight_);
-    if (icons_) FreeLibrary(icons_);
+    icons_.Reset(LoadLibraryExW(PathOf(L"wLabels.dll").c_str(), nullptr,
+                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
 }
 
 std::wstring CareLabelsDialog::PathOf(const wchar_t* fileName) const {
@@ -37,8 +31,8 @@ bool CareLabelsDialog::OnInitDialog() {
     column.mask = LVCF_WIDTH;
     column.cx = shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL);
     SendMessageW(list_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-    rowHeight_ = ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), ILC_MASK, 0, 1);
-    SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight_));
+    rowHeight_.Reset(ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), ILC_MASK, 0, 1));
+    SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight_.Get()));
 
     // A file that cannot be read leaves the group list and the rows empty.
     HWND choice = GetDlgItem(dialog_, IDC_LIST_TOOL_CHOICE);
@@ -76,10 +70,9 @@ void CareLabelsDialog::ShowGroup(int group) {
 void CareLabelsDialog::DrawIcon(HDC dc, uint16_t id, int x, int y) const {
     const int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
     // Without the library, or without this icon in it, the place stays blank.
-    HICON icon = icons_ ? static_cast<HICON>(LoadImageW(icons_, MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0)) : nullptr;
-    if (!icon) return;
-    DrawIconEx(dc, x, y, icon, cx, cy, 0, nullptr, DI_NORMAL);
-    DestroyIcon(icon);
+    const OwnedIcon icon(
+        icons_ ? static_cast<HICON>(LoadImageW(icons_.Get(), MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0)) : nullptr);
+    if (icon) DrawIconEx(dc, x, y, icon.Get(), cx, cy, 0, nullptr, DI_NORMAL);
 }
 
 void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) const {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/owned_handle.h"
 #include "reference/list_tool_dialog.h"
 #include "reference/care_labels.h"
 
@@ -17,10 +18,8 @@ public:
     // dataFolder: where wLabels.dat and wLabels.dll are, ending in a
     // backslash; empty for the program's folder. Loads the icon library.
     explicit CareLabelsDialog(std::wstring dataFolder = {});
-    // Frees the icon library and the image list after the window is gone.
-    ~CareLabelsDialog() override;
 
-    bool HasIconLibrary() const { return icons_ != nullptr; }
+    bool HasIconLibrary() const { return static_cast<bool>(icons_); }
 
 protected:
     bool OnInitDialog() override;
@@ -34,8 +33,8 @@ private:
     void DrawIcon(HDC dc, uint16_t id, int x, int y) const;
 
     std::wstring dataFolder_;
-    HMODULE icons_ = nullptr;
-    HIMAGELIST rowHeight_ = nullptr;  // empty: only makes rows one icon high
+    OwnedModule icons_;
+    OwnedImageList rowHeight_;  // empty: only makes rows one icon high
     CareLabelBook book_;
 };
 

@@ -1,6 +1,6 @@
 #include "reference/letter_index_strip.h"
 
-#include "app/gradient.h"
+#include "app/dialog_font.h"
 #include "platform/shell_layer.h"
 #include "reference/code_list.h"
 
@@ -22,21 +22,16 @@ void Paint(HWND strip) {
         MoveToEx(dc, i * cellWidth, r.top, nullptr);
         LineTo(dc, i * cellWidth, r.bottom);
     }
-    LOGFONTW lf = {};
-    lf.lfHeight = FontHeight(80, shell::LogPixelsY());
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpyW(lf.lfFaceName, L"Tahoma");
-    HFONT font = CreateFontIndirectW(&lf);
-    HGDIOBJ old = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    for (int i = 0; i < kStripCells; ++i) {
-        RECT cell = {i * cellWidth, r.top, i == kStripCells - 1 ? r.right : (i + 1) * cellWidth, r.bottom};
-        DrawTextW(dc, kStripCellTable[i].label, -1, &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    {
+        const OwnedFont font(CreateTahoma(80, FW_NORMAL, DEFAULT_CHARSET));
+        const SelectedObject selected(dc, font.Get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        for (int i = 0; i < kStripCells; ++i) {
+            RECT cell = {i * cellWidth, r.top, i == kStripCells - 1 ? r.right : (i + 1) * cellWidth, r.bottom};
+            DrawTextW(dc, kStripCellTable[i].label, -1, &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        }
     }
-    SelectObject(dc, old);
-    DeleteObject(font);
     EndPaint(strip, &ps);
 }
 

@@ -65,10 +65,6 @@ void LayOutListTool(HWND dialog, int width, int height) {
 
 RowStripes::RowStripes(COLORREF colour) : colour_(colour), brush_(CreateSolidBrush(colour)) {}
 
-RowStripes::~RowStripes() {
-    if (brush_) DeleteObject(brush_);
-}
-
 LRESULT RowStripes::Draw(NMLVCUSTOMDRAW& draw) const {
     const bool even = draw.nmcd.dwItemSpec % 2 == 0;
     switch (draw.nmcd.dwDrawStage) {
@@ -79,7 +75,7 @@ LRESULT RowStripes::Draw(NMLVCUSTOMDRAW& draw) const {
             draw.clrTextBk = colour_;
             return CDRF_NEWFONT;
         case CDDS_ITEMPOSTERASE:
-            if (even && brush_) FillRect(draw.nmcd.hdc, &draw.nmcd.rc, brush_);
+            if (even && brush_) FillRect(draw.nmcd.hdc, &draw.nmcd.rc, brush_.Get());
             return CDRF_DODEFAULT;
         default:
             return CDRF_DODEFAULT;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/owned_handle.h"
+
 namespace tv {
 
 // Deletes every row, then every column.
@@ -31,9 +33,6 @@ void LayOutListTool(HWND dialog, int width, int height);
 class RowStripes {
 public:
     explicit RowStripes(COLORREF colour);
-    ~RowStripes();
-    RowStripes(const RowStripes&) = delete;
-    RowStripes& operator=(const RowStripes&) = delete;
 
     COLORREF Colour() const { return colour_; }
     // The answer to a list's custom-draw notification.
@@ -41,7 +40,7 @@ public:
 
 private:
     COLORREF colour_;
-    HBRUSH brush_;
+    OwnedBrush brush_;
 };
 
 }  // namespace tv

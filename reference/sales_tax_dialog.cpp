@@ -12,10 +12,6 @@ namespace tv {
 SalesTaxDialog::SalesTaxDialog(std::wstring dataFolder)
     : ListToolDialog(L"clothes"), dataFolder_(std::move(dataFolder)), stripes_(RGB(207, 217, 246)) {}
 
-SalesTaxDialog::~SalesTaxDialog() {
-    // The window goes before the brush it paints with.
-    if (dialog_) DestroyWindow(dialog_);
-}
 
 bool SalesTaxDialog::OnInitDialog() {
     SetUpConventions(0, false);

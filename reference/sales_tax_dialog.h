@@ -14,7 +14,6 @@ public:
     // dataFolder: where the region files are, ending in a backslash; empty
     // for the program's folder.
     explicit SalesTaxDialog(std::wstring dataFolder = {});
-    ~SalesTaxDialog() override;
 
 protected:
     bool OnInitDialog() override;

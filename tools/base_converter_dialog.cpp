@@ -20,12 +20,6 @@ constexpr int kLabelIds[kBaseOutputCount] = {IDC_BASE_LABEL_1, IDC_BASE_LABEL_2,
 BaseConverterDialog::BaseConverterDialog(const AppSettings& settings)
     : ToolDialog(IDD_NUMBER_BASE, L"numbase"), settings_(settings), background_(CreateSolidBrush(kBackground)) {}
 
-BaseConverterDialog::~BaseConverterDialog() {
-    // The window goes before the brush it paints with.
-    if (dialog_) DestroyWindow(dialog_);
-    if (background_) DeleteObject(background_);
-}
-
 bool BaseConverterDialog::OnInitDialog() {
     SetUpConventions(IDM_NUMBER_BASE, true);
     // Always decimal at first: nothing of a previous opening is kept.
@@ -114,14 +108,14 @@ bool BaseConverterDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR
             result = TRUE;
             return true;
         case WM_PAINT:
-            FillClientArea(background_);
+            FillClientArea(background_.Get());
             result = TRUE;
             return true;
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             [[fallthrough]];
         case WM_CTLCOLORDLG:  // erased in the same colour: no grey flash before the paint
-            result = reinterpret_cast<INT_PTR>(background_);
+            result = reinterpret_cast<INT_PTR>(background_.Get());
             return true;
         default:
             return false;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/tool_dialog.h"
+#include "platform/owned_handle.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "tools/number_base.h"
@@ -13,7 +14,6 @@ class BaseConverterDialog final : public ToolDialog {
 public:
     // Digit grouping is read from `settings` at every conversion.
     explicit BaseConverterDialog(const AppSettings& settings);
-    ~BaseConverterDialog() override;
 
     // The background colour behind the labels and radio buttons.
     static constexpr COLORREF kBackground = RGB(218, 194, 240);
@@ -31,7 +31,7 @@ private:
 
     const AppSettings& settings_;
     const BaseLayout* layout_ = &kBaseLayouts[0];
-    HBRUSH background_;
+    OwnedBrush background_;
 };
 
 }  // namespace tv

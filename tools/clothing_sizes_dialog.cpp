@@ -8,10 +8,6 @@ namespace tv {
 
 ClothingSizesDialog::ClothingSizesDialog() : ListToolDialog(L"clothes"), stripes_(RGB(207, 218, 246)) {}
 
-ClothingSizesDialog::~ClothingSizesDialog() {
-    // The window goes before the brush it paints with.
-    if (dialog_) DestroyWindow(dialog_);
-}
 
 bool ClothingSizesDialog::OnInitDialog() {
     SetUpConventions(0, false);

@@ -9,7 +9,6 @@ namespace tv {
 class ClothingSizesDialog final : public ListToolDialog {
 public:
     ClothingSizesDialog();
-    ~ClothingSizesDialog() override;
 
 protected:
     bool OnInitDialog() override;

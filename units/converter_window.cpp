@@ -10,6 +10,7 @@
 #include "money/euro_rates_dialog.h"
 #include "money/price_comparison_dialog.h"
 #include "numfmt/locale_number_format.h"
+#include "platform/owned_handle.h"
 #include "platform/shell_layer.h"
 #include "reference/care_labels_dialog.h"
 #include "reference/code_list_dialog.h"
@@ -206,9 +207,9 @@ void ConverterWindow::Paint() {
     GetTextExtentPoint32W(dc, name, lstrlenW(name), &text);
     const int L = client.left, T = client.top, R = client.right, H = text.cy + 8 * s.sy;
     const int tabRight = L + 28 * s.sx + text.cx;
-    HPEN white = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
-    HPEN black = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    HGDIOBJ oldPen = SelectObject(dc, white);
+    const OwnedPen white(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
+    const OwnedPen black(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    HGDIOBJ oldPen = SelectObject(dc, white.Get());
     const POINT outline[] = {{L, T + 2 * s.sy + H},       {L + 20 * s.sx, T + 2 * s.sy + H},
                              {L + 20 * s.sx, T + 2 * s.sy}, {tabRight, T + 2 * s.sy},
                              {tabRight, T + 2 * s.sy + H},  {R, T + 2 * s.sy + H}};
@@ -216,7 +217,7 @@ void ConverterWindow::Paint() {
     RECT box = {L + 20 * s.sx, T + 2 * s.sy, tabRight, T + 2 * s.sy + H};
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     DrawTextW(dc, name, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, black);
+    SelectObject(dc, black.Get());
     MoveToEx(dc, tabRight, T + 2 * s.sy, nullptr);
     LineTo(dc, tabRight, T + 2 * s.sy + H);
 
@@ -235,8 +236,6 @@ void ConverterWindow::Paint() {
 
     SelectObject(dc, oldPen);
     SelectObject(dc, oldFont);
-    DeleteObject(white);
-    DeleteObject(black);
     EndPaint(window_, &ps);
 }
 
