@@ -38,13 +38,12 @@ add_library(tvwin STATIC
     reference/sales_tax_dialog.cpp
     settings/options_dialog.cpp
     settings/registry_key.cpp
-    tools/area_volume_dialog.cpp
     tools/base_converter_dialog.cpp
+    tools/calculator_dialog.cpp
     tools/calculator_fields.cpp
-    tools/circle_dialog.cpp
+    tools/calculator_tables.cpp
     tools/clothing_sizes_dialog.cpp
     tools/days_between_dialog.cpp
-    tools/electrical_dialog.cpp
     tools/formula_dialog.cpp
     tools/permutation_dialog.cpp
     units/converter_window.cpp

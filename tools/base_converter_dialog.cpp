@@ -8,6 +8,7 @@
 #include "numfmt/locale_number_format.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
+#include "tools/calculator_fields.h"
 
 namespace tv {
 namespace {
@@ -56,8 +57,7 @@ void BaseConverterDialog::Convert() {
         ConvertBaseInput(WindowText(input), layout_->input, settings_.GroupDigits, LocaleNumberGrouping());
     if (conversion.status != BaseParseStatus::kOk) {
         // Blank input and numbers beyond 64 bits alike; the outputs keep what they showed.
-        MessageBoxW(dialog_, StringResource(IDS_NUMBER_TOO_LARGE).c_str(), StringResource(IDS_APP_TITLE).c_str(),
-                    MB_OK | MB_ICONSTOP);
+        ShowCalcMessage(dialog_, CalcStatus::kTooLarge, MB_ICONSTOP);
         return;
     }
     for (int i = 0; i < kBaseOutputCount; ++i) {

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "resources/resource_ids.h"
+
 namespace tv {
 
 // A string of the program's string table, with the text the table holds.
@@ -12,9 +14,8 @@ struct ResourceString {
     const wchar_t* text;
 };
 
-inline constexpr ResourceString kInvalidValueMessage{12, L"Invalid value."};
-inline constexpr ResourceString kTooLargeMessage{20, L"The number is too large."};
-inline constexpr const wchar_t* kMessageCaption = L"Tallyvane Pro";
+inline constexpr ResourceString kInvalidValueMessage{IDS_INVALID_VALUE, L"Invalid value."};
+inline constexpr ResourceString kTooLargeMessage{IDS_NUMBER_TOO_LARGE, L"The number is too large."};
 
 enum class CalcStatus {
     kOk,            // show the value

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "numfmt/number_text.h"
+#include "resources/resource_ids.h"
 
 namespace tv {
 
@@ -26,14 +27,14 @@ double FieldNumber(HWND edit, int maxChars) { return ParseNumberText(FieldText(e
 
 int SelectedPosition(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
 
-void ShowCalcMessage(HWND dialog, CalcStatus status) {
+void ShowCalcMessage(HWND dialog, CalcStatus status, UINT icon) {
     const ResourceString* message = nullptr;
     if (status == CalcStatus::kInvalidValue) message = &kInvalidValueMessage;
     if (status == CalcStatus::kTooLarge) message = &kTooLargeMessage;
     if (!message) return;
     std::wstring text = StringResource(message->id);
     if (text.empty()) text = message->text;
-    MessageBoxW(dialog, text.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(dialog, text.c_str(), StringResource(IDS_APP_TITLE).c_str(), MB_OK | icon);
 }
 
 }  // namespace tv

@@ -37,8 +37,8 @@ double FieldNumber(HWND edit, int maxChars);
 // The selected position of a drop-down list, -1 for none.
 int SelectedPosition(HWND list);
 
-// The dialog's message box for a refused calculation; nothing for kOk and
-// kNoFormula.
-void ShowCalcMessage(HWND dialog, CalcStatus status);
+// The one message box for a refused calculation, under the program's name;
+// nothing for kOk and kNoFormula.
+void ShowCalcMessage(HWND dialog, CalcStatus status, UINT icon = MB_ICONEXCLAMATION);
 
 }  // namespace tv

@@ -19,8 +19,4 @@ bool FormulaDialog::OnCommand(int id, int code, HWND) {
 
 int FormulaDialog::SelectedFormula() const { return SelectedPosition(GetDlgItem(dialog_, IDC_CALC_FORMULA)); }
 
-void FormulaDialog::LimitFields(const int* ids, int count, int limit) const {
-    for (int i = 0; i < count; ++i) SendDlgItemMessageW(dialog_, ids[i], EM_LIMITTEXT, limit, 0);
-}
-
 }  // namespace tv

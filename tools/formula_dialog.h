@@ -21,8 +21,6 @@ protected:
 
     // The chosen formula's position, -1 for none.
     int SelectedFormula() const;
-    // Limits each of `count` edit fields to `limit` characters.
-    void LimitFields(const int* ids, int count, int limit) const;
 
 private:
     bool everyListNotification_;

@@ -18,12 +18,10 @@
 #include "reference/sales_tax_dialog.h"
 #include "resources/resource_ids.h"
 #include "settings/options_dialog.h"
-#include "tools/area_volume_dialog.h"
 #include "tools/base_converter_dialog.h"
-#include "tools/circle_dialog.h"
+#include "tools/calculator_dialog.h"
 #include "tools/clothing_sizes_dialog.h"
 #include "tools/days_between_dialog.h"
-#include "tools/electrical_dialog.h"
 #include "tools/permutation_dialog.h"
 #include "units/combo_unit_list.h"
 #include "units/converter_layout.h"
@@ -291,9 +289,9 @@ void ConverterWindow::OnCalculator(int id, int) {
     HWND owner = GetActiveWindow();
     switch (id) {
         case ID_DAYS_BETWEEN: DaysBetweenDialog().RunModal(owner); break;
-        case ID_CIRCLE: CircleDialog(settings).RunModal(owner); break;
-        case ID_ELECTRICAL: ElectricalDialog(settings).RunModal(owner); break;
-        case ID_AREA_VOLUME: AreaVolumeDialog(settings).RunModal(owner); break;
+        case ID_CIRCLE: CalculatorDialog(kCircleCalculator, settings).RunModal(owner); break;
+        case ID_ELECTRICAL: CalculatorDialog(kElectricalCalculator, settings).RunModal(owner); break;
+        case ID_AREA_VOLUME: CalculatorDialog(kAreaVolumeCalculator, settings).RunModal(owner); break;
         case ID_PERMUTATION: PermutationDialog().RunModal(owner); break;
         default: break;
     }

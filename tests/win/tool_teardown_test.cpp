@@ -17,12 +17,10 @@
 #include "reference/mapped_text_file.h"
 #include "reference/sales_tax_dialog.h"
 #include "settings/options_dialog.h"
-#include "tools/area_volume_dialog.h"
 #include "tools/base_converter_dialog.h"
-#include "tools/circle_dialog.h"
+#include "tools/calculator_dialog.h"
 #include "tools/clothing_sizes_dialog.h"
 #include "tools/days_between_dialog.h"
-#include "tools/electrical_dialog.h"
 #include "tools/permutation_dialog.h"
 #include "tool_dialog_test_support.h"
 
@@ -56,9 +54,9 @@ TEST_F(ToolDialogTest, EveryToolClosesWithPaintAndNotificationsPendingAndNothing
         [&] { return std::make_unique<tv::EuroRatesDialog>(s); },
         [&] { return std::make_unique<tv::CurrencyDataDialog>(tv::CalendarDate::Now()); },
         [&] { return std::make_unique<tv::CurrencyPickerDialog>(tv::CurrencyListKind::kCurrencyCodes, L"USD"); },
-        [&] { return std::make_unique<tv::ElectricalDialog>(s); },
-        [&] { return std::make_unique<tv::CircleDialog>(s); },
-        [&] { return std::make_unique<tv::AreaVolumeDialog>(s); },
+        [&] { return std::make_unique<tv::CalculatorDialog>(tv::kElectricalCalculator, s); },
+        [&] { return std::make_unique<tv::CalculatorDialog>(tv::kCircleCalculator, s); },
+        [&] { return std::make_unique<tv::CalculatorDialog>(tv::kAreaVolumeCalculator, s); },
         [&] { return std::make_unique<tv::PermutationDialog>(); },
         [&] { return std::make_unique<tv::DaysBetweenDialog>(); },
         [&] { return std::make_unique<tv::ClothingSizesDialog>(); },

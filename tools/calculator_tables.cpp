@@ -1,0 +1,72 @@
+// The three table-driven calculators: which template, fields and formulas
+// each one shows, and how it computes.
+#include <algorithm>
+
+#include "resources/resource_ids.h"
+#include "tools/area_volume_formulas.h"
+#include "tools/calculator_dialog.h"
+#include "tools/circle_formulas.h"
+#include "tools/electrical_formulas.h"
+
+namespace tv {
+namespace {
+
+// The quantities' fields, in ElectricalQuantity order.
+constexpr int kElectricalFields[kElectricalQuantityCount] = {IDC_ELEC_WATTS, IDC_ELEC_VOLTS, IDC_ELEC_OHMS,
+                                                             IDC_ELEC_AMPERES};
+// In CircleField order.
+constexpr int kCircleFields[kCircleFieldCount] = {IDC_CIRCLE_RADIUS, IDC_CIRCLE_ANGLE, IDC_CIRCLE_HEIGHT};
+// In AreaVolumeField order.
+constexpr int kAreaVolumeFields[kAreaVolumeFieldCount] = {IDC_AREA_BASE, IDC_AREA_WIDTH, IDC_AREA_HEIGHT};
+
+static_assert(kElectricalFormulaCount == IDS_ELECTRICAL_FORMULA_LAST - IDS_ELECTRICAL_FORMULA_FIRST + 1);
+static_assert(kCircleFormulaCount == IDS_CIRCLE_FORMULA_LAST - IDS_CIRCLE_FORMULA_FIRST + 1);
+static_assert(kAreaVolumeFormulaCount == IDS_AREA_VOLUME_FORMULA_LAST - IDS_AREA_VOLUME_FORMULA_FIRST + 1);
+
+template <typename Values>
+Values Copied(std::span<const double> from) {
+    Values values{};
+    std::copy_n(from.begin(), std::min(from.size(), values.size()), values.begin());
+    return values;
+}
+
+}  // namespace
+
+const CalculatorTable kElectricalCalculator = {
+    IDD_ELECTRICAL, L"elect", kElectricalFields, kElectricalFieldLimit, kElectricalFormulaCount,
+    [](int f) { return kElectricalFormulas[f].name; },
+    [](int f, int field) { return kElectricalFormulas[f].fields[field]; },
+    [](int f, std::span<const double> values, int) {
+        return CalculateElectrical(f, Copied<ElectricalValues>(values));
+    },
+    [](int f) { return kElectricalFields[kElectricalFormulas[f].output]; },
+};
+
+const CalculatorTable kCircleCalculator = {
+    IDD_CIRCLE, L"circle", kCircleFields, kCircleFieldLimit, kCircleFormulaCount,
+    [](int f) { return kCircleFormulas[f].name; },
+    [](int f, int field) { return kCircleFormulas[f].fields[field]; },
+    [](int f, std::span<const double> values, int unit) {
+        CircleInputs in;
+        in.radius = values[kCircleRadius];
+        in.angle = values[kCircleAngle];
+        in.height = values[kCircleHeight];
+        in.angleUnit = unit;
+        return CalculateCircle(f, in);
+    },
+    nullptr,
+    IDC_CIRCLE_ANGLE_UNIT, kAngleUnitNames, kDegree,
+    [](int f) { return kCircleFormulas[f].angleUnitEnabled; },
+    IDC_CIRCLE_PI, kPiText,
+};
+
+const CalculatorTable kAreaVolumeCalculator = {
+    IDD_AREA_VOLUME, L"areavol", kAreaVolumeFields, kAreaVolumeFieldLimit, kAreaVolumeFormulaCount,
+    [](int f) { return kAreaVolumeFormulas[f].name; },
+    [](int f, int field) { return kAreaVolumeFormulas[f].fields[field]; },
+    [](int f, std::span<const double> values, int) {
+        return CalculateAreaVolume(f, Copied<AreaVolumeValues>(values));
+    },
+};
+
+}  // namespace tv
