@@ -6,7 +6,7 @@
 namespace tv {
 
 void StretchedRules::Apply(HWND dialog) {
-    const int scale = shell::LogPixelsX() / 96;
+    const int scale = shell::ScaleX();
     if (scale < 2) return;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;

@@ -46,7 +46,9 @@ add_library(tvwin STATIC
     tools/days_between_dialog.cpp
     tools/formula_dialog.cpp
     tools/permutation_dialog.cpp
+    units/category_tab.cpp
     units/converter_window.cpp
+    units/tool_table.cpp
 )
 target_link_libraries(tvwin PUBLIC comctl32 gdi32 user32 advapi32 shell32 winhttp)
 target_link_libraries(tvwin PUBLIC tvcore)

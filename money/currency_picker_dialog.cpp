@@ -30,11 +30,11 @@ std::wstring CurrencyPickerDialog::Pick(HWND owner, CurrencyListKind kind, std::
 }
 
 int CurrencyPickerDialog::NameWidth() const {
-    return shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - 40 * ScreenScale();
+    return shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - 40 * shell::ScaleX();
 }
 
 void CurrencyPickerDialog::AddColumns(HWND list) {
-    InsertListColumn(list, 0, L"", 40 * ScreenScale());
+    InsertListColumn(list, 0, L"", 40 * shell::ScaleX());
     InsertListColumn(list, 1, L"", NameWidth());
 }
 

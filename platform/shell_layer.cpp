@@ -56,13 +56,13 @@ void SetDeviceScreenLogicalSize(int width, int height) {
 
 int LogPixelsX() { return ScreenDpi(LOGPIXELSX); }
 int LogPixelsY() { return ScreenDpi(LOGPIXELSY); }
+// Below 96 dpi the integer factor would be 0: keep the handheld's sizes.
+int ScaleX() { return std::max(1, LogPixelsX() / 96); }
+int ScaleY() { return std::max(1, LogPixelsY() / 96); }
 
 SIZE DeviceScreenSize() {
     ReadScreenFromEnvironment();
-    // Below 96 dpi the integer factor would be 0: keep the logical size.
-    const int fx = LogPixelsX() / 96 > 0 ? LogPixelsX() / 96 : 1;
-    const int fy = LogPixelsY() / 96 > 0 ? LogPixelsY() / 96 : 1;
-    return SIZE{g_logicalWidth * fx, g_logicalHeight * fy};
+    return SIZE{g_logicalWidth * ScaleX(), g_logicalHeight * ScaleY()};
 }
 
 bool IsPortraitScreen() {
@@ -77,11 +77,11 @@ RECT DeviceWorkArea() {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &desk, 0);
     const int left = std::max(desk.left, desk.left + ((desk.right - desk.left) - screen.cx) / 2);
     const int top = std::max(desk.top, desk.top + ((desk.bottom - desk.top) - screen.cy) / 2);
-    const int nav = kNavigationBar * (LogPixelsY() / 96);
+    const int nav = kNavigationBar * ScaleY();
     return RECT{left, top + nav, left + screen.cx, top + screen.cy};
 }
 
-int MenuBarReserve() { return 26 * (LogPixelsY() / 96); }
+int MenuBarReserve() { return 26 * ScaleY(); }
 
 HMENU CreateMenuBar(HWND owner, int menuBarId) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -181,7 +181,7 @@ void MakeDialogFullScreen(HWND dialog) {
 
     // A system font wider than the handheld's would push controls off the
     // screen: then the dialog grows just enough to show them whole.
-    const int margin = 2 * std::max(1, LogPixelsX() / 96);
+    const int margin = 2 * ScaleX();
     const POINT extent = ContentExtent(dialog);
     EnableDialogScroll(dialog, extent.y, margin);
     RECT client;

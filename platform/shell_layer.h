@@ -23,6 +23,10 @@ RECT DeviceWorkArea();
 // The screen's logical pixels per inch.
 int LogPixelsX();
 int LogPixelsY();
+// Whole multiples of the handheld's 96 dpi this screen has, never below 1:
+// what every drawn length and layout number is multiplied by.
+int ScaleX();
+int ScaleY();
 // The room the menu bar takes at the bottom: 26 * (dpi / 96) pixels.
 int MenuBarReserve();
 

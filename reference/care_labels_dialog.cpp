@@ -81,7 +81,7 @@ void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) const {
     RECT r = {};
     r.left = LVIR_BOUNDS;
     if (!SendMessageW(list_, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r))) return;
-    const int sx = shell::LogPixelsX() / 96, sy = shell::LogPixelsY() / 96;
+    const int sx = shell::ScaleX(), sy = shell::ScaleY();
     const UINT state = static_cast<UINT>(SendMessageW(list_, LVM_GETITEMSTATE, row, LVIS_SELECTED | LVIS_FOCUSED));
     const int saved = SaveDC(dc);
     if (state & LVIS_SELECTED) {

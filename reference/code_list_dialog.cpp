@@ -43,7 +43,6 @@ CodeListDialog::CodeListDialog(std::wstring dataFile, Rgb stripe, RowReader rowF
     : ToolDialog(IDD_CODE_LIST, nullptr), dataFile_(std::move(dataFile)), stripes_(stripe), rowFromLine_(rowFromLine),
       capacityHint_(capacityHint), letterStrip_(letterStrip) {}
 
-int CodeListDialog::ScreenScale() { return std::max(1, shell::LogPixelsX() / 96); }
 
 void CodeListDialog::SelectRow(HWND list, int row) {
     LVITEMW item = {};
@@ -121,7 +120,7 @@ DialingCodesDialog::DialingCodesDialog(std::wstring dataFile)
     : CodeListDialog(std::move(dataFile), MakeRgb(207, 217, 246), CountryRowFromLine, 232) {}
 
 void DialingCodesDialog::AddColumns(HWND list) {
-    const int s = ScreenScale();
+    const int s = shell::ScaleX();
     InsertListColumn(list, 0, L"", shell::DeviceScreenSize().cx - 35 * s - GetSystemMetrics(SM_CXVSCROLL));
     InsertListColumn(list, 1, L"", 35 * s);
 }
@@ -134,7 +133,7 @@ CityAreaCodesDialog::CityAreaCodesDialog(std::wstring dataFile)
     : CodeListDialog(std::move(dataFile), MakeRgb(196, 255, 198), CityAreaRowFromLine, 447) {}
 
 void CityAreaCodesDialog::AddColumns(HWND list) {
-    const int s = ScreenScale();
+    const int s = shell::ScaleX();
     const int wide = (shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - 55 * s) / 2;
     // Each inserted at position 0: the narrow code column ends up last.
     InsertListColumn(list, 0, L"", 55 * s);

@@ -19,8 +19,6 @@ class CodeListDialog : public ToolDialog {
 public:
     // Selects and focuses a row and scrolls it into view.
     static void SelectRow(HWND list, int row);
-    // The screen's pixels per logical inch over 96, at least 1.
-    static int ScreenScale();
 
 protected:
     using RowReader = ListRow (*)(std::wstring_view line);

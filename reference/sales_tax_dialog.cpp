@@ -42,7 +42,7 @@ void SalesTaxDialog::ShowRegion(int region) {
     if (text) {
         const SalesTaxText table(*text, kSalesTaxRegions[region].columns);
         const std::vector<TaxColumn> layout = SalesTaxColumns(
-            region, shell::DeviceScreenSize().cx, GetSystemMetrics(SM_CXVSCROLL), shell::LogPixelsX() / 96);
+            region, shell::DeviceScreenSize().cx, GetSystemMetrics(SM_CXVSCROLL), shell::ScaleX());
         for (size_t column = 0; column < table.Titles().size() && column < layout.size(); ++column) {
             InsertListColumn(list_, static_cast<int>(column), table.Titles()[column].c_str(), layout[column].width,
                              layout[column].rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT);

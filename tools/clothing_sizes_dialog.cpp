@@ -30,7 +30,7 @@ void ClothingSizesDialog::ShowSizeTable(int index) {
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     ClearListView(list_);
     shown_ = index;
-    const int scale = shell::LogPixelsX() / 96;
+    const int scale = shell::ScaleX();
     for (int column = 0; column < table->Columns(); ++column) {
         InsertListColumn(list_, column, table->headers[column], table->ColumnWidth(column) * scale);
     }

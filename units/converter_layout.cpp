@@ -11,6 +11,7 @@ ConverterLayout LayOutConverter(int width, int height, int sx, int sy, bool port
     const int fieldLeft = 32 * sx;
 
     k.top += 30 * sy;  // the category tab
+    l.tabBandBottom = k.top;
     l.input = {fieldLeft, k.top, k.right, k.top + 20 * sy};
     k.top += 22 * sy;
     l.fromList = {fieldLeft, k.top, fieldLeft + 2 * third, k.bottom};

@@ -13,6 +13,7 @@ struct LayoutRect {
 
 struct ConverterLayout {
     LayoutRect input, fromList, result, toList, convert;
+    int tabBandBottom;   // the category tab's band ends where the fields start
     int toLabelY;        // top of the "To:" label band
     struct Key {
         int id;

@@ -4,43 +4,18 @@
 #include <utility>
 
 #include "app/clipboard_text.h"
-#include "app/gradient_fill.h"
 #include "app/window_text.h"
-#include "money/currency_dialog.h"
-#include "money/euro_rates_dialog.h"
-#include "money/price_comparison_dialog.h"
 #include "numfmt/locale_number_format.h"
-#include "platform/owned_handle.h"
 #include "platform/shell_layer.h"
-#include "reference/care_labels_dialog.h"
-#include "reference/code_list_dialog.h"
-#include "reference/mapped_text_file.h"
-#include "reference/sales_tax_dialog.h"
 #include "resources/resource_ids.h"
-#include "settings/options_dialog.h"
-#include "tools/base_converter_dialog.h"
-#include "tools/calculator_dialog.h"
-#include "tools/clothing_sizes_dialog.h"
-#include "tools/days_between_dialog.h"
-#include "tools/permutation_dialog.h"
+#include "units/category_tab.h"
 #include "units/combo_unit_list.h"
-#include "units/converter_layout.h"
+#include "units/tool_table.h"
 
 namespace tv {
 namespace {
 
 constexpr int kInputLimit = 48;
-constexpr Rgb kGradientLeft = MakeRgb(222, 224, 253);
-constexpr Rgb kGradientRight = MakeRgb(154, 170, 245);
-
-struct Scale {
-    int sx, sy;
-};
-
-Scale ScreenScale() {
-    return {shell::LogPixelsX() / 96 > 0 ? shell::LogPixelsX() / 96 : 1,
-            shell::LogPixelsY() / 96 > 0 ? shell::LogPixelsY() / 96 : 1};
-}
 
 HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, const LayoutRect& r, int id) {
     return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.Width(), r.Height(),
@@ -61,13 +36,6 @@ const wchar_t* KeyCaption(int id) {
 
 }  // namespace
 
-// The tools that hand nothing back: run modally, then gone.
-template <class Tool>
-void ConverterWindow::OnOpenTool(int, int) {
-    Tool tool;
-    tool.RunModal(GetActiveWindow());
-}
-
 const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {IDC_TITLE_OK, IDC_TITLE_OK, &ConverterWindow::OnTitleOk},
     {IDC_CONVERT_BUTTON, IDC_CONVERT_BUTTON, &ConverterWindow::OnConvert},
@@ -76,18 +44,6 @@ const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {ID_COPY, ID_COPY, &ConverterWindow::OnCopy},
     {ID_PASTE, ID_PASTE, &ConverterWindow::OnPaste},
     {ID_CATEGORY_FIRST, ID_CATEGORY_LAST, &ConverterWindow::OnCategory},
-    {ID_OPTIONS, ID_OPTIONS, &ConverterWindow::OnOptions},
-    {ID_NUMBER_BASE, ID_NUMBER_BASE, &ConverterWindow::OnNumberBase},
-    {ID_CLOTHING_SIZES, ID_CLOTHING_SIZES, &ConverterWindow::OnOpenTool<ClothingSizesDialog>},
-    {ID_EURO_RATES, ID_EURO_RATES, &ConverterWindow::OnEuroRates},
-    {ID_CURRENCY, ID_CURRENCY, &ConverterWindow::OnCurrency},
-    {ID_PRICE_COMPARISON, ID_PRICE_COMPARISON, &ConverterWindow::OnPriceComparison},
-    {ID_DIALING_CODES, ID_DIALING_CODES, &ConverterWindow::OnDialingCodes},
-    {ID_CARE_LABELS, ID_CARE_LABELS, &ConverterWindow::OnOpenTool<CareLabelsDialog>},
-    {ID_DAYS_BETWEEN, ID_ELECTRICAL, &ConverterWindow::OnCalculator},
-    {ID_SALES_TAX, ID_SALES_TAX, &ConverterWindow::OnOpenTool<SalesTaxDialog>},
-    {ID_AREA_VOLUME, ID_PERMUTATION, &ConverterWindow::OnCalculator},
-    {ID_CITY_AREA_CODES, ID_CITY_AREA_CODES, &ConverterWindow::OnCityAreaCodes},
 };
 
 ConverterWindow::~ConverterWindow() {
@@ -121,7 +77,6 @@ LRESULT ConverterWindow::OnCreate() {
 void ConverterWindow::CreateControls() {
     RECT client;
     GetClientRect(window_, &client);
-    const Scale s = ScreenScale();
     const DWORD field = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
     const DWORD list = WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
 
@@ -130,9 +85,9 @@ void ConverterWindow::CreateControls() {
     HWND from = MakeChild(window_, L"COMBOBOX", L"", list, {0, 0, 10, 200}, IDC_FROM_LIST);
     RECT closed = {};
     GetWindowRect(from, &closed);
-    const ConverterLayout l = LayOutConverter(client.right, client.bottom, s.sx, s.sy, shell::IsPortraitScreen(),
-                                              closed.bottom - closed.top);
-    toLabelY_ = l.toLabelY;
+    layout_ = LayOutConverter(client.right, client.bottom, shell::ScaleX(), shell::ScaleY(),
+                              shell::IsPortraitScreen(), closed.bottom - closed.top);
+    const ConverterLayout& l = layout_;
 
     HWND input = MakeChild(window_, L"EDIT", L"", field, l.input, IDC_INPUT);
     SendMessageW(input, EM_SETLIMITTEXT, kInputLimit, 0);
@@ -165,9 +120,9 @@ void ConverterWindow::SwitchCategory(int id, bool repaintTab) {
         category_->FillToList(to);
     }
     if (repaintTab) {
-        RECT tab;
-        GetClientRect(window_, &tab);
-        tab.bottom = 30 * ScreenScale().sy;
+        RECT client;
+        GetClientRect(window_, &client);
+        const RECT tab = CategoryTabBand(client, layout_);
         InvalidateRect(window_, &tab, TRUE);
     }
 }
@@ -189,51 +144,14 @@ void ConverterWindow::Paint() {
     HDC dc = BeginPaint(window_, &ps);
     RECT client;
     GetClientRect(window_, &client);
-    const Scale s = ScreenScale();
-    FillGradient(dc, client.left, client.top, client.right, client.bottom, kGradientLeft, kGradientRight, false);
-    SetBkMode(dc, TRANSPARENT);
-
-    // The tab naming the category, as the Unit menu spells it.
+    // The tab names the category as the Unit menu spells it.
     wchar_t name[129] = {};
     HMENU units = shell::MenuBarSubMenu(window_, IDMB_UNIT);
     const int category = settings_.record.Category < kCategoryCount ? settings_.record.Category : 0;
     if (!units || !GetMenuStringW(units, ID_CATEGORY_FIRST + category, name, 129, MF_BYCOMMAND)) {
         lstrcpynW(name, CategoryName(category), 129);
     }
-    HGDIOBJ oldFont = SelectObject(dc, tabFont_.Handle());
-    SIZE text = {};
-    GetTextExtentPoint32W(dc, name, lstrlenW(name), &text);
-    const int L = client.left, T = client.top, R = client.right, H = text.cy + 8 * s.sy;
-    const int tabRight = L + 28 * s.sx + text.cx;
-    const OwnedPen white(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
-    const OwnedPen black(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-    HGDIOBJ oldPen = SelectObject(dc, white.Get());
-    const POINT outline[] = {{L, T + 2 * s.sy + H},       {L + 20 * s.sx, T + 2 * s.sy + H},
-                             {L + 20 * s.sx, T + 2 * s.sy}, {tabRight, T + 2 * s.sy},
-                             {tabRight, T + 2 * s.sy + H},  {R, T + 2 * s.sy + H}};
-    Polyline(dc, outline, 6);
-    RECT box = {L + 20 * s.sx, T + 2 * s.sy, tabRight, T + 2 * s.sy + H};
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    DrawTextW(dc, name, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, black.Get());
-    MoveToEx(dc, tabRight, T + 2 * s.sy, nullptr);
-    LineTo(dc, tabRight, T + 2 * s.sy + H);
-
-    SelectObject(dc, font_.Handle());
-    const std::wstring from = StringResource(IDS_FROM), to = StringResource(IDS_TO);
-    // A face wider than the band starts the labels at the window edge.
-    constexpr UINT kLabelFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP;
-    for (const auto& [id, top] : {std::pair{IDS_FROM, 32 * s.sy}, std::pair{IDS_TO, toLabelY_}}) {
-        const std::wstring label = StringResource(id);
-        SIZE extent = {};
-        GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &extent);
-        const int left = extent.cx < 30 * s.sx ? client.left + 2 * s.sx : client.left;
-        RECT band = {left, top, 32 * s.sx, top + 20 * s.sy};
-        DrawTextW(dc, label.c_str(), -1, &band, kLabelFormat);
-    }
-
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldFont);
+    PaintConverterBackground(dc, client, {layout_, name, tabFont_.Handle(), font_.Handle()});
     EndPaint(window_, &ps);
 }
 
@@ -268,57 +186,16 @@ void ConverterWindow::OnCopy(int, int) { CopyFieldToClipboard(window_, GetDlgIte
 void ConverterWindow::OnPaste(int, int) { SendDlgItemMessageW(window_, IDC_INPUT, WM_PASTE, 0, 0); }
 void ConverterWindow::OnCategory(int id, int) { SwitchCategory(id - ID_CATEGORY_FIRST, true); }
 
-void ConverterWindow::OnOptions(int, int) {
-    OptionsDialog options(settings_.record);
-    options.RunModal(GetActiveWindow());
-    PostMessageW(window_, WM_COMMAND, IDC_CONVERT_BUTTON, 0);
-}
-
-void ConverterWindow::OnDialingCodes(int, int) {
-    DialingCodesDialog dialog(DataFilePath(L"Countries.dat"));
-    dialog.RunModal(GetActiveWindow());
-}
-
-void ConverterWindow::OnCityAreaCodes(int, int) {
-    CityAreaCodesDialog dialog(DataFilePath(L"CityArea.dat"));
-    dialog.RunModal(GetActiveWindow());
-}
-
-void ConverterWindow::OnCalculator(int id, int) {
-    const AppSettings& settings = settings_.record;
-    HWND owner = GetActiveWindow();
-    switch (id) {
-        case ID_DAYS_BETWEEN: DaysBetweenDialog().RunModal(owner); break;
-        case ID_CIRCLE: CalculatorDialog(kCircleCalculator, settings).RunModal(owner); break;
-        case ID_ELECTRICAL: CalculatorDialog(kElectricalCalculator, settings).RunModal(owner); break;
-        case ID_AREA_VOLUME: CalculatorDialog(kAreaVolumeCalculator, settings).RunModal(owner); break;
-        case ID_PERMUTATION: PermutationDialog().RunModal(owner); break;
-        default: break;
-    }
-}
-
-void ConverterWindow::OnNumberBase(int, int) {
-    BaseConverterDialog dialog(settings_.record);
-    dialog.RunModal(GetActiveWindow());
-}
-
-void ConverterWindow::OnPriceComparison(int, int) {
-    PriceCompareDialog dialog(settings_.record);
-    dialog.RunModal(GetActiveWindow());
-}
-
-void ConverterWindow::OnEuroRates(int, int) {
-    EuroRatesDialog dialog(settings_.record);
-    dialog.RunModal(GetActiveWindow());
-}
-
-void ConverterWindow::OnCurrency(int, int) { RunCurrencyConverter(GetActiveWindow(), settings_.record); }
-
 LRESULT ConverterWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND: {
             if (keypad_.HandleCommand(wParam, lParam)) return 0;
             const int id = LOWORD(wParam);
+            if (const ToolEntry* tool = FindTool(id)) {
+                tool->run(GetActiveWindow(), settings_.record);
+                if (tool->convertsAgain) PostMessageW(window_, WM_COMMAND, IDC_CONVERT_BUTTON, 0);
+                return 0;
+            }
             for (const CommandEntry& c : kCommands) {
                 if (id >= c.first && id <= c.last) {
                     (this->*c.handler)(id, HIWORD(wParam));

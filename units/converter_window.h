@@ -10,6 +10,7 @@
 #include "app/dialog_font.h"
 #include "app/keypad_panel.h"
 #include "settings/app_settings.h"
+#include "units/converter_layout.h"
 #include "units/unit_category.h"
 
 namespace tv {
@@ -47,24 +48,13 @@ private:
     void OnCopy(int id, int code);
     void OnPaste(int id, int code);
     void OnCategory(int id, int code);
-    void OnOptions(int id, int code);
-    void OnDialingCodes(int id, int code);
-    void OnCityAreaCodes(int id, int code);
-    // The calculators and the days between dates.
-    void OnCalculator(int id, int code);
-    void OnNumberBase(int id, int code);
-    void OnPriceComparison(int id, int code);
-    void OnEuroRates(int id, int code);
-    void OnCurrency(int id, int code);
-    template <class Tool>
-    void OnOpenTool(int id, int code);
 
     SettingsHome& settings_;
     std::unique_ptr<UnitCategory> category_;
     KeypadPanel keypad_;
     DialogFont font_;
     DialogFont tabFont_;
-    int toLabelY_ = 0;
+    ConverterLayout layout_{};
 };
 
 }  // namespace tv

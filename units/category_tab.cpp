@@ -1,0 +1,64 @@
+#include "units/category_tab.h"
+
+#include <string>
+#include <utility>
+
+#include "app/gradient_fill.h"
+#include "app/window_text.h"
+#include "platform/owned_handle.h"
+#include "platform/shell_layer.h"
+#include "resources/resource_ids.h"
+
+namespace tv {
+namespace {
+
+constexpr Rgb kGradientLeft = MakeRgb(222, 224, 253);
+constexpr Rgb kGradientRight = MakeRgb(154, 170, 245);
+
+void PaintTab(HDC dc, const RECT& client, const wchar_t* name, int sx, int sy) {
+    SIZE text = {};
+    GetTextExtentPoint32W(dc, name, lstrlenW(name), &text);
+    const int L = client.left, T = client.top + 2 * sy, R = client.right, H = text.cy + 8 * sy;
+    const int tabLeft = L + 20 * sx, tabRight = L + 28 * sx + text.cx;
+    const OwnedPen white(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
+    const OwnedPen black(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    const SelectedObject pen(dc, white.Get());
+    const POINT outline[] = {{L, T + H},       {tabLeft, T + H},  {tabLeft, T},
+                             {tabRight, T},    {tabRight, T + H}, {R, T + H}};
+    Polyline(dc, outline, 6);
+    RECT box = {tabLeft, T, tabRight, T + H};
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    DrawTextW(dc, name, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, black.Get());
+    MoveToEx(dc, tabRight, T, nullptr);
+    LineTo(dc, tabRight, T + H);
+}
+
+}  // namespace
+
+void PaintConverterBackground(HDC dc, const RECT& client, const ConverterBackground& what) {
+    const int sx = shell::ScaleX(), sy = shell::ScaleY();
+    FillGradient(dc, client.left, client.top, client.right, client.bottom, kGradientLeft, kGradientRight, false);
+    SetBkMode(dc, TRANSPARENT);
+    {
+        const SelectedObject font(dc, what.tabFont);
+        PaintTab(dc, client, what.categoryName, sx, sy);
+    }
+    const SelectedObject font(dc, what.labelFont);
+    // A face wider than the band starts the labels at the window edge.
+    constexpr UINT kLabelFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP;
+    for (const auto& [id, top] : {std::pair{IDS_FROM, what.layout.input.top}, {IDS_TO, what.layout.toLabelY}}) {
+        const std::wstring label = StringResource(id);
+        SIZE extent = {};
+        GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &extent);
+        const int left = extent.cx < 30 * sx ? client.left + 2 * sx : client.left;
+        RECT band = {left, top, what.layout.input.left, top + 20 * sy};
+        DrawTextW(dc, label.c_str(), -1, &band, kLabelFormat);
+    }
+}
+
+RECT CategoryTabBand(const RECT& client, const ConverterLayout& layout) {
+    return {client.left, client.top, client.right, client.top + layout.tabBandBottom};
+}
+
+}  // namespace tv
