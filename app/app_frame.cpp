@@ -31,9 +31,12 @@ HWND AppFrame::Create(const wchar_t* title, const RECT& frame, DWORD style) {
 
 LRESULT CALLBACK AppFrame::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<AppFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->window_ = window;
+        // A window of this class made by anyone but Create has no object:
+        // it stays a plain window.
+        if (auto* self = static_cast<AppFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams)) {
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+            self->window_ = window;
+        }
     }
     auto* self = reinterpret_cast<AppFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);

@@ -18,18 +18,16 @@ void LoadTitle(wchar_t (&title)[128]) {
 }
 
 // Hands the command line to the running copy, which ignores it, and brings
-// that copy (or the dialog open over it) to the front.
+// that copy (or the dialog open over it) to the front. This process has no
+// window yet, so the message names no sender.
 void ActivateRunningCopy(HWND running, const wchar_t* commandLine) {
     if (commandLine && *commandLine) {
-        HWND sender = CreateWindowExW(0, AppFrame::kClassName, L"", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, 50, 50,
-                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         COPYDATASTRUCT data = {};
         data.cbData = static_cast<DWORD>((lstrlenW(commandLine) + 1) * sizeof(wchar_t));
         data.lpData = const_cast<wchar_t*>(commandLine);
         // A hung copy must not hang this one.
-        SendMessageTimeoutW(running, WM_COPYDATA, reinterpret_cast<WPARAM>(sender), reinterpret_cast<LPARAM>(&data),
-                            SMTO_ABORTIFHUNG, 2000, nullptr);
-        if (sender) DestroyWindow(sender);
+        SendMessageTimeoutW(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 2000,
+                            nullptr);
     }
     if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
     SetForegroundWindow(GetLastActivePopup(running));

@@ -9,6 +9,8 @@
 #include "platform/shell_layer.h"
 #include "window_test_support.h"
 
+using wintest::MainWindowTest;
+
 namespace {
 
 // The program started with `arguments`; ended by force if still running at the end.
@@ -71,4 +73,17 @@ TEST(SingleInstance, ASecondStartActivatesTheFirstAndEnds) {
     DestroyWindow(impostor);
     UnregisterClassW(L"TALLYVANEPRO", elsewhere);
     RegDeleteTreeW(HKEY_CURRENT_USER, tv::kSettingsPath);
+}
+
+// A window of the program's class that some other code creates, without the
+// frame object, is a plain window: nothing dereferences the missing object.
+TEST_F(MainWindowTest, AWindowOfTheClassWithoutItsObjectIsAPlainWindow) {
+    Open();  // the class is registered
+    HWND stray = CreateWindowExW(0, tv::AppFrame::kClassName, L"stray", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(stray, nullptr);
+    SendMessageW(stray, WM_COMMAND, ID_ABOUT, 0);
+    SendMessageW(stray, WM_PAINT, 0, 0);
+    EXPECT_TRUE(DestroyWindow(stray));
+    EXPECT_TRUE(IsWindow(main));
 }
