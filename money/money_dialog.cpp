@@ -80,8 +80,8 @@ bool MoneyDialog::OnCommand(int id, int code, HWND) {
         if (code == BN_CLICKED) Pick(id);
         return true;
     }
-    if (id >= ID_COPY_ROW_1 && id <= ID_COPY_ROW_4) {
-        CopyFieldToClipboard(dialog_, Item(IDC_CONVERTED_1 + (id - ID_COPY_ROW_1)));
+    if (id >= ID_COPY_OUTPUT_FIRST && id < ID_COPY_OUTPUT_FIRST + kMoneyRows) {
+        CopyFieldToClipboard(dialog_, Item(IDC_CONVERTED_1 + (id - ID_COPY_OUTPUT_FIRST)));
         return true;
     }
     switch (id) {
@@ -107,7 +107,7 @@ bool MoneyDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
             if (menu && menu == shell::MenuBarSubMenu(dialog_, IDMB_EDIT)) {
                 std::vector<CopyMenuItem> items;
                 for (int i = 0; i < kMoneyRows; ++i) {
-                    items.push_back({ID_COPY_ROW_1 + i, Item(IDC_CONVERTED_1 + i), CodeOn(IDC_TARGET_CURRENCY_1 + i)});
+                    items.push_back({ID_COPY_OUTPUT_FIRST + i, Item(IDC_CONVERTED_1 + i), CodeOn(IDC_TARGET_CURRENCY_1 + i)});
                 }
                 UpdateCopyPasteMenu(menu, items);
             } else if (menu && menu == shell::MenuBarSubMenu(dialog_, IDMB_TOOLS)) {

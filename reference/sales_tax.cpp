@@ -7,9 +7,9 @@
 namespace tv {
 
 const SalesTaxRegion kSalesTaxRegions[kSalesTaxRegionCount] = {
-    {{280, L"Canada"}, L"CanVat.dat", 4},
-    {{281, L"USA"}, L"UsaVat.dat", 2},
-    {{282, L"Europe"}, L"EuroVat.dat", 2},
+    {{IDS_REGION_CANADA, L"Canada"}, L"CanVat.dat", 4},
+    {{IDS_REGION_USA, L"USA"}, L"UsaVat.dat", 2},
+    {{IDS_REGION_EUROPE, L"Europe"}, L"EuroVat.dat", 2},
 };
 
 std::vector<TaxColumn> SalesTaxColumns(int region, int screenWidth, int scrollBarWidth, int scale) {

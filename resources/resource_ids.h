@@ -74,11 +74,11 @@
 #define ID_AREA_VOLUME          40058
 #define ID_PERMUTATION          40059
 #define ID_CITY_AREA_CODES      40061
-#define ID_COPY_ROW_1           40035 /* 40035 to 40038: copy output row 1 to 4 */
+#define ID_COPY_OUTPUT_FIRST    40035 /* 40035 to 40038: copy output 1 to 4, in the Edit menus */
 #define ID_UPDATE_CURRENCY_DATA 40052
 #define ID_ABOUT_CURRENCY_DATA  40053
 #define ID_MODIFY_RATES         40060
-#define ID_CATEGORY_FIRST       43009  /* 43009 + CategoryId, 0 to 13 */
+#define ID_CATEGORY_FIRST       43009  /* 43009 to 43022: 43009 + CategoryId */
 #define ID_CATEGORY_LAST        43022
 
 // Main window controls
@@ -118,7 +118,6 @@
 #define IDC_TARGET_CURRENCY_4   2103
 #define IDC_CONVERTED_1         2110 /* 2110 to 2113: the rows' converted amounts */
 #define IDC_RATE_1              2120 /* 2120 to 2123: the rows' rates */
-#define ID_COPY_ROW_4           40038
 
 // Code lists (dialing codes, city area codes, currency picker)
 #define IDC_CODE_LIST           1018
@@ -173,8 +172,6 @@
 #define IDC_BASE_OUTPUT_1       3030 /* 3030 to 3032: the three outputs */
 #define IDC_BASE_OUTPUT_2       3031
 #define IDC_BASE_OUTPUT_3       3032
-#define ID_COPY_BASE_1          40035 /* 40035 to 40037: copy output 1 to 3 */
-#define ID_COPY_BASE_3          40037
 
 // Price comparison
 #define IDC_PRICE_1             1042

@@ -10,12 +10,12 @@ constexpr FieldState R = FieldState::kReadOnlyCleared;
 
 //                              name                                        base width height
 const AreaVolumeFormula kAreaVolumeFormulas[kAreaVolumeFormulaCount] = {
-    {{300, L"Rectangle Area"}, {E, E, R}},
-    {{301, L"Rectangle Perimeter"}, {E, E, R}},
-    {{302, L"Rectangular Prism Volume"}, {E, E, E}},
-    {{303, L"Rectangular Prism Surface Area"}, {E, E, E}},
-    {{304, L"Triangle Area"}, {E, R, E}},
-    {{305, L"Pyramid Volume (Rectangular Base)"}, {E, E, E}},
+    {{IDS_AREA_VOLUME_FORMULA_FIRST, L"Rectangle Area"}, {E, E, R}},
+    {{IDS_AREA_VOLUME_FORMULA_FIRST + 1, L"Rectangle Perimeter"}, {E, E, R}},
+    {{IDS_AREA_VOLUME_FORMULA_FIRST + 2, L"Rectangular Prism Volume"}, {E, E, E}},
+    {{IDS_AREA_VOLUME_FORMULA_FIRST + 3, L"Rectangular Prism Surface Area"}, {E, E, E}},
+    {{IDS_AREA_VOLUME_FORMULA_FIRST + 4, L"Triangle Area"}, {E, R, E}},
+    {{IDS_AREA_VOLUME_FORMULA_LAST, L"Pyramid Volume (Rectangular Base)"}, {E, E, E}},
 };
 
 CalcResult CalculateAreaVolume(int formula, const AreaVolumeValues& values) {

@@ -71,7 +71,7 @@ void BaseConverterDialog::UpdateEditMenu(HMENU menu) {
     std::vector<CopyMenuItem> items;
     for (int i = 0; i < kBaseOutputCount; ++i) {
         // Each item is named after the base its output shows now.
-        items.push_back({ID_COPY_BASE_1 + i, GetDlgItem(dialog_, kOutputIds[i]),
+        items.push_back({ID_COPY_OUTPUT_FIRST + i, GetDlgItem(dialog_, kOutputIds[i]),
                          WindowText(GetDlgItem(dialog_, kLabelIds[i]), 32)});
     }
     UpdateCopyPasteMenu(menu, items);
@@ -82,8 +82,8 @@ bool BaseConverterDialog::OnCommand(int id, int code, HWND) {
         if (code == BN_CLICKED) ApplyBase();
         return code == BN_CLICKED;
     }
-    if (id >= ID_COPY_BASE_1 && id <= ID_COPY_BASE_3) {
-        CopyFieldToClipboard(dialog_, GetDlgItem(dialog_, kOutputIds[id - ID_COPY_BASE_1]));
+    if (id >= ID_COPY_OUTPUT_FIRST && id < ID_COPY_OUTPUT_FIRST + kBaseOutputCount) {
+        CopyFieldToClipboard(dialog_, GetDlgItem(dialog_, kOutputIds[id - ID_COPY_OUTPUT_FIRST]));
         return true;
     }
     switch (id) {

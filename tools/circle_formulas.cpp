@@ -20,21 +20,21 @@ bool AtQuarterTurns(double theta) { return theta == kQuarterTurn || theta == kTh
 
 //                          name                                  radius angle height unit list
 const CircleFormula kCircleFormulas[kCircleFormulaCount] = {
-    {{200, L"Circumference"}, {E, R, R}, false},
-    {{201, L"Area"}, {E, R, R}, false},
-    {{202, L"Arc Length"}, {E, E, R}, true},
-    {{203, L"Degree/Radian Conversion"}, {R, E, R}, true},
-    {{204, L"sin (x)"}, {R, E, R}, true},
-    {{205, L"cos (x)"}, {R, E, R}, true},
-    {{206, L"tan (x)"}, {R, E, R}, true},
-    {{207, L"cosec (x)"}, {R, E, R}, true},
-    {{208, L"sec (x)"}, {R, E, R}, true},
-    {{209, L"cot (x)"}, {R, E, R}, true},
-    {{210, L"Cylinder Volume"}, {E, R, E}, false},
-    {{211, L"Cylinder Surface Area"}, {E, R, E}, false},
-    {{212, L"Cone Volume"}, {E, R, E}, false},
-    {{213, L"Sphere Volume"}, {E, R, E}, false},
-    {{214, L"Sphere Surface Area"}, {E, R, E}, false},
+    {{IDS_CIRCLE_FORMULA_FIRST, L"Circumference"}, {E, R, R}, false},
+    {{IDS_CIRCLE_FORMULA_FIRST + 1, L"Area"}, {E, R, R}, false},
+    {{IDS_CIRCLE_FORMULA_FIRST + 2, L"Arc Length"}, {E, E, R}, true},
+    {{IDS_CIRCLE_FORMULA_FIRST + 3, L"Degree/Radian Conversion"}, {R, E, R}, true},
+    {{IDS_CIRCLE_FORMULA_FIRST + 4, L"sin (x)"}, {R, E, R}, true},
+    {{IDS_CIRCLE_FORMULA_FIRST + 5, L"cos (x)"}, {R, E, R}, true},
+    {{IDS_CIRCLE_FORMULA_FIRST + 6, L"tan (x)"}, {R, E, R}, true},
+    {{IDS_CIRCLE_FORMULA_FIRST + 7, L"cosec (x)"}, {R, E, R}, true},
+    {{IDS_CIRCLE_FORMULA_FIRST + 8, L"sec (x)"}, {R, E, R}, true},
+    {{IDS_CIRCLE_FORMULA_FIRST + 9, L"cot (x)"}, {R, E, R}, true},
+    {{IDS_CIRCLE_FORMULA_FIRST + 10, L"Cylinder Volume"}, {E, R, E}, false},
+    {{IDS_CIRCLE_FORMULA_FIRST + 11, L"Cylinder Surface Area"}, {E, R, E}, false},
+    {{IDS_CIRCLE_FORMULA_FIRST + 12, L"Cone Volume"}, {E, R, E}, false},
+    {{IDS_CIRCLE_FORMULA_FIRST + 13, L"Sphere Volume"}, {E, R, E}, false},
+    {{IDS_CIRCLE_FORMULA_LAST, L"Sphere Surface Area"}, {E, R, E}, false},
 };
 
 double AngleInRadians(double angle, int angleUnit) {

@@ -38,7 +38,7 @@ enum CircleFormulaId : int {
 
 // Positions of the angle unit list.
 enum AngleUnit : int { kDegree = 0, kRadian = 1 };
-inline constexpr ResourceString kAngleUnitNames[] = {{220, L"Degree"}, {221, L"Radian"}};
+inline constexpr ResourceString kAngleUnitNames[] = {{IDS_DEGREE, L"Degree"}, {IDS_RADIAN, L"Radian"}};
 
 enum CircleField : int { kCircleRadius = 0, kCircleAngle, kCircleHeight, kCircleFieldCount };
 

@@ -135,13 +135,13 @@ const wchar_t* SizeTable::Cell(int row, int column) const {
 
 const SizeTable* SizeTableAt(int index) {
     static const SizeTable kTables[kSizeTableCount] = {
-        {{110, L"Women Dress Sizes"}, kWomenDressHeaders, kWomenDressCells, -1},
-        {{111, L"Women Shoe Sizes"}, kWomenShoeHeaders, kWomenShoeCells, -1},
-        {{112, L"Women Hosiery Sizes"}, kWomenHosieryHeaders, kWomenHosieryCells, 1},
-        {{113, L"Men Shirt Sizes"}, kMenShirtHeaders, kMenShirtCells, -1},
-        {{114, L"Men Shoe Sizes"}, kMenShoeHeaders, kMenShoeCells, -1},
-        {{115, L"Girl Shoe Sizes"}, kGirlShoeHeaders, kGirlShoeCells, -1},
-        {{116, L"Boy Shoe Sizes"}, kBoyShoeHeaders, kBoyShoeCells, -1},
+        {{IDS_SIZE_TABLE_FIRST, L"Women Dress Sizes"}, kWomenDressHeaders, kWomenDressCells, -1},
+        {{IDS_SIZE_TABLE_FIRST + 1, L"Women Shoe Sizes"}, kWomenShoeHeaders, kWomenShoeCells, -1},
+        {{IDS_SIZE_TABLE_FIRST + 2, L"Women Hosiery Sizes"}, kWomenHosieryHeaders, kWomenHosieryCells, 1},
+        {{IDS_SIZE_TABLE_FIRST + 3, L"Men Shirt Sizes"}, kMenShirtHeaders, kMenShirtCells, -1},
+        {{IDS_SIZE_TABLE_FIRST + 4, L"Men Shoe Sizes"}, kMenShoeHeaders, kMenShoeCells, -1},
+        {{IDS_SIZE_TABLE_FIRST + 5, L"Girl Shoe Sizes"}, kGirlShoeHeaders, kGirlShoeCells, -1},
+        {{IDS_SIZE_TABLE_LAST, L"Boy Shoe Sizes"}, kBoyShoeHeaders, kBoyShoeCells, -1},
     };
     return index >= 0 && index < kSizeTableCount ? &kTables[index] : nullptr;
 }

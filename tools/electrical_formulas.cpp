@@ -12,18 +12,18 @@ constexpr FieldState R = FieldState::kReadOnlyCleared;
 
 //                               name                                        output     W  V  O  A
 const ElectricalFormula kElectricalFormulas[kElectricalFormulaCount] = {
-    {{250, L"Volts using Watts and Ohms"}, kVolts, {E, R, E, R}},
-    {{251, L"Volts using Watts and Amperes"}, kVolts, {E, R, R, E}},
-    {{252, L"Volts using Amperes and Ohms"}, kVolts, {R, R, E, E}},
-    {{253, L"Ohms using Volts and Amperes"}, kOhms, {R, E, R, E}},
-    {{254, L"Ohms using Volts and Watts"}, kOhms, {E, E, R, R}},
-    {{255, L"Ohms using Watts and Amperes"}, kOhms, {E, R, R, E}},
-    {{256, L"Amperes using Volts and Ohms"}, kAmperes, {R, E, E, R}},
-    {{257, L"Amperes using Watts and Volts"}, kAmperes, {E, E, R, R}},
-    {{258, L"Amperes using Watts and Ohms"}, kAmperes, {E, R, E, R}},
-    {{259, L"Watts using Volts and Amperes"}, kWatts, {R, E, R, E}},
-    {{260, L"Watts using Amperes and Ohms"}, kWatts, {R, R, E, E}},
-    {{261, L"Watts using Volts and Ohms"}, kWatts, {R, E, E, R}},
+    {{IDS_ELECTRICAL_FORMULA_FIRST, L"Volts using Watts and Ohms"}, kVolts, {E, R, E, R}},
+    {{IDS_ELECTRICAL_FORMULA_FIRST + 1, L"Volts using Watts and Amperes"}, kVolts, {E, R, R, E}},
+    {{IDS_ELECTRICAL_FORMULA_FIRST + 2, L"Volts using Amperes and Ohms"}, kVolts, {R, R, E, E}},
+    {{IDS_ELECTRICAL_FORMULA_FIRST + 3, L"Ohms using Volts and Amperes"}, kOhms, {R, E, R, E}},
+    {{IDS_ELECTRICAL_FORMULA_FIRST + 4, L"Ohms using Volts and Watts"}, kOhms, {E, E, R, R}},
+    {{IDS_ELECTRICAL_FORMULA_FIRST + 5, L"Ohms using Watts and Amperes"}, kOhms, {E, R, R, E}},
+    {{IDS_ELECTRICAL_FORMULA_FIRST + 6, L"Amperes using Volts and Ohms"}, kAmperes, {R, E, E, R}},
+    {{IDS_ELECTRICAL_FORMULA_FIRST + 7, L"Amperes using Watts and Volts"}, kAmperes, {E, E, R, R}},
+    {{IDS_ELECTRICAL_FORMULA_FIRST + 8, L"Amperes using Watts and Ohms"}, kAmperes, {E, R, E, R}},
+    {{IDS_ELECTRICAL_FORMULA_FIRST + 9, L"Watts using Volts and Amperes"}, kWatts, {R, E, R, E}},
+    {{IDS_ELECTRICAL_FORMULA_FIRST + 10, L"Watts using Amperes and Ohms"}, kWatts, {R, R, E, E}},
+    {{IDS_ELECTRICAL_FORMULA_LAST, L"Watts using Volts and Ohms"}, kWatts, {R, E, E, R}},
 };
 
 CalcResult CalculateElectrical(int formula, const ElectricalValues& values) {

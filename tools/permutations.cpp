@@ -15,9 +15,9 @@ bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
 }  // namespace
 
 const CountFormula kCountFormulas[kCountFormulaCount] = {
-    {{330, L"Permutation"}, FieldState::kEditable},
-    {{331, L"Combination"}, FieldState::kEditable},
-    {{332, L"Factorial Calculation"}, FieldState::kReadOnlyCleared},
+    {{IDS_PERMUTATION, L"Permutation"}, FieldState::kEditable},
+    {{IDS_COMBINATION, L"Combination"}, FieldState::kEditable},
+    {{IDS_FACTORIAL, L"Factorial Calculation"}, FieldState::kReadOnlyCleared},
 };
 
 CountInput ReadCountText(std::wstring_view text) {

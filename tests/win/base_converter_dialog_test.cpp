@@ -17,7 +17,7 @@ protected:
         Press(IDC_CONVERT_BUTTON);
         return Outputs();
     }
-    std::wstring CopyItems() { return wintest::MenuItems(dialog, IDMB_EDIT, {ID_COPY_BASE_1, ID_COPY_BASE_1 + 1, ID_COPY_BASE_3}); }
+    std::wstring CopyItems() { return wintest::MenuItems(dialog, IDMB_EDIT, {ID_COPY_OUTPUT_FIRST, ID_COPY_OUTPUT_FIRST + 1, ID_COPY_OUTPUT_FIRST + 2}); }
 };
 
 }  // namespace
@@ -80,7 +80,7 @@ TEST_F(BaseConverterTest, KeypadTypesCapitalsAndCopyItemsFollowTheOutputsNamesAn
         Tap(IDC_KEY_CLEAR);
         EXPECT_EQ(TextOf(IDC_BASE_INPUT) + L" | " + Outputs(), L"A1F | [] | [5037] | [101000011111]");
         EXPECT_EQ(CopyItems(), L"Copy Decimal (grey); Copy Octal; Copy Binary; ");
-        SendMessageW(dialog, WM_COMMAND, ID_COPY_BASE_1 + 1, 0);
+        SendMessageW(dialog, WM_COMMAND, ID_COPY_OUTPUT_FIRST + 1, 0);
         Press(IDC_BASE_OCTAL);
         SendMessageW(dialog, WM_COMMAND, ID_PASTE, 0);
         EXPECT_EQ(TextOf(IDC_BASE_INPUT), L"5037");  // what Copy Octal put on the clipboard

@@ -47,13 +47,13 @@ protected:
         dialog = tool->CreateModeless(main);
     }
     std::wstring Codes() const {
-        return Fields({IDC_SOURCE_CURRENCY, IDC_TARGET_CURRENCY_1, 2101, 2102, IDC_TARGET_CURRENCY_4});
+        return Fields({IDC_SOURCE_CURRENCY, IDC_TARGET_CURRENCY_1, IDC_TARGET_CURRENCY_1 + 1, IDC_TARGET_CURRENCY_1 + 2, IDC_TARGET_CURRENCY_4});
     }
-    std::wstring Rates() const { return Fields({IDC_RATE_1, 2121, 2122, 2123}); }
+    std::wstring Rates() const { return Fields({IDC_RATE_1, IDC_RATE_1 + 1, IDC_RATE_1 + 2, IDC_RATE_1 + 3}); }
     std::wstring Converted(const wchar_t* amount) {
         Type(IDC_AMOUNT, amount);
         Press(IDC_CONVERT_BUTTON);
-        return Fields({IDC_CONVERTED_1, 2111, 2112, 2113});
+        return Fields({IDC_CONVERTED_1, IDC_CONVERTED_1 + 1, IDC_CONVERTED_1 + 2, IDC_CONVERTED_1 + 3});
     }
     // The date "About Currency Data" shows.
     std::wstring ShownRatesDate() {
@@ -95,7 +95,7 @@ TEST_F(MoneyTest, CurrencyConverterOpensFromTheMenuOverTheDocumentsRateFileAndKe
     WriteRates(kRates, userFile);
     OpenFromMenu(ID_CURRENCY, L"curr", [&] {
         EXPECT_EQ(Codes(), L"USD | CAD | HKD | EUR | CNY");
-        EXPECT_EQ(Pick(2102, L"JPY"), L"EUR");
+        EXPECT_EQ(Pick(IDC_TARGET_CURRENCY_1 + 2, L"JPY"), L"EUR");
         EXPECT_EQ(Rates(), L"1.333333 | 7.812500 | 0.000000 | 8.333333");
     });
     fs::remove(userFile);
@@ -141,11 +141,11 @@ TEST_F(MoneyTest, RatesWithSixDecimalsConvertAsShownAndMissingOnesSwitchModifyRa
 
     // A code the file lacks: no rate, and the rates become editable; a second
     // such pick switches them back.
-    EXPECT_EQ(Pick(2101, L"JPY"), L"HKD");
+    EXPECT_EQ(Pick(IDC_TARGET_CURRENCY_1 + 1, L"JPY"), L"HKD");
     EXPECT_EQ(Rates(), L"1.333333 | 0.000000 | 0.800000 | 8.333333");
     EXPECT_EQ(ModifyRatesItem(), L"Modify Rates (ticked); ");
-    EXPECT_EQ(Fields({IDC_CONVERTED_1, 2111}), L"[13333.33] | [0.00]");  // converted again at once
-    Type(2121, L"2.5");
+    EXPECT_EQ(Fields({IDC_CONVERTED_1, IDC_CONVERTED_1 + 1}), L"[13333.33] | [0.00]");  // converted again at once
+    Type(IDC_RATE_1 + 1, L"2.5");
     Pick(IDC_TARGET_CURRENCY_4, L"AED");
     EXPECT_EQ(Rates(), L"[1.333333] | [2.5] | [0.800000] | [0.000000]");
     EXPECT_EQ(Converted(L"2"), L"[2.67] | [5.00] | [1.60] | [0.00]");
@@ -154,7 +154,7 @@ TEST_F(MoneyTest, RatesWithSixDecimalsConvertAsShownAndMissingOnesSwitchModifyRa
     EXPECT_EQ(Pick(IDC_SOURCE_CURRENCY, L"EUR"), L"USD");
     EXPECT_EQ(Rates(), L"1.666667 | 0.000000 | 1.000000 | 0.000000");  // two missing: switched once
     EXPECT_EQ(ModifyRatesItem(), L"Modify Rates (ticked); ");
-    Type(2121, L"140");
+    Type(IDC_RATE_1 + 1, L"140");
     SendMessageW(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(std::wstring(home->record.MoneySel), L"EURCADJPYEURAED");
     EXPECT_EQ(std::wstring(home->record.CustomRates[1]), L"140");
@@ -172,10 +172,10 @@ TEST_F(MoneyTest, SavedRatesFillRowsTheFileLacksEditMenuCopiesEachRowAndTheDateS
     ASSERT_TRUE(OpenClipboard(dialog));
     EmptyClipboard();
     CloseClipboard();
-    const auto edit = {ID_COPY_ROW_1, 40036, 40037, ID_COPY_ROW_4, ID_PASTE};
+    const auto edit = {ID_COPY_OUTPUT_FIRST, ID_COPY_OUTPUT_FIRST + 1, ID_COPY_OUTPUT_FIRST + 2, ID_COPY_OUTPUT_FIRST + 3, ID_PASTE};
     EXPECT_EQ(MenuItems(dialog, IDMB_EDIT, edit), L"Copy CAD (grey); Copy XXX (grey); Copy EUR (grey); Copy CNY (grey); Paste (grey); ");
     Converted(L"100");
-    SendMessageW(dialog, WM_COMMAND, 40037, 0);
+    SendMessageW(dialog, WM_COMMAND, ID_COPY_OUTPUT_FIRST + 2, 0);
     EXPECT_EQ(MenuItems(dialog, IDMB_EDIT, edit), L"Copy CAD; Copy XXX; Copy EUR; Copy CNY; Paste; ");
     Type(IDC_AMOUNT, L"");
     SendMessageW(dialog, WM_COMMAND, ID_PASTE, 0);
