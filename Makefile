@@ -32,6 +32,7 @@ win-test: win
 
 # Both suites, then one line that sums every test case of both.
 test:
+	@rm -f $(NATIVE)/results/*.xml $(WIN)/results/*.xml
 	@status=0; \
 	$(MAKE) --no-print-directory native-test || status=1; \
 	$(MAKE) --no-print-directory win-test || status=1; \

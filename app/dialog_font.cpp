@@ -2,21 +2,13 @@
 
 #include "app/gradient.h"
 #include "platform/shell_layer.h"
+#include "settings/registry_key.h"
 
 namespace tv {
 
 BYTE FontQuality() {
-    HKEY key;
-    DWORD value = 0;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Shell", 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        DWORD size = sizeof value;
-        if (RegQueryValueExW(key, L"ClearType", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
-                ERROR_SUCCESS ||
-            size != sizeof value) {
-            value = 0;
-        }
-        RegCloseKey(key);
-    }
+    RegistryKey key;
+    const uint32_t value = key.Open(L"Software\\Microsoft\\Shell") == ERROR_SUCCESS ? key.QueryDword(L"ClearType", 0) : 0;
     // 6 is the handheld's CLEARTYPE_COMPAT_QUALITY (the desktop's natural ClearType).
     constexpr BYTE kClearTypeQuality = 6;
     return value == 1 ? kClearTypeQuality : DEFAULT_QUALITY;

@@ -23,4 +23,8 @@ std::wstring WindowText(HWND window, int bufferChars) {
     return text;
 }
 
+LRESULT AddStringToList(HWND list, int id) {
+    return SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(StringResource(id).c_str()));
+}
+
 }  // namespace tv

@@ -10,6 +10,9 @@ namespace tv {
 // The string table's text `id`, empty when there is none.
 std::wstring StringResource(int id);
 
+// Appends the string table's text `id` to a combo box; its position.
+LRESULT AddStringToList(HWND list, int id);
+
 // The whole text of a window.
 std::wstring WindowText(HWND window);
 

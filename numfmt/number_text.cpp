@@ -12,7 +12,6 @@ namespace tv {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // from_chars refuses values beyond the double range; atof gives infinity for
 // a huge number and zero for a tiny one. The order of magnitude tells which.

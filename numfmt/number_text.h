@@ -7,6 +7,13 @@
 
 namespace tv {
 
+// Space and the control characters from tab to carriage return: what the
+// readers of typed numbers skip.
+template <typename Char>
+constexpr bool IsBlank(Char c) {
+    return c == Char(' ') || (c >= Char('\t') && c <= Char('\r'));
+}
+
 // The locale's digit grouping, read afresh on every call. The program's reads
 // the user's locale through the system; tests supply their own formats.
 class NumberGrouping {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/window_text.h"
 #include "platform/shell_layer.h"
 #include "reference/list_view_rows.h"
 #include "reference/mapped_text_file.h"
@@ -38,9 +39,7 @@ bool CareLabelsDialog::OnInitDialog() {
     HWND choice = GetDlgItem(dialog_, IDC_LIST_TOOL_CHOICE);
     if (const std::optional<std::wstring> text = ReadDataFile(PathOf(L"wLabels.dat"))) {
         book_ = ReadCareLabels(*text);
-        wchar_t all[64] = {};
-        LoadStringW(GetModuleHandleW(nullptr), IDS_ALL_LABELS, all, 64);
-        SendMessageW(choice, CB_SETITEMDATA, SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(all)),
+        SendMessageW(choice, CB_SETITEMDATA, AddStringToList(choice, IDS_ALL_LABELS),
                      static_cast<LPARAM>(kAllCareLabels));
         for (const CareLabelGroupName& group : book_.groups) {
             const LRESULT at = SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(group.name.c_str()));

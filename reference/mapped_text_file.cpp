@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/shell_layer.h"
 #include "reference/data_text.h"
 
 namespace tv {
@@ -36,17 +37,7 @@ const char* MappedTextFile::Open(const std::wstring& path) {
     return bytes_.data();
 }
 
-std::wstring DataFilePath(const wchar_t* fileName) {
-    std::vector<wchar_t> path(MAX_PATH);
-    DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size()) {
-        path.resize(path.size() * 2);
-    }
-    std::wstring folder(path.data(), length);
-    const size_t slash = folder.find_last_of(L'\\');
-    folder = slash == std::wstring::npos ? std::wstring() : folder.substr(0, slash + 1);
-    return folder + fileName;
-}
+std::wstring DataFilePath(const wchar_t* fileName) { return shell::ProgramFolder() + fileName; }
 
 std::optional<std::wstring> ReadDataFile(const std::wstring& path) {
     MappedTextFile file;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/window_text.h"
 #include "platform/shell_layer.h"
 #include "reference/mapped_text_file.h"
 #include "reference/sales_tax.h"
@@ -18,11 +19,7 @@ bool SalesTaxDialog::OnInitDialog() {
     list_ = GetDlgItem(dialog_, IDC_LIST_TOOL_TABLE);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     HWND choice = GetDlgItem(dialog_, IDC_LIST_TOOL_CHOICE);
-    for (const SalesTaxRegion& region : kSalesTaxRegions) {
-        wchar_t name[64] = {};
-        LoadStringW(GetModuleHandleW(nullptr), region.name.id, name, 64);
-        SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    }
+    for (const SalesTaxRegion& region : kSalesTaxRegions) AddStringToList(choice, region.name.id);
     SendMessageW(choice, CB_SETCURSEL, 0, 0);
     ShowRegion(0);
     return true;

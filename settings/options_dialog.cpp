@@ -1,5 +1,6 @@
 #include "settings/options_dialog.h"
 
+#include "app/window_text.h"
 #include "resources/resource_ids.h"
 
 namespace tv {
@@ -9,12 +10,7 @@ OptionsDialog::OptionsDialog(AppSettings& settings) : ToolDialog(IDD_OPTIONS, L"
 bool OptionsDialog::OnInitDialog() {
     SetUpConventions(0, false);
     HWND list = GetDlgItem(dialog_, IDC_DECIMAL_PLACES);
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    for (int id = IDS_DECIMALS_UNLIMITED; id <= IDS_DECIMALS_8; ++id) {
-        wchar_t text[32] = {};
-        LoadStringW(instance, id, text, 32);
-        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-    }
+    for (int id = IDS_DECIMALS_UNLIMITED; id <= IDS_DECIMALS_8; ++id) AddStringToList(list, id);
     // A damaged setting shows the default, "4", rather than no entry.
     const int position = settings_.DeciSize <= 4 ? settings_.DeciSize : AppSettings{}.DeciSize;
     SendMessageW(list, CB_SETCURSEL, position, 0);

@@ -13,12 +13,12 @@ bool CalculatorDialog::OnInitDialog() {
     for (int field : table_.fields) SendDlgItemMessageW(dialog_, field, EM_LIMITTEXT, table_.fieldLimit, 0);
     if (table_.choiceList) {
         HWND list = GetDlgItem(dialog_, table_.choiceList);
-        for (const ResourceString& choice : table_.choices) AddListEntry(list, choice.id);
+        for (const ResourceString& choice : table_.choices) AddStringToList(list, choice.id);
         SendMessageW(list, CB_SETCURSEL, table_.firstChoice, 0);
     }
     HWND formulas = GetDlgItem(dialog_, IDC_CALC_FORMULA);
     SendMessageW(formulas, CB_RESETCONTENT, 0, 0);
-    for (int f = 0; f < table_.formulaCount; ++f) AddListEntry(formulas, table_.name(f).id);
+    for (int f = 0; f < table_.formulaCount; ++f) AddStringToList(formulas, table_.name(f).id);
     SendMessageW(formulas, CB_SETCURSEL, 0, 0);
     ApplyFieldStates();
     if (table_.fixedField) SetDlgItemTextW(dialog_, table_.fixedField, table_.fixedText);

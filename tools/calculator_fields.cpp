@@ -7,10 +7,6 @@
 
 namespace tv {
 
-void AddListEntry(HWND list, int stringId) {
-    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(StringResource(stringId).c_str()));
-}
-
 void ApplyFieldState(HWND edit, FieldState state) {
     const bool readOnly = state == FieldState::kReadOnlyCleared;
     SendMessageW(edit, EM_SETREADONLY, readOnly, 0);

@@ -13,15 +13,12 @@
 
 namespace tv {
 
-// Appends the string table's text `stringId` to a drop-down list.
-void AddListEntry(HWND list, int stringId);
-
 // Appends each formula's name, read from the string table, in table order
 // and selects the first.
 template <typename Formula, size_t N>
 void FillFormulaList(HWND list, const Formula (&formulas)[N]) {
     SendMessageW(list, CB_RESETCONTENT, 0, 0);
-    for (const Formula& f : formulas) AddListEntry(list, f.name.id);
+    for (const Formula& f : formulas) AddStringToList(list, f.name.id);
     SendMessageW(list, CB_SETCURSEL, 0, 0);
 }
 

@@ -1,5 +1,6 @@
 #include "tools/clothing_sizes_dialog.h"
 
+#include "app/window_text.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
 #include "tools/clothing_sizes.h"
@@ -14,11 +15,7 @@ bool ClothingSizesDialog::OnInitDialog() {
     list_ = GetDlgItem(dialog_, IDC_LIST_TOOL_TABLE);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     HWND choice = GetDlgItem(dialog_, IDC_LIST_TOOL_CHOICE);
-    for (int index = 0; index < kSizeTableCount; ++index) {
-        wchar_t title[64] = {};
-        LoadStringW(GetModuleHandleW(nullptr), SizeTableAt(index)->title.id, title, 64);
-        SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title));
-    }
+    for (int index = 0; index < kSizeTableCount; ++index) AddStringToList(choice, SizeTableAt(index)->title.id);
     SendMessageW(choice, CB_SETCURSEL, 0, 0);
     ShowSizeTable(0);
     return true;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "numfmt/number_text.h"
+
 namespace tv {
 namespace {
 
@@ -15,7 +17,6 @@ const wchar_t* const kNibbles[16] = {
 
 const wchar_t kDigitChars[] = L"0123456789ABCDEF";
 
-bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
 
 // The digit's value in `base`, or -1 when c is not one of its digits.
 int DigitIn(wchar_t c, int base) {

@@ -3,6 +3,8 @@
 #include <limits>
 #include <numeric>
 
+#include "numfmt/number_text.h"
+
 namespace tv {
 namespace {
 
@@ -10,7 +12,6 @@ constexpr uint64_t kMax = std::numeric_limits<uint64_t>::max();
 constexpr CountResult kInvalid{CalcStatus::kInvalidValue, 0};
 constexpr CountResult kTooLarge{CalcStatus::kTooLarge, 0};
 
-bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
 
 }  // namespace
 
