@@ -45,4 +45,15 @@ void UpdateCopyPasteMenu(HMENU menu, const std::vector<CopyMenuItem>& items) {
     EnableMenuItem(menu, ID_PASTE, MF_BYCOMMAND | (ClipboardHasText() ? MF_ENABLED : MF_GRAYED));
 }
 
+bool RunEditCommand(HWND dialog, int command, const std::vector<int>& outputs, int pasteTarget) {
+    const int row = command - ID_COPY_OUTPUT_FIRST;
+    if (row >= 0 && row < static_cast<int>(outputs.size())) {
+        CopyFieldToClipboard(dialog, GetDlgItem(dialog, outputs[static_cast<size_t>(row)]));
+        return true;
+    }
+    if (command != ID_PASTE) return false;
+    SendDlgItemMessageW(dialog, pasteTarget, WM_PASTE, 0, 0);
+    return true;
+}
+
 }  // namespace tv

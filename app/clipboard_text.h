@@ -23,6 +23,11 @@ struct CopyMenuItem {
     std::wstring name;
 };
 
+// A command of an Edit submenu whose Copy items are ID_COPY_OUTPUT_FIRST
+// onwards, one per field of `outputs`, and whose Paste pastes into
+// `pasteTarget`; false for any other command.
+bool RunEditCommand(HWND dialog, int command, const std::vector<int>& outputs, int pasteTarget);
+
 // An Edit submenu as it opens: each Copy item renamed and greyed while its
 // field is empty; Paste greyed while the clipboard holds no text.
 void UpdateCopyPasteMenu(HMENU menu, const std::vector<CopyMenuItem>& items);

@@ -80,16 +80,13 @@ bool MoneyDialog::OnCommand(int id, int code, HWND) {
         if (code == BN_CLICKED) Pick(id);
         return true;
     }
-    if (id >= ID_COPY_OUTPUT_FIRST && id < ID_COPY_OUTPUT_FIRST + kMoneyRows) {
-        CopyFieldToClipboard(dialog_, Item(IDC_CONVERTED_1 + (id - ID_COPY_OUTPUT_FIRST)));
+    if (RunEditCommand(dialog_, id, {IDC_CONVERTED_1, IDC_CONVERTED_1 + 1, IDC_CONVERTED_1 + 2, IDC_CONVERTED_1 + 3},
+                       IDC_AMOUNT)) {
         return true;
     }
     switch (id) {
         case IDC_CONVERT_BUTTON:
             Convert();
-            return true;
-        case ID_PASTE:
-            SendMessageW(Item(IDC_AMOUNT), WM_PASTE, 0, 0);
             return true;
         case IDOK:
             Save();

@@ -60,9 +60,6 @@ bool PriceCompareDialog::OnCommand(int id, int, HWND) {
         case IDC_CLEAR_ALL:
             ClearAll();
             return true;
-        case IDOK:
-            End(1);
-            return true;
         default:
             return false;
     }

@@ -1,5 +1,6 @@
 #include "tools/base_converter_dialog.h"
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -82,23 +83,10 @@ bool BaseConverterDialog::OnCommand(int id, int code, HWND) {
         if (code == BN_CLICKED) ApplyBase();
         return code == BN_CLICKED;
     }
-    if (id >= ID_COPY_OUTPUT_FIRST && id < ID_COPY_OUTPUT_FIRST + kBaseOutputCount) {
-        CopyFieldToClipboard(dialog_, GetDlgItem(dialog_, kOutputIds[id - ID_COPY_OUTPUT_FIRST]));
-        return true;
-    }
-    switch (id) {
-        case IDC_CONVERT_BUTTON:
-            Convert();
-            return true;
-        case ID_PASTE:
-            SendDlgItemMessageW(dialog_, IDC_BASE_INPUT, WM_PASTE, 0, 0);
-            return true;
-        case IDOK:
-            End(1);
-            return true;
-        default:
-            return false;
-    }
+    if (RunEditCommand(dialog_, id, {std::begin(kOutputIds), std::end(kOutputIds)}, IDC_BASE_INPUT)) return true;
+    if (id != IDC_CONVERT_BUTTON) return false;
+    Convert();
+    return true;
 }
 
 bool BaseConverterDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
