@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,19 +41,6 @@ inline Table Shown(HWND list) {
     return shown;
 }
 
-// Counts, and closes, any message box: inside its own loop the active window,
-// a dialog without a list view.
-inline int g_messageBoxes = 0;
-inline void CALLBACK CloseMessageBoxes(HWND, UINT, UINT_PTR, DWORD) {
-    HWND box = GetActiveWindow();
-    wchar_t cls[8] = {};
-    GetClassNameW(box, cls, 8);
-    if (lstrcmpW(cls, L"#32770") == 0 && !FindWindowExW(box, nullptr, WC_LISTVIEWW, nullptr)) {
-        ++g_messageBoxes;
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    }
-}
-
 class DataFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -61,22 +49,21 @@ protected:
         InitCommonControlsEx(&controls);
         tv::shell::SetDeviceScreenLogicalSize(240, 320);
         std::filesystem::create_directory(folder);
-        g_messageBoxes = 0;
-        timer = SetTimer(nullptr, 0, 20, CloseMessageBoxes);
+        boxes.emplace();
     }
     // No dialog showed a message, at once or from what it posted.
     void TearDown() override {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        KillTimer(nullptr, timer);
-        EXPECT_EQ(g_messageBoxes, 0);
+        EXPECT_EQ(boxes->Seen(), L"");
+        boxes.reset();
         std::filesystem::remove_all(folder);
     }
     void Write(const wchar_t* name, const std::string& bytes) {
         std::ofstream(std::filesystem::path(folder + name), std::ios::binary) << bytes;
     }
     const std::wstring folder = (std::filesystem::temp_directory_path() / L"tv-list-tests" / L"").wstring();
-    UINT_PTR timer = 0;
+    std::optional<MessageBoxWatch> boxes;
 };
 
 }  // namespace wintest

@@ -228,12 +228,7 @@ TEST_F(MoneyTest, PickerFindsTheCodeInAnyCaseAndOnlyLeavesWithARowOrWithNoList) 
 }
 
 TEST_F(MoneyTest, HeldSidewaysTheConverterScrollsToTheControlThatTakesTheFocus) {
-    auto placed = [&](int id) {
-        RECT r;
-        GetWindowRect(Field(id), &r);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    };
+    auto placed = [&](int id) { return Placed(Field(id)); };
     Close();
     tv::shell::SetDeviceScreenLogicalSize(320, 240);
     Open();

@@ -1,56 +1,6 @@
 #include "tool_dialog_test_support.h"
 
 namespace wintest {
-namespace {
-
-HWND g_owner = nullptr;
-std::wstring* g_seen = nullptr;
-
-BOOL CALLBACK FindBox(HWND window, LPARAM) {
-    wchar_t cls[16] = {};
-    GetClassNameW(window, cls, 16);
-    if (lstrcmpW(cls, L"#32770") != 0 || window == g_owner || !IsWindowVisible(window)) return TRUE;
-    std::wstring text, icon;
-    const HICON stop = LoadIconW(nullptr, IDI_HAND), exclamation = LoadIconW(nullptr, IDI_EXCLAMATION),
-                information = LoadIconW(nullptr, IDI_ASTERISK);
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        GetClassNameW(child, cls, 16);
-        if (lstrcmpiW(cls, L"Static") != 0) continue;
-        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-            const auto shown = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
-            icon = shown == stop          ? L"stop"
-                   : shown == exclamation ? L"exclamation"
-                   : shown == information ? L"information"
-                                          : L"other";
-        } else if (text.empty()) {
-            text = Text(child);
-        }
-    }
-    const bool owned = GetWindow(window, GW_OWNER) == g_owner;
-    *g_seen += Text(window) + L": " + text + L" (" + icon + L")" + (owned ? L"" : L" not owned") + L"\n";
-    // From inside the box's own loop: it is hidden at once and ends when the loop returns.
-    SendMessageW(window, WM_COMMAND, IDOK, 0);
-    return TRUE;
-}
-
-void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_seen) EnumThreadWindows(GetCurrentThreadId(), FindBox, 0);
-}
-
-}  // namespace
-
-std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action) {
-    std::wstring seen;
-    g_owner = owner;
-    g_seen = &seen;
-    // The box's own loop runs the timer; without a box the action returns at once.
-    const UINT_PTR timer = SetTimer(nullptr, 0, 40, OnTick);
-    action();
-    KillTimer(nullptr, timer);
-    g_seen = nullptr;
-    return seen;
-}
-
 std::wstring MenuItems(HWND window, int button, std::initializer_list<int> ids) {
     HMENU menu = tv::shell::MenuBarSubMenu(window, button);
     SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);

@@ -14,11 +14,6 @@
 
 namespace wintest {
 
-// Runs `action`; every message box that opens meanwhile is closed with OK
-// from inside its own modal loop. Returns them a line each, as
-// "caption: text (icon)", with " not owned" where `owner` does not own one.
-std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action);
-
 // The calculators' two messages as CloseMessageBoxes tells them.
 inline const std::wstring kInvalidValue = L"Tallyvane Pro: Invalid value. (exclamation)\n";
 inline const std::wstring kTooLarge = L"Tallyvane Pro: The number is too large. (exclamation)\n";

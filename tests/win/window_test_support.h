@@ -41,6 +41,29 @@ inline RECT Placed(HWND control) {
     return r;
 }
 
+// While it lives, every message box that opens is closed with OK from inside
+// its own modal loop, and told a line each as "caption: text (icon)", with
+// " not owned" where `owner` does not own it. A dialog with controls other
+// than texts and buttons is no message box.
+class MessageBoxWatch {
+public:
+    explicit MessageBoxWatch(HWND owner = nullptr);
+    ~MessageBoxWatch();
+    MessageBoxWatch(const MessageBoxWatch&) = delete;
+    MessageBoxWatch& operator=(const MessageBoxWatch&) = delete;
+    const std::wstring& Seen() const { return seen_; }
+
+private:
+    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
+    static BOOL CALLBACK CloseIfBox(HWND window, LPARAM watch);
+    HWND owner_;
+    std::wstring seen_;
+    UINT_PTR timer_;
+};
+
+// Runs `action` under a MessageBoxWatch; what it saw.
+std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action);
+
 // Runs `action` with the dialog that opens next, from inside its modal loop.
 void WhenDialogOpens(std::function<void(HWND dialog)> action);
 
