@@ -6,7 +6,7 @@ NATIVE  := $(BUILD)/native
 WIN     := $(BUILD)/win
 JOBS    ?= $(shell nproc)
 
-.PHONY: all setup native win test native-test win-test run screenshots bench clean
+.PHONY: all setup native win test native-test win-test dist run screenshots bench clean
 
 all: native win
 
@@ -37,6 +37,13 @@ test:
 	$(MAKE) --no-print-directory win-test || status=1; \
 	bash scripts/test-summary.sh $(NATIVE)/results $(WIN)/results || status=1; \
 	exit $$status
+
+# The zip and the installer, into dist/.
+dist: win
+	@cmake --build $(WIN) --target dist
+	@rm -rf dist && mkdir -p dist
+	@while IFS= read -r package; do cp "$$package" dist/; done <$(WIN)/packages/packages.txt
+	@ls -l dist
 
 run: win
 	@bash scripts/setup.sh imagemagick xdotool x11-utils

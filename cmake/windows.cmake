@@ -91,6 +91,9 @@ add_custom_target(data_files ALL
 
 add_subdirectory(tests/win)
 
+# The zip and the installer (make dist).
+include(cmake/packaging.cmake)
+
 # Start-up benchmark (make bench): the program against a minimal window.
 add_executable(empty_window WIN32 bench/empty_window.cpp)
 target_link_options(empty_window PRIVATE ${TV_STATIC_LINK} -municode -mwindows)
