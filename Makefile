@@ -26,7 +26,9 @@ native-test: native
 	@rm -f $(NATIVE)/results/*.xml
 	ctest --test-dir $(NATIVE) --output-on-failure
 
+# The install test installs the packages: they are built first.
 win-test: win
+	@cmake --build $(WIN) --target dist
 	@rm -f $(WIN)/results/*.xml
 	scripts/wine-session.sh ctest --test-dir $(WIN) --output-on-failure
 

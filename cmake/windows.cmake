@@ -91,8 +91,9 @@ add_custom_target(data_files ALL
 
 add_subdirectory(tests/win)
 
-# The zip and the installer (make dist).
+# The zip and the installer (make dist), and the test that installs one.
 include(cmake/packaging.cmake)
+add_subdirectory(tests/install)
 
 # Start-up benchmark (make bench): the program against a minimal window.
 add_executable(empty_window WIN32 bench/empty_window.cpp)
