@@ -6,7 +6,7 @@ NATIVE  := $(BUILD)/native
 WIN     := $(BUILD)/win
 JOBS    ?= $(shell nproc)
 
-.PHONY: all setup native win test native-test win-test dist run screenshots bench clean
+.PHONY: all setup native win test native-test win-test dist install uninstall run screenshots bench clean
 
 all: native win
 
@@ -46,6 +46,15 @@ dist: win
 	@rm -rf dist && mkdir -p dist
 	@while IFS= read -r package; do cp "$$package" dist/; done <$(WIN)/packages/packages.txt
 	@ls -l dist
+
+# A desktop menu entry that starts this checkout's program under Wine.
+PREFIX ?= $(HOME)/.local
+install: win
+	@bash scripts/setup.sh x11-utils
+	@bash packaging/desktop-install.sh install "$(PREFIX)"
+
+uninstall:
+	@bash packaging/desktop-install.sh uninstall "$(PREFIX)"
 
 run: win
 	@bash scripts/setup.sh imagemagick xdotool x11-utils
