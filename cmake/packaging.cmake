@@ -12,6 +12,12 @@ set(TV_SETUP ${TV_PACKAGES}/${TV_PACKAGE_BASE}-setup.exe)
 # Texts for Windows users: CR LF line ends, the version filled in.
 configure_file(packaging/README.txt ${TV_PACKAGES}/text/README.txt @ONLY NEWLINE_STYLE WIN32)
 configure_file(LICENSE.txt ${TV_PACKAGES}/text/LICENSE.txt @ONLY NEWLINE_STYLE WIN32)
+# The installer's licence page wraps lines itself: a line that goes on in
+# lower case is joined to the one before.
+file(READ LICENSE.txt licence)
+string(REGEX REPLACE "\n([a-z])" " \\1" licence "${licence}")
+file(WRITE ${TV_PACKAGES}/text/licence-page.txt.new "${licence}")
+configure_file(${TV_PACKAGES}/text/licence-page.txt.new ${TV_PACKAGES}/text/licence-page.txt @ONLY NEWLINE_STYLE WIN32)
 
 # The files of the program's folder, by name inside the packages.
 set(TV_PACKAGE_TOP TallyvanePro.exe wLabels.dll TallyvanePro.htm README.txt LICENSE.txt)
@@ -59,7 +65,7 @@ add_custom_command(OUTPUT ${TV_ZIP}
 
 if(MAKENSIS)
     set(TV_MAKENSIS ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DFILES=${TV_PACKAGES}/files.nsh
-        -DICON=${CMAKE_SOURCE_DIR}/resources/tallyvane.ico -DLICENSE=${TV_PACKAGES}/text/LICENSE.txt
+        -DICON=${CMAKE_SOURCE_DIR}/resources/tallyvane.ico -DLICENSE=${TV_PACKAGES}/text/licence-page.txt
         -DOUTFILE=${TV_SETUP} ${CMAKE_SOURCE_DIR}/packaging/TallyvanePro.nsi)
 else()
     set(TV_MAKENSIS ${CMAKE_COMMAND} -E echo "makensis is missing: run scripts/setup.sh (package nsis)"
@@ -68,7 +74,7 @@ endif()
 add_custom_command(OUTPUT ${TV_SETUP}
     COMMAND ${TV_MAKENSIS}
     DEPENDS ${TV_PACKAGES}/stage.stamp ${TV_PACKAGES}/files.nsh ${CMAKE_SOURCE_DIR}/packaging/TallyvanePro.nsi
-        ${CMAKE_SOURCE_DIR}/resources/tallyvane.ico
+        ${CMAKE_SOURCE_DIR}/resources/tallyvane.ico ${TV_PACKAGES}/text/licence-page.txt
     COMMENT "Building ${TV_PACKAGE_BASE}-setup.exe"
     VERBATIM)
 
