@@ -1,11 +1,12 @@
 // Looks at an installed copy of the program from outside, as a user would;
 // installer_test.sh runs it in a Wine prefix of its own.
-//   install_driver program <exe>          start it, open a code list, close it
-//   install_driver entry <version> <dir>  the Apps & features entry of the copy in <dir>
-//   install_driver folders                print the Documents and common Programs folders
-//   install_driver uninstall <dir>        run <dir>\Uninstall.exe silently, to its end
-//   install_driver removed                the entry is gone
-//   install_driver settings               the user's settings are there
+//   install_driver program <exe>             start it, open a code list, close it
+//   install_driver entry <version> <dir>     the Apps & features entry of the copy in <dir>
+//   install_driver folders                   print the Documents and common Programs folders
+//   install_driver uninstall <dir>           run <dir>\Uninstall.exe silently, to its end
+//   install_driver busy <exe> <setup> <dir>  setup and uninstall refuse while the program runs
+//   install_driver removed                   the entry is gone
+//   install_driver settings                  the user's settings are there
 // Exits 0 when every check holds; each failed check is one line on stderr.
 #include <windows.h>
 #include <commctrl.h>
@@ -111,46 +112,71 @@ bool KeyExists(HKEY root, const wchar_t* path) {
     return true;
 }
 
-int Program(const std::wstring& exe) {
+// The program, started from `exe` the way a shortcut elsewhere would start it.
+struct Running {
+    PROCESS_INFORMATION pi{};
+    HWND main = nullptr;
+
+    DWORD ExitCode() const {
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(pi.hProcess, &code);
+        return code;
+    }
+    // Its visible top-level window of class `cls` for which `also` holds.
+    HWND Window(const wchar_t* cls, const std::function<bool(HWND)>& also = nullptr) const {
+        for (HWND w : WindowsOf(pi.dwProcessId)) {
+            if (ClassOf(w) == cls && (!also || also(w))) return w;
+        }
+        return nullptr;
+    }
+};
+
+// Starts `exe` and waits for its main window; false (with the failure said) when none shows.
+bool Start(const std::wstring& exe, Running& program) {
     std::wstring commandLine = L"\"" + exe + L"\"";
     // Started elsewhere than its folder: it must find its files by its own path.
     wchar_t elsewhere[MAX_PATH] = {};
     GetWindowsDirectoryW(elsewhere, MAX_PATH);
     STARTUPINFOW si = {sizeof si};
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, elsewhere, &si, &pi)) {
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, elsewhere, &si,
+                        &program.pi)) {
         Fail(L"cannot start " + exe + L" (error " + std::to_wstring(GetLastError()) + L")");
-        return 1;
+        return false;
     }
-    WaitForInputIdle(pi.hProcess, 10000);
-    const DWORD pid = pi.dwProcessId;
-    auto exitCode = [&] {
-        DWORD code = STILL_ACTIVE;
-        GetExitCodeProcess(pi.hProcess, &code);
-        return code;
-    };
+    WaitForInputIdle(program.pi.hProcess, 10000);
+    program.main = WaitFor(program.pi.hProcess, 15000, [&] { return program.Window(tv::AppFrame::kClassName); });
+    if (!program.main) {
+        Fail(program.ExitCode() == STILL_ACTIVE
+                 ? L"the program showed no main window within 15 s"
+                 : L"the program ended at once, exit code " + std::to_wstring(program.ExitCode()));
+    }
+    return program.main != nullptr;
+}
 
-    HWND main = WaitFor(pi.hProcess, 15000, [&]() -> HWND {
-        for (HWND w : WindowsOf(pid)) {
-            if (ClassOf(w) == tv::AppFrame::kClassName) return w;
-        }
-        return nullptr;
-    });
-    if (!main) {
-        Fail(exitCode() == STILL_ACTIVE ? L"the program showed no main window within 15 s"
-                                        : L"the program ended at once, exit code " + std::to_wstring(exitCode()));
-    } else {
-        PostMessageW(main, WM_COMMAND, ID_DIALING_CODES, 0);
-        HWND dialog = WaitFor(pi.hProcess, 10000, [&]() -> HWND {
-            for (HWND w : WindowsOf(pid)) {
-                if (ClassOf(w) == L"#32770" && ChildOfClass(w, WC_LISTVIEWW)) return w;
-            }
-            return nullptr;
-        });
+// Closes the main window and waits for the program to end, as a user's close does.
+void Close(Running& program) {
+    if (program.main) PostMessageW(program.main, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(program.pi.hProcess, 10000) != WAIT_OBJECT_0) {
+        Fail(L"the program did not end within 10 s of closing its main window");
+        TerminateProcess(program.pi.hProcess, 99);
+        WaitForSingleObject(program.pi.hProcess, 5000);
+    } else if (program.main && program.ExitCode() != 0) {
+        Fail(L"the program ended with exit code " + std::to_wstring(program.ExitCode()));
+    }
+    CloseHandle(program.pi.hThread);
+    CloseHandle(program.pi.hProcess);
+}
+
+int Program(const std::wstring& exe) {
+    Running program;
+    if (Start(exe, program)) {
+        PostMessageW(program.main, WM_COMMAND, ID_DIALING_CODES, 0);
+        auto hasList = [](HWND w) { return ChildOfClass(w, WC_LISTVIEWW) != nullptr; };
+        HWND dialog = WaitFor(program.pi.hProcess, 10000, [&] { return program.Window(L"#32770", hasList); });
         if (!dialog) {
             std::wstring shown;
-            for (HWND w : WindowsOf(pid)) {
-                if (w != main) shown += L" " + Describe(w);
+            for (HWND w : WindowsOf(program.pi.dwProcessId)) {
+                if (w != program.main) shown += L" " + Describe(w);
             }
             Fail(L"International Dialing Codes opened no dialog with a list;" +
                  (shown.empty() ? std::wstring(L" no other window showed") : L" the program showed" + shown));
@@ -160,23 +186,13 @@ int Program(const std::wstring& exe) {
                                 &rows);
             if (rows == 0) Fail(L"the dialing codes list is empty: the installed program did not read Countries.dat");
             PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-            WaitFor(pi.hProcess, 5000, [&]() -> HWND { return IsWindow(dialog) ? nullptr : main; });
+            WaitFor(program.pi.hProcess, 5000, [&]() -> HWND { return IsWindow(dialog) ? nullptr : program.main; });
             if (IsWindow(dialog)) Fail(L"the dialing codes dialog did not close on OK");
         }
-        PostMessageW(main, WM_CLOSE, 0, 0);
     }
-
-    if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) {
-        Fail(L"the program did not end within 10 s of closing its main window");
-        TerminateProcess(pi.hProcess, 99);
-        WaitForSingleObject(pi.hProcess, 5000);
-    } else if (main && exitCode() != 0) {
-        Fail(L"the program ended with exit code " + std::to_wstring(exitCode()));
-    }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    Close(program);
     // The uninstaller must keep these, so they must have been made.
-    if (main && !KeyExists(HKEY_CURRENT_USER, tv::kSettingsPath)) {
+    if (program.main && !KeyExists(HKEY_CURRENT_USER, tv::kSettingsPath)) {
         Fail(L"closing the program saved no settings under HKCU\\" + std::wstring(tv::kSettingsPath));
     }
     return failures ? 1 : 0;
@@ -258,34 +274,67 @@ int Folders() {
     return 0;
 }
 
+// Runs `commandLine` to its end: its exit code, or -1 with the failure said.
+long long RunToEnd(const std::wstring& program, std::wstring commandLine, const wchar_t* what) {
+    STARTUPINFOW si = {sizeof si};
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        Fail(std::wstring(L"cannot start ") + what + L" (error " + std::to_wstring(GetLastError()) + L")");
+        return -1;
+    }
+    long long result = -1;
+    DWORD code = 0;
+    if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0) {
+        Fail(std::wstring(what) + L" did not end within 60 s");
+        TerminateProcess(pi.hProcess, 99);
+        WaitForSingleObject(pi.hProcess, 5000);
+    } else if (GetExitCodeProcess(pi.hProcess, &code)) {
+        result = code;
+    }
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return result;
+}
+
 // As the uninstaller does by itself, but waited for: a copy outside the folder
 // runs with _?= (last, unquoted) naming the folder it removes.
-int Uninstall(const std::wstring& dir) {
+long long RunUninstaller(const std::wstring& dir) {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     const std::wstring copy = std::wstring(temp) + L"tv-uninstall.exe";
     if (!CopyFileW((dir + L"\\Uninstall.exe").c_str(), copy.c_str(), FALSE)) {
         Fail(L"cannot copy " + dir + L"\\Uninstall.exe (error " + std::to_wstring(GetLastError()) + L")");
-        return 1;
+        return -1;
     }
-    std::wstring commandLine = L"\"" + copy + L"\" /S _?=" + dir;
-    STARTUPINFOW si = {sizeof si};
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        Fail(L"cannot start the uninstaller (error " + std::to_wstring(GetLastError()) + L")");
-    } else {
-        DWORD code = STILL_ACTIVE;
-        if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0) {
-            Fail(L"the silent uninstall did not end within 60 s");
-            TerminateProcess(pi.hProcess, 99);
-            WaitForSingleObject(pi.hProcess, 5000);
-        } else if (GetExitCodeProcess(pi.hProcess, &code) && code != 0) {
-            Fail(L"the silent uninstall ended with exit code " + std::to_wstring(code));
-        }
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-    }
+    const long long code = RunToEnd(copy, L"\"" + copy + L"\" /S _?=" + dir, L"the silent uninstall");
     DeleteFileW(copy.c_str());
+    return code;
+}
+
+int Uninstall(const std::wstring& dir) {
+    const long long code = RunUninstaller(dir);
+    if (code > 0) Fail(L"the silent uninstall ended with exit code " + std::to_wstring(code));
+    return failures ? 1 : 0;
+}
+
+// Setup and uninstall, run silently while the program is open, give up (exit
+// code 2) and leave it running: its files are in use.
+int Busy(const std::wstring& exe, const std::wstring& setup, const std::wstring& dir) {
+    Running program;
+    if (Start(exe, program)) {
+        const long long installed = RunToEnd(setup, L"\"" + setup + L"\" /S", L"the silent install");
+        if (installed >= 0 && installed != 2) {
+            Fail(L"a silent install over the running program ended with exit code " + std::to_wstring(installed) +
+                 L", not 2");
+        }
+        const long long removed = RunUninstaller(dir);
+        if (removed >= 0 && removed != 2) {
+            Fail(L"a silent uninstall of the running program ended with exit code " + std::to_wstring(removed) +
+                 L", not 2");
+        }
+        if (program.ExitCode() != STILL_ACTIVE) Fail(L"the program ended while setup ran");
+    }
+    Close(program);
     return failures ? 1 : 0;
 }
 
@@ -309,9 +358,11 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"entry" && argc == 4) return Entry(argv[2], argv[3]);
     if (command == L"folders" && argc == 2) return Folders();
     if (command == L"uninstall" && argc == 3) return Uninstall(argv[2]);
+    if (command == L"busy" && argc == 5) return Busy(argv[2], argv[3], argv[4]);
     if (command == L"removed" && argc == 2) return Removed();
     if (command == L"settings" && argc == 2) return Settings();
     std::fprintf(stderr,
-                 "usage: install_driver program EXE | entry VERSION DIR | folders | uninstall DIR | removed | settings\n");
+                 "usage: install_driver program EXE | entry VERSION DIR | folders | uninstall DIR | busy EXE SETUP DIR"
+                 " | removed | settings\n");
     return 2;
 }
