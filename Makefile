@@ -6,7 +6,7 @@ NATIVE  := $(BUILD)/native
 WIN     := $(BUILD)/win
 JOBS    ?= $(shell nproc)
 
-.PHONY: all setup native win test native-test win-test run screenshots gallery bench clean
+.PHONY: all setup native win test native-test win-test dist install uninstall run screenshots gallery bench clean
 
 all: native win
 
@@ -26,7 +26,9 @@ native-test: native
 	@rm -f $(NATIVE)/results/*.xml
 	ctest --test-dir $(NATIVE) --output-on-failure
 
+# The install test installs the packages: they are built first.
 win-test: win
+	@cmake --build $(WIN) --target dist
 	@rm -f $(WIN)/results/*.xml
 	scripts/wine-session.sh ctest --test-dir $(WIN) --output-on-failure
 
@@ -38,6 +40,22 @@ test:
 	$(MAKE) --no-print-directory win-test || status=1; \
 	bash scripts/test-summary.sh $(NATIVE)/results $(WIN)/results || status=1; \
 	exit $$status
+
+# The zip and the installer, into dist/.
+dist: win
+	@cmake --build $(WIN) --target dist
+	@rm -rf dist && mkdir -p dist
+	@while IFS= read -r package; do cp "$$package" dist/; done <$(WIN)/packages/packages.txt
+	@ls -l dist
+
+# A desktop menu entry that starts this checkout's program under Wine.
+PREFIX ?= $(HOME)/.local
+install: win
+	@bash scripts/setup.sh x11-utils
+	@bash packaging/desktop-install.sh install "$(PREFIX)"
+
+uninstall:
+	@bash packaging/desktop-install.sh uninstall "$(PREFIX)"
 
 run: win
 	@bash scripts/setup.sh imagemagick xdotool x11-utils

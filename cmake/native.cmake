@@ -11,6 +11,10 @@ add_test(NAME data_files COMMAND ${PYTHON3} ${CMAKE_SOURCE_DIR}/scripts/check_da
     ${CMAKE_SOURCE_DIR}/data ${CMAKE_SOURCE_DIR}/resources/wLabels.rc)
 add_test(NAME data_file_checker COMMAND ${PYTHON3} -m unittest discover -s ${CMAKE_SOURCE_DIR}/tests/data -p *_test.py)
 
+# make install's desktop entry, launcher and icons, into temporary prefixes.
+add_test(NAME desktop_install COMMAND bash ${CMAKE_SOURCE_DIR}/tests/install/desktop_install_test.sh
+    ${CMAKE_BINARY_DIR}/results/desktop_install.xml)
+
 # The reader's throughput (make bench), optimised and without the sanitizers.
 add_executable(reader_bench EXCLUDE_FROM_ALL bench/reader_bench.cpp reference/code_list.cpp reference/data_text.cpp
     platform/ansi_code_page_portable.cpp)

@@ -92,6 +92,10 @@ add_custom_target(data_files ALL
 
 add_subdirectory(tests/win)
 
+# The zip and the installer (make dist), and the test that installs one.
+include(cmake/packaging.cmake)
+add_subdirectory(tests/install)
+
 # Start-up benchmark (make bench): the program against a minimal window.
 add_executable(empty_window WIN32 bench/empty_window.cpp)
 target_link_options(empty_window PRIVATE ${TV_STATIC_LINK} -municode -mwindows)

@@ -8,6 +8,7 @@ packages=(
     make cmake g++ libgtest-dev googletest python3
     g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
     wine wine64 fonts-wine xvfb xauth locales
+    nsis desktop-file-utils
     "$@"
 )
 
