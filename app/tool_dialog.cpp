@@ -55,13 +55,29 @@ void ToolDialog::End(INT_PTR result) {
     }
 }
 
-void ToolDialog::FillClientArea(HBRUSH brush) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(dialog_, &ps);
-    RECT client;
-    GetClientRect(dialog_, &client);
-    FillRect(dc, &client, brush);
-    EndPaint(dialog_, &ps);
+bool ToolDialog::PaintBackground(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (!background_) return false;
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(dialog_, &ps);
+            RECT client;
+            GetClientRect(dialog_, &client);
+            FillRect(dc, &client, background_.Get());
+            EndPaint(dialog_, &ps);
+            result = TRUE;
+            return true;
+        }
+        case WM_CTLCOLORSTATIC:
+            if (!StaticOnBackground(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)))) return false;
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            [[fallthrough]];
+        case WM_CTLCOLORDLG:  // erased in the same colour: no grey flash before the paint
+            result = reinterpret_cast<INT_PTR>(background_.Get());
+            return true;
+        default:
+            return false;
+    }
 }
 
 INT_PTR CALLBACK ToolDialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -128,7 +144,8 @@ INT_PTR ToolDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     INT_PTR result = FALSE;
-    return OnMessage(message, wParam, lParam, result) ? result : FALSE;
+    if (OnMessage(message, wParam, lParam, result)) return result;
+    return PaintBackground(message, wParam, lParam, result) ? result : FALSE;
 }
 
 }  // namespace tv

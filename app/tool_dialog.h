@@ -7,6 +7,7 @@
 
 #include "app/dialog_font.h"
 #include "app/keypad_panel.h"
+#include "platform/owned_handle.h"
 
 namespace tv {
 
@@ -52,8 +53,13 @@ protected:
     // control and, when asked, the keypad over the dialog's keys.
     void SetUpConventions(int menuBarId, bool keypad);
     void End(INT_PTR result);
-    // Paints the whole client area with `brush` (a WM_PAINT answer).
-    void FillClientArea(HBRUSH brush);
+    // The dialog paints its background in `colour`, and so do the static
+    // texts StaticOnBackground takes; the brush lives as long as the dialog.
+    void SetBackground(COLORREF colour) { background_.Reset(CreateSolidBrush(colour)); }
+    virtual bool StaticOnBackground(int id) const {
+        (void)id;
+        return true;
+    }
 
     HWND dialog_ = nullptr;
     DialogFont font_;
@@ -66,6 +72,9 @@ private:
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     const DLGTEMPLATE* LoadTemplate() const;
 
+    bool PaintBackground(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+
+    OwnedBrush background_;
     int templateId_;
     const wchar_t* helpTopic_;
     bool modal_ = false;

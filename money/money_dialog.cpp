@@ -21,7 +21,14 @@ bool IsCurrencyButton(int id) {
 
 MoneyDialog::MoneyDialog(const wchar_t* helpTopic, AppSettings& settings, CurrencyListKind list)
     : ToolDialog(IDD_MONEY, helpTopic), settings_(settings), list_(list),
-      background_(CreateSolidBrush(kBackground)), buttonBrush_(CreateSolidBrush(kButtonFace)) {}
+      buttonBrush_(CreateSolidBrush(kButtonFace)) {
+    SetBackground(kBackground);
+}
+
+// The two headings only: the read-only fields keep their own look.
+bool MoneyDialog::StaticOnBackground(int id) const {
+    return id == IDC_FROM_CURRENCY_LABEL || id == IDC_TO_CURRENCIES_LABEL;
+}
 
 void MoneyDialog::SetUpRows(const CurrencySelection& codes) {
     for (int i = 0; i < kMoneyRows; ++i) {
@@ -111,21 +118,6 @@ bool MoneyDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
                 UpdateToolsMenu(menu);
             }
             result = TRUE;
-            return true;
-        }
-        case WM_PAINT:
-            FillClientArea(background_.Get());
-            result = TRUE;
-            return true;
-        case WM_CTLCOLORDLG:  // erased in the same colour: no grey flash before the paint
-            result = reinterpret_cast<INT_PTR>(background_.Get());
-            return true;
-        case WM_CTLCOLORSTATIC: {
-            // The two headings only: the read-only fields keep their own look.
-            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-            if (id != IDC_FROM_CURRENCY_LABEL && id != IDC_TO_CURRENCIES_LABEL) return false;
-            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            result = reinterpret_cast<INT_PTR>(background_.Get());
             return true;
         }
         case WM_CTLCOLORBTN: {

@@ -42,6 +42,7 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     int EnterCommand() const override { return IDC_CONVERT_BUTTON; }
+    bool StaticOnBackground(int id) const override;
 
     AppSettings& settings_;
 
@@ -50,7 +51,6 @@ private:
     void DrawCurrencyButton(const DRAWITEMSTRUCT& item) const;
 
     CurrencyListKind list_;
-    OwnedBrush background_;
     OwnedBrush buttonBrush_;
 };
 

@@ -20,7 +20,9 @@ constexpr int kLabelIds[kBaseOutputCount] = {IDC_BASE_LABEL_1, IDC_BASE_LABEL_2,
 }  // namespace
 
 BaseConverterDialog::BaseConverterDialog(const AppSettings& settings)
-    : ToolDialog(IDD_NUMBER_BASE, L"numbase"), settings_(settings), background_(CreateSolidBrush(kBackground)) {}
+    : ToolDialog(IDD_NUMBER_BASE, L"numbase"), settings_(settings) {
+    SetBackground(kBackground);
+}
 
 bool BaseConverterDialog::OnInitDialog() {
     SetUpConventions(IDM_NUMBER_BASE, true);
@@ -94,16 +96,6 @@ bool BaseConverterDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR
         case WM_INITMENUPOPUP:
             UpdateEditMenu(reinterpret_cast<HMENU>(wParam));
             result = TRUE;
-            return true;
-        case WM_PAINT:
-            FillClientArea(background_.Get());
-            result = TRUE;
-            return true;
-        case WM_CTLCOLORSTATIC:
-            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            [[fallthrough]];
-        case WM_CTLCOLORDLG:  // erased in the same colour: no grey flash before the paint
-            result = reinterpret_cast<INT_PTR>(background_.Get());
             return true;
         default:
             return false;

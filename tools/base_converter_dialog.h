@@ -3,7 +3,6 @@
 #pragma once
 
 #include "app/tool_dialog.h"
-#include "platform/owned_handle.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
 #include "tools/number_base.h"
@@ -31,7 +30,6 @@ private:
 
     const AppSettings& settings_;
     const BaseLayout* layout_ = &kBaseLayouts[0];
-    OwnedBrush background_;
 };
 
 }  // namespace tv
