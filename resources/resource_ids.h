@@ -74,6 +74,7 @@
 #define ID_AREA_VOLUME          40058
 #define ID_PERMUTATION          40059
 #define ID_CITY_AREA_CODES      40061
+#define ID_SWAP_UNITS           40062  /* added after the handheld: From and To exchanged */
 #define ID_COPY_OUTPUT_FIRST    40035 /* 40035 to 40038: copy output 1 to 4, in the Edit menus */
 #define ID_UPDATE_CURRENCY_DATA 40052
 #define ID_ABOUT_CURRENCY_DATA  40053

@@ -43,6 +43,7 @@ const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {IDC_TO_LIST, IDC_TO_LIST, &ConverterWindow::OnUnitChange},
     {ID_COPY, ID_COPY, &ConverterWindow::OnCopy},
     {ID_PASTE, ID_PASTE, &ConverterWindow::OnPaste},
+    {ID_SWAP_UNITS, ID_SWAP_UNITS, &ConverterWindow::OnSwapUnits},
     {ID_CATEGORY_FIRST, ID_CATEGORY_LAST, &ConverterWindow::OnCategory},
 };
 
@@ -184,6 +185,16 @@ void ConverterWindow::OnUnitChange(int, int code) {
 
 void ConverterWindow::OnCopy(int, int) { CopyFieldToClipboard(window_, GetDlgItem(window_, IDC_RESULT)); }
 void ConverterWindow::OnPaste(int, int) { SendDlgItemMessageW(window_, IDC_INPUT, WM_PASTE, 0, 0); }
+// The two lists trade places and the same input converts again, which
+// records the swapped pair for the category to save.
+void ConverterWindow::OnSwapUnits(int, int) {
+    HWND from = GetDlgItem(window_, IDC_FROM_LIST), to = GetDlgItem(window_, IDC_TO_LIST);
+    const LRESULT wasFrom = SendMessageW(from, CB_GETCURSEL, 0, 0);
+    SendMessageW(from, CB_SETCURSEL, SendMessageW(to, CB_GETCURSEL, 0, 0), 0);
+    SendMessageW(to, CB_SETCURSEL, wasFrom, 0);
+    ConvertAndShow();
+}
+
 void ConverterWindow::OnCategory(int id, int) { SwitchCategory(id - ID_CATEGORY_FIRST, true); }
 
 LRESULT ConverterWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -47,6 +47,7 @@ private:
     void OnUnitChange(int id, int code);
     void OnCopy(int id, int code);
     void OnPaste(int id, int code);
+    void OnSwapUnits(int id, int code);
     void OnCategory(int id, int code);
 
     SettingsHome& settings_;

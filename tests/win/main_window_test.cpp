@@ -178,3 +178,39 @@ TEST_F(MainWindowTest, EnterRunsTheKeypadToolsActionInsteadOfClosingThem) {
         EXPECT_EQ(shown, c.shown) << c.command;
     }
 }
+
+// Swap Units, from the Edit menu or Ctrl+R, exchanges the lists in any
+// category, converts the input again and is what the category then saves.
+TEST_F(MainWindowTest, SwapUnitsExchangesTheListsConvertsAgainAndIsSaved) {
+    Open();
+    HMENU edit = tv::shell::MenuBarSubMenu(main, IDMB_EDIT);
+    wchar_t text[64] = {};
+    GetMenuStringW(edit, ID_SWAP_UNITS, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"Swap Units\tCtrl+R");
+    EXPECT_EQ(MenuItemState(main, IDMB_EDIT, ID_SWAP_UNITS) & MF_GRAYED, 0u);
+
+    SetWindowTextW(Item(IDC_INPUT), L"100");
+    ChooseUnit(IDC_TO_LIST, 1);  // C to F
+    EXPECT_EQ(ItemText(IDC_RESULT), L"212.0000");
+    Command(ID_SWAP_UNITS);
+    EXPECT_EQ(Selected(Item(IDC_FROM_LIST)), 1);
+    EXPECT_EQ(Selected(Item(IDC_TO_LIST)), 0);
+    EXPECT_EQ(ItemText(IDC_RESULT), L"37.7778");
+    SetFocus(Item(IDC_TO_LIST));
+    Key('R', true);
+    EXPECT_EQ(ItemText(IDC_RESULT), L"212.0000");
+    Key('R', true);
+
+    Command(ID_CATEGORY_FIRST + tv::kLength);
+    ChooseUnit(IDC_FROM_LIST, 4);
+    ChooseUnit(IDC_TO_LIST, 7);
+    SetWindowTextW(Item(IDC_INPUT), L"3");
+    Command(ID_SWAP_UNITS);
+    EXPECT_EQ(Selected(Item(IDC_FROM_LIST)) * 100 + Selected(Item(IDC_TO_LIST)), 704);
+    SetFocus(Item(IDC_INPUT));
+    Key('Q', true);
+    Close();
+    const auto stored = [](const wchar_t* slot) { return wintest::StoredDword(tv::kSelectionPath, slot) & 0xFFFF; };
+    EXPECT_EQ(stored(L"C0"), 0x0001u);  // Temperature: F to C
+    EXPECT_EQ(stored(L"C2"), 0x0407u);  // Length: swapped, then saved
+}
