@@ -12,7 +12,7 @@ struct EuroFixedRate {
     const wchar_t* code;
     double unitsPerEuro;
 };
-constexpr int kEuroCurrencyCount = 13;
+constexpr int kEuroCurrencyCount = 22;
 extern const EuroFixedRate kEuroFixedRateTable[kEuroCurrencyCount];
 
 // The table index of `code`, letter case counting; an unknown code is the

@@ -25,7 +25,7 @@ What is checked:
   present in wLabels.rc, meanings short enough for a row;
 - CurrencyCode.dat and Euro.dat: no line cut, each a three-letter upper-case
   code, a TAB and a name; CurrencyCode.dat sorted by code, Euro.dat the euro
-  and the twelve currencies it replaced, in the order the program shows them;
+  and the 21 currencies it replaced, in the order the program shows them;
 - sample/CurRates.dat, the rates copied to a new user: the day of the
   quotations as YYYYMMDD first, then "CODE VALUE" lines, each value a number
   with a point, above 0, the code one of CurrencyCode.dat, EUR worth 1;
@@ -55,7 +55,7 @@ VAT_FILES = {"CanVat.dat": 4, "UsaVat.dat": 2, "EuroVat.dat": 2}
 RATE = re.compile(r"(\d+(\.\d+)?%|-)")
 CODE_LINE = re.compile(r"([A-Z]{3})\t(.*)")
 EURO_CODES = ["EUR", "ATS", "BEF", "FIM", "FRF", "DEM", "GRD", "IEP", "ITL", "LUF", "NLG",
-              "PTE", "ESP"]
+              "PTE", "ESP", "SIT", "CYP", "MTL", "SKK", "EEK", "LVL", "LTL", "HRK", "BGN"]
 # What wcstod reads to the end with a point as the decimal separator.
 NUMBER = re.compile(r"(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?")
 # What iswctype classes as space, as far as our files could contain it.

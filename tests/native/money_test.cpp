@@ -136,4 +136,12 @@ TEST(EuroFixedRates, DividedByTheSourceRateThenTimesTheTarget) {
     EXPECT_EQ(shown(L"1", L"dem", L"DEM"), L"1.96");
     EXPECT_EQ(shown(L"1", L"", L"XXX"), L"1.00");
     EXPECT_EQ(tv::EuroAmountText(L"1000000", L"EUR", L"ITL", true, kEnUs), L"1,936,270,000.00");
+    // The later members come after the first thirteen, whose positions stay.
+    EXPECT_EQ(tv::EuroRateIndex(L"ESP"), 12);
+    EXPECT_EQ(tv::EuroRateIndex(L"SIT"), 13);
+    EXPECT_EQ(tv::EuroRateIndex(L"BGN"), 21);
+    EXPECT_EQ(shown(L"100", L"BGN", L"EUR"), L"51.13");
+    EXPECT_EQ(shown(L"1000", L"SIT", L"EUR"), L"4.17");
+    EXPECT_EQ(shown(L"1", L"EUR", L"HRK"), L"7.53");
+    EXPECT_EQ(shown(L"100", L"CYP", L"MTL"), L"73.35");  // through the euro, both fixed
 }
