@@ -25,7 +25,7 @@ MoneyDialog::MoneyDialog(const wchar_t* helpTopic, AppSettings& settings, Curren
 
 void MoneyDialog::SetUpRows(const CurrencySelection& codes) {
     for (int i = 0; i < kMoneyRows; ++i) {
-        SendMessageW(Item(IDC_RATE_1 + i), EM_LIMITTEXT, 15, 0);
+        SendMessageW(Item(IDC_RATE_1 + i), EM_LIMITTEXT, kRateFieldChars, 0);
         SetWindowTextW(Item(IDC_TARGET_CURRENCY_1 + i), codes[static_cast<size_t>(i) + 1].c_str());
     }
     HWND amount = Item(IDC_AMOUNT);

@@ -99,6 +99,10 @@ TEST(CalendarDate, DayOfWeekOfEveryDateAgreesWithDayCounting) {
 TEST(MoneyAmounts, RateTimesAmountAsTheRateFieldShowsIt) {
     EXPECT_EQ(tv::RateText(0.75), L"0.750000");
     EXPECT_EQ(tv::RateText(1.3333333333333333), L"1.333333");
+    // A rate is shown whole in its field of 15 characters, or not at all.
+    EXPECT_EQ(tv::ShowableRate(12345678.5), 12345678.5);
+    EXPECT_EQ(tv::ShowableRate(123456789.0), 0.0);
+    EXPECT_EQ(tv::ShowableRate(1e250), 0.0);
     EXPECT_EQ(tv::ConvertedAmountText(L"100", L"0.750000", false, kEnUs), L"75.00");
     EXPECT_EQ(tv::ConvertedAmountText(L"3", tv::RateText(4.0 / 3.0), false, kEnUs), L"4.00");
     EXPECT_EQ(tv::ConvertedAmountText(L" 12abc", L"2.5 typed", false, kEnUs), L"30.00");
