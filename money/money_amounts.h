@@ -18,8 +18,11 @@ using CurrencySelection = std::array<std::wstring, kMoneyRows + 1>;
 constexpr int kCodeReadChars = 3;
 // Characters a rate field takes: all a saved custom rate keeps.
 constexpr size_t kRateFieldChars = 15;
-// Characters of the amount and rate fields that are read.
-constexpr size_t kMoneyFieldReadChars = 31;
+// Characters an amount field takes.
+constexpr size_t kAmountFieldChars = 32;
+// Characters of the amount and rate fields that are read: all they can hold,
+// so no typed digit is silently left out.
+constexpr size_t kMoneyFieldReadChars = kAmountFieldChars;
 
 // The five three-letter codes run together in `stored`; a text too short
 // to hold all five (a damaged setting) gives `fallback`'s codes.

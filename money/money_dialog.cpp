@@ -29,7 +29,7 @@ void MoneyDialog::SetUpRows(const CurrencySelection& codes) {
         SetWindowTextW(Item(IDC_TARGET_CURRENCY_1 + i), codes[static_cast<size_t>(i) + 1].c_str());
     }
     HWND amount = Item(IDC_AMOUNT);
-    SendMessageW(amount, EM_LIMITTEXT, 32, 0);
+    SendMessageW(amount, EM_LIMITTEXT, kAmountFieldChars, 0);
     SetWindowTextW(Item(IDC_SOURCE_CURRENCY), codes[0].c_str());
     SetFocus(amount);
     keypad_.SetTarget(amount);
