@@ -6,8 +6,9 @@
 namespace tv {
 
 void StretchedRules::Apply(HWND dialog) {
+    // Replaced at 96 dpi too, so every rule shown is one of ours: Wine's
+    // static never deletes the bitmap it loaded from the template.
     const int scale = shell::ScaleX();
-    if (scale < 2) return;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;
         HBITMAP wide = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_RULE),

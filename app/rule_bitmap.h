@@ -10,11 +10,11 @@
 namespace tv {
 
 // The rule is drawn for the handheld's 96 dpi; on a denser screen every rule
-// of a dialog is stretched to keep its length. Owns the stretched bitmaps:
-// it must outlive the dialog's window.
+// of a dialog is stretched to keep its length. Owns the bitmaps the rules
+// show, and deletes the ones the template gave them.
 class StretchedRules {
 public:
-    // Stretches every bitmap static of `dialog`; nothing at 96 dpi.
+    // Gives every bitmap static of `dialog` a rule of its own, stretched above 96 dpi.
     void Apply(HWND dialog);
 
 private:

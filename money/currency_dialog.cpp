@@ -34,7 +34,7 @@ bool CurrencyDialog::OnInitDialog() {
     bool missing = false;
     for (int i = 0; i < kMoneyRows; ++i) {
         HWND rate = Item(IDC_RATE_1 + i);
-        const double x = rates_.CrossRate(codes[0], codes[static_cast<size_t>(i) + 1]);
+        const double x = ShowableRate(rates_.CrossRate(codes[0], codes[static_cast<size_t>(i) + 1]));
         if (x == 0.0) {
             SetWindowTextW(rate, settings_.CustomRates[i]);
             missing = true;
@@ -48,7 +48,7 @@ bool CurrencyDialog::OnInitDialog() {
 }
 
 bool CurrencyDialog::ShowRate(int row) {
-    const double x = rates_.CrossRate(CodeOn(IDC_SOURCE_CURRENCY), CodeOn(IDC_TARGET_CURRENCY_1 + row));
+    const double x = ShowableRate(rates_.CrossRate(CodeOn(IDC_SOURCE_CURRENCY), CodeOn(IDC_TARGET_CURRENCY_1 + row)));
     SetWindowTextW(Item(IDC_RATE_1 + row), RateText(x).c_str());
     return x != 0.0;
 }

@@ -23,6 +23,8 @@ std::wstring JoinSelection(const CurrencySelection& codes) {
 
 std::wstring RateText(double rate) { return FixedText(rate, 6); }
 
+double ShowableRate(double rate) { return RateText(rate).size() <= kRateFieldChars ? rate : 0.0; }
+
 std::wstring MoneyAmountText(double amount, bool groupDigits, const NumberGrouping& grouping) {
     // A typed amount or rate near the double range's end would otherwise
     // show as hundreds of digits or as garbage.

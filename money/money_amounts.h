@@ -16,8 +16,13 @@ using CurrencySelection = std::array<std::wstring, kMoneyRows + 1>;
 
 // Characters of a code as its button is read (three and the terminator).
 constexpr int kCodeReadChars = 3;
-// Characters of the amount and rate fields that are read.
-constexpr size_t kMoneyFieldReadChars = 31;
+// Characters a rate field takes: all a saved custom rate keeps.
+constexpr size_t kRateFieldChars = 15;
+// Characters an amount field takes.
+constexpr size_t kAmountFieldChars = 32;
+// Characters of the amount and rate fields that are read: all they can hold,
+// so no typed digit is silently left out.
+constexpr size_t kMoneyFieldReadChars = kAmountFieldChars;
 
 // The five three-letter codes run together in `stored`; a text too short
 // to hold all five (a damaged setting) gives `fallback`'s codes.
@@ -27,6 +32,9 @@ std::wstring JoinSelection(const CurrencySelection& codes);
 
 // A rate as the rows show it: six decimals.
 std::wstring RateText(double rate);
+// `rate`, or 0 (no rate) when its text needs more room than a rate field has:
+// the row would show, convert with and save only part of it.
+double ShowableRate(double rate);
 
 // An amount with two decimals; with grouping, in the locale's own number
 // format and number of decimals.

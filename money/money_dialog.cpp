@@ -32,11 +32,11 @@ bool MoneyDialog::StaticOnBackground(int id) const {
 
 void MoneyDialog::SetUpRows(const CurrencySelection& codes) {
     for (int i = 0; i < kMoneyRows; ++i) {
-        SendMessageW(Item(IDC_RATE_1 + i), EM_LIMITTEXT, 15, 0);
+        SendMessageW(Item(IDC_RATE_1 + i), EM_LIMITTEXT, kRateFieldChars, 0);
         SetWindowTextW(Item(IDC_TARGET_CURRENCY_1 + i), codes[static_cast<size_t>(i) + 1].c_str());
     }
     HWND amount = Item(IDC_AMOUNT);
-    SendMessageW(amount, EM_LIMITTEXT, 32, 0);
+    SendMessageW(amount, EM_LIMITTEXT, kAmountFieldChars, 0);
     SetWindowTextW(Item(IDC_SOURCE_CURRENCY), codes[0].c_str());
     SetFocus(amount);
     keypad_.SetTarget(amount);

@@ -27,6 +27,11 @@ bool PriceCompareDialog::OnInitDialog() {
     SetUpConventions(0, true);
     if (HWND button = GetDlgItem(dialog_, IDC_CLEAR_ALL)) clearAll_.emplace(button);
     rules_.Apply(dialog_);
+    // No more than is read: a longer number would be priced by its first digits.
+    for (const ProductFields& product : kProducts) {
+        SendDlgItemMessageW(dialog_, product.price, EM_LIMITTEXT, kPriceFieldReadChars, 0);
+        SendDlgItemMessageW(dialog_, product.quantity, EM_LIMITTEXT, kPriceFieldReadChars, 0);
+    }
     HWND price = GetDlgItem(dialog_, IDC_PRICE_1);
     SetFocus(price);
     keypad_.SetTarget(price);

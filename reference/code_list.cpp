@@ -31,7 +31,11 @@ ListRow CurrencyRowFromLine(std::wstring_view line) {
 
 std::vector<ListRow> RowsFromText(std::wstring_view text, ListRow (*rowFromLine)(std::wstring_view)) {
     std::vector<ListRow> rows;
-    for (std::wstring_view line : SplitLines(text)) rows.push_back(rowFromLine(line));
+    for (std::wstring_view line : SplitLines(text)) {
+        // A list of hundreds of thousands of rows would take the window minutes to fill and empty.
+        if (rows.size() == kMostCodeListRows) break;
+        rows.push_back(rowFromLine(line));
+    }
     return rows;
 }
 

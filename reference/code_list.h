@@ -24,7 +24,12 @@ ListRow CityAreaRowFromLine(std::wstring_view line);
 // than 128 characters are cut to 127 first.
 ListRow CurrencyRowFromLine(std::wstring_view line);
 
-// The rows of a whole file's text, in file order.
+// The most rows a code list shows: a hundred times the longest file shipped,
+// the bound the other lists have.
+inline constexpr size_t kMostCodeListRows = 65536;
+
+// The rows of a whole file's text, in file order; a damaged longer file
+// gives its first kMostCodeListRows.
 std::vector<ListRow> RowsFromText(std::wstring_view text, ListRow (*rowFromLine)(std::wstring_view));
 
 // The letter strip: nine cells, each with a label and the characters its tap

@@ -15,6 +15,10 @@ namespace tv {
 // reads and writes the whole 16-character field.
 constexpr size_t kSettingTextChars = 16;
 constexpr int kCustomRateCount = 4;
+// The characters of EuroSel and MoneySel: five three-letter codes.
+constexpr size_t kSelectionChars = 15;
+// The largest DeciSize, the Options dialog's last position.
+constexpr uint16_t kMostDeciSize = 4;
 
 struct AppSettings {
     uint16_t DeciSize = 2;
@@ -50,7 +54,7 @@ public:
     // The stored 32-bit value, or defaultValue when it cannot be read.
     virtual uint32_t QueryDword(const wchar_t* name, uint32_t defaultValue) = 0;
     // Zeroes buffer[0..chars) and reads the text into it; a text that does not
-    // fit (terminator included) is an error.
+    // fit (terminator included), or a value that is not text, is an error.
     virtual long QueryString(const wchar_t* name, wchar_t* buffer, size_t chars) = 0;
     virtual long SetDword(const wchar_t* name, uint32_t value) = 0;
     // Writes exactly `chars` characters of data as a string value.
@@ -64,10 +68,14 @@ public:
     virtual std::unique_ptr<SettingsKey> NewKey() = 0;
 };
 
-// Fills `settings` from the store; missing or unreadable values keep defaults.
+// Fills `settings` from the store; missing or unreadable values keep defaults,
+// and so do texts with a control character and selections of fewer than 15
+// characters. Numbers out of their range are loaded as they are.
 void LoadSettings(AppSettings& settings, SettingsStore& store);
 
-// Writes the whole record. Errors are silent.
+// Writes the whole record, each number out of its range as its users read it:
+// DeciSize and Category as their defaults, a Selection's units as the first
+// (its upper 16 bits as they are). Errors are silent.
 void SaveSettings(const AppSettings& settings, SettingsStore& store);
 
 // The record and store the running program uses; set up once at start-up.

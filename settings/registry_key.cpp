@@ -34,7 +34,15 @@ long RegistryKey::QueryString(const wchar_t* name, wchar_t* buffer, size_t chars
     std::memset(buffer, 0, chars * sizeof(wchar_t));
     if (!key_) return ERROR_INVALID_HANDLE;
     DWORD size = static_cast<DWORD>(chars * sizeof(wchar_t));
-    return RegQueryValueExW(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
+    DWORD type = REG_NONE;
+    const long status = RegQueryValueExW(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+    if (status != ERROR_SUCCESS) return status;
+    // A number or raw bytes read as text would show as garbage.
+    if (type != REG_SZ && type != REG_EXPAND_SZ) {
+        std::memset(buffer, 0, chars * sizeof(wchar_t));
+        return ERROR_INVALID_DATATYPE;
+    }
+    return ERROR_SUCCESS;
 }
 
 long RegistryKey::SetDword(const wchar_t* name, uint32_t value) {

@@ -99,12 +99,17 @@ TEST(CalendarDate, DayOfWeekOfEveryDateAgreesWithDayCounting) {
 TEST(MoneyAmounts, RateTimesAmountAsTheRateFieldShowsIt) {
     EXPECT_EQ(tv::RateText(0.75), L"0.750000");
     EXPECT_EQ(tv::RateText(1.3333333333333333), L"1.333333");
+    // A rate is shown whole in its field of 15 characters, or not at all.
+    EXPECT_EQ(tv::ShowableRate(12345678.5), 12345678.5);
+    EXPECT_EQ(tv::ShowableRate(123456789.0), 0.0);
+    EXPECT_EQ(tv::ShowableRate(1e250), 0.0);
     EXPECT_EQ(tv::ConvertedAmountText(L"100", L"0.750000", false, kEnUs), L"75.00");
     EXPECT_EQ(tv::ConvertedAmountText(L"3", tv::RateText(4.0 / 3.0), false, kEnUs), L"4.00");
     EXPECT_EQ(tv::ConvertedAmountText(L" 12abc", L"2.5 typed", false, kEnUs), L"30.00");
     EXPECT_EQ(tv::ConvertedAmountText(L"1e308", L"1e10", true, kEnUs), tv::kNotFiniteText);
-    // Only 31 characters of a field are read.
-    EXPECT_EQ(tv::ConvertedAmountText(std::wstring(31, L'0') + L"7", L"1", false, kEnUs), L"0.00");
+    // All 32 characters a full amount field holds are read, no more.
+    EXPECT_EQ(tv::ConvertedAmountText(std::wstring(31, L'0') + L"7", L"1", false, kEnUs), L"7.00");
+    EXPECT_EQ(tv::ConvertedAmountText(std::wstring(32, L'0') + L"7", L"1", false, kEnUs), L"0.00");
     // Grouped in the locale's format with the locale's own decimals.
     EXPECT_EQ(tv::ConvertedAmountText(L"10000", L"1.000000", true, kEnUs), L"10,000.00");
     tv::NumberFormat german = Format(L",", L".");

@@ -103,6 +103,12 @@ TEST(CodeListRows, CountryCityAndCurrencyLines) {
     // The TAB rule itself is DataText's; here only that city rows use it.
     const auto rows = tv::RowsFromText(L"\r\nx\ty\tz\r\n\r\nA\tB", tv::CityAreaRowFromLine);
     EXPECT_EQ(rows, (std::vector<Texts>{{L"x", L"y", L"z"}, {L"A", L"", L"A\tB"}}));
+    // A damaged long file gives its first rows only.
+    std::wstring many;
+    for (size_t i = 0; i <= tv::kMostCodeListRows; ++i) many += L"r" + std::to_wstring(i) + L"\r\n";
+    const auto first = tv::RowsFromText(many, tv::CountryRowFromLine);
+    ASSERT_EQ(first.size(), tv::kMostCodeListRows);
+    EXPECT_EQ(first.back()[0], L"r" + std::to_wstring(tv::kMostCodeListRows - 1));
 
     EXPECT_EQ(tv::CurrencyRowFromLine(L"USD x\tUS Dollar\tfor short"), (Texts{L"USD", L"US Dollar\tfor short"}));
     // A name that starts after character 127 of a long line is cut away.

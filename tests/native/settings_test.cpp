@@ -34,7 +34,8 @@ AppSettings Loaded(FakeSettingsStore& store) {
 
 AppSettings Changed() {
     AppSettings s{.DeciSize = 4, .Category = 13, .FSize = 7, .BoldFont = false, .GroupDigits = true};
-    for (int i = 0; i < tv::kCategoryCount; ++i) s.Selection[i] = 0xABCD0000u + i * 0x101u;
+    // Units within every category's table, upper bits their own.
+    for (int i = 0; i < tv::kCategoryCount; ++i) s.Selection[i] = 0xABC00000u + (i << 16) + (i % 3) * 0x101u + 1;
     std::wcscpy(s.EuroSel, L"DEMEURFRFITLNLG");
     std::wcscpy(s.MoneySel, L"CADUSDHKDEURCNY");
     for (int i = 0; i < tv::kCustomRateCount; ++i) std::swprintf(s.CustomRates[i], 16, L"0.%d5", i);
@@ -119,4 +120,40 @@ TEST(Settings, EachKeyOrValueThatFailsStopsItsPart) {
         EXPECT_EQ(Fields(s), c.loaded) << what;
         EXPECT_TRUE(s.Selection[0] == c.selection0 && s.Selection[1] == c.selection1) << what;
     }
+}
+
+// Texts no dialog writes load as unreadable ones do; numbers beyond their
+// range load as they are and are saved as the program reads them.
+TEST(Settings, DamagedTextsLoadAsDefaultsAndDamagedNumbersAreSavedAsTheyAreRead) {
+    FakeSettingsStore store;
+    auto& top = store.keys[kSettingsPath];
+    auto& money = store.keys[kMoneyPath];
+    top[L"EuroSel"] = L"EURDEMFRF";                       // three codes
+    money[L"MoneySel"] = std::wstring(L"USDCAD\x01KDEURCNY");  // a control character
+    money[L"C0"] = L"2.5\t";
+    money[L"C1"] = L"";                                   // emptied by its user: kept
+    money[L"C2"] = std::wstring(L"7\0\x02", 3);            // what follows the end is never read
+    top[L"DeciSize"] = Dword(5);
+    top[L"Category"] = Dword(14);
+    auto& selection = store.keys[tv::kSelectionPath];
+    selection[L"C0"] = Dword(0x12340302);  // temperature has units 0 to 2
+    selection[L"C1"] = Dword(0x12340809);  // mass has 0 to 8
+    selection[L"C8"] = Dword(0x0000FF04);  // torque has 0 to 4
+    AppSettings s = Loaded(store);
+    EXPECT_EQ(Fields(s), L"5 14 1 1 0|EURDEMFRFITLNLG|USDCADHKDEURCNY|1.0||7|1.0");
+    EXPECT_EQ(s.Selection[0], 0x12340302u);
+
+    tv::SaveSettings(s, store);
+    EXPECT_EQ(top[L"DeciSize"], Dword(2));
+    EXPECT_EQ(top[L"Category"], Dword(0));
+    EXPECT_EQ(selection[L"C0"], Dword(0x12340002));
+    EXPECT_EQ(selection[L"C1"], Dword(0x12340800));
+    EXPECT_EQ(selection[L"C8"], Dword(0x00000004));
+    s.DeciSize = 4;
+    s.Category = 13;
+    s.Selection[13] = 0xFFFF0E0E;  // frequency's last unit
+    tv::SaveSettings(s, store);
+    EXPECT_EQ(top[L"DeciSize"], Dword(4));
+    EXPECT_EQ(top[L"Category"], Dword(13));
+    EXPECT_EQ(selection[L"C13"], Dword(0xFFFF0E0E));
 }

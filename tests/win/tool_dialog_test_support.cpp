@@ -1,6 +1,54 @@
 #include "tool_dialog_test_support.h"
 
+#include "app/about_dialog.h"
+#include "money/currency_data_dialog.h"
+#include "money/currency_dialog.h"
+#include "money/currency_picker_dialog.h"
+#include "money/euro_rates_dialog.h"
+#include "money/price_comparison_dialog.h"
+#include "reference/care_labels_dialog.h"
+#include "reference/code_list_dialog.h"
+#include "reference/sales_tax_dialog.h"
+#include "settings/options_dialog.h"
+#include "tools/base_converter_dialog.h"
+#include "tools/calculator_dialog.h"
+#include "tools/clothing_sizes_dialog.h"
+#include "tools/days_between_dialog.h"
+#include "tools/permutation_dialog.h"
+
 namespace wintest {
+
+std::vector<ToolMaker> EveryTool(tv::AppSettings& s, const std::wstring& rates, const std::wstring& data) {
+    using tv::CurrencyListKind;
+    return {
+        {L"number base", [&s] { return std::make_unique<tv::BaseConverterDialog>(s); }},
+        {L"price comparison", [&s] { return std::make_unique<tv::PriceCompareDialog>(s); }},
+        {L"currency", [&s, rates] {
+             return std::make_unique<tv::CurrencyDialog>(s, tv::ExchangeRateTable(rates, tv::CalendarDate::Now()));
+         }},
+        {L"euro", [&s] { return std::make_unique<tv::EuroRatesDialog>(s); }},
+        {L"currency data", [] { return std::make_unique<tv::CurrencyDataDialog>(tv::CalendarDate::Now()); }},
+        {L"currency picker", [data] {
+             return std::make_unique<tv::CurrencyPickerDialog>(CurrencyListKind::kCurrencyCodes, L"USD",
+                                                               data + L"CurrencyCode.dat");
+         }},
+        {L"euro picker", [data] {
+             return std::make_unique<tv::CurrencyPickerDialog>(CurrencyListKind::kEuroCodes, L"DEM", data + L"Euro.dat");
+         }},
+        {L"electrical", [&s] { return std::make_unique<tv::CalculatorDialog>(tv::kElectricalCalculator, s); }},
+        {L"circle", [&s] { return std::make_unique<tv::CalculatorDialog>(tv::kCircleCalculator, s); }},
+        {L"area and volume", [&s] { return std::make_unique<tv::CalculatorDialog>(tv::kAreaVolumeCalculator, s); }},
+        {L"permutation", [] { return std::make_unique<tv::PermutationDialog>(); }},
+        {L"days between", [] { return std::make_unique<tv::DaysBetweenDialog>(); }},
+        {L"clothing sizes", [] { return std::make_unique<tv::ClothingSizesDialog>(); }},
+        {L"sales tax", [data] { return std::make_unique<tv::SalesTaxDialog>(data); }},
+        {L"care labels", [data] { return std::make_unique<tv::CareLabelsDialog>(data); }},
+        {L"dialing codes", [data] { return std::make_unique<tv::DialingCodesDialog>(data + L"Countries.dat"); }},
+        {L"city area codes", [data] { return std::make_unique<tv::CityAreaCodesDialog>(data + L"CityArea.dat"); }},
+        {L"options", [&s] { return std::make_unique<tv::OptionsDialog>(s); }},
+        {L"about", [] { return std::make_unique<tv::AboutDialog>(); }},
+    };
+}
 std::wstring MenuItems(HWND window, int button, std::initializer_list<int> ids) {
     HMENU menu = tv::shell::MenuBarSubMenu(window, button);
     SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/tool_dialog.h"
+#include "settings/app_settings.h"
 #include "window_test_support.h"
 
 namespace wintest {
@@ -17,6 +18,15 @@ namespace wintest {
 // The calculators' two messages as CloseMessageBoxes tells them.
 inline const std::wstring kInvalidValue = L"Tallyvane Pro: Invalid value. (exclamation)\n";
 inline const std::wstring kTooLarge = L"Tallyvane Pro: The number is too large. (exclamation)\n";
+
+// One tool dialog of the program, made afresh by `make`, named for messages.
+struct ToolMaker {
+    const wchar_t* name;
+    std::function<std::unique_ptr<tv::ToolDialog>()> make;
+};
+// Every tool the menus open, over `settings`, the rate file `rates` and the
+// data files in `dataFolder` (ending in a backslash).
+std::vector<ToolMaker> EveryTool(tv::AppSettings& settings, const std::wstring& rates, const std::wstring& dataFolder);
 
 std::vector<std::wstring> ListEntries(HWND list);
 // Items of a menu-bar button's submenu as it shows them once prepared for
