@@ -16,6 +16,8 @@ add_executable(reader_bench EXCLUDE_FROM_ALL bench/reader_bench.cpp reference/co
     platform/ansi_code_page_portable.cpp)
 target_include_directories(reader_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(reader_bench PRIVATE -O2)
-# The care-label icons, wLabels.dat and wLabels.rc are drawn from data/labels/
-# and committed; the run fails when they no longer match their sources.
+# The care-label icons, wLabels.dat and wLabels.rc are drawn from data/labels/,
+# the program icon and the rule by draw_icons.py, and all are committed; the
+# run fails when they no longer match what the scripts draw.
 add_test(NAME care_label_icons COMMAND ${PYTHON3} ${CMAKE_SOURCE_DIR}/scripts/draw_labels.py --check)
+add_test(NAME program_icons COMMAND ${PYTHON3} ${CMAKE_SOURCE_DIR}/scripts/draw_icons.py --check)
