@@ -5,11 +5,9 @@ target_compile_options(tvcore PUBLIC ${TV_SANITIZE})
 target_link_options(tvcore PUBLIC ${TV_SANITIZE})
 add_subdirectory(tests/native)
 
-# The shipped data files, read by the program's own rules, and that check's tests.
+# The shipped data files, read by the program's own readers, and that check's tests.
+add_subdirectory(tests/data)
 find_program(PYTHON3 python3 REQUIRED)
-add_test(NAME data_files COMMAND ${PYTHON3} ${CMAKE_SOURCE_DIR}/scripts/check_data_files.py
-    ${CMAKE_SOURCE_DIR}/data ${CMAKE_SOURCE_DIR}/resources/wLabels.rc)
-add_test(NAME data_file_checker COMMAND ${PYTHON3} -m unittest discover -s ${CMAKE_SOURCE_DIR}/tests/data -p *_test.py)
 
 # The reader's throughput (make bench), optimised and without the sanitizers.
 add_executable(reader_bench EXCLUDE_FROM_ALL bench/reader_bench.cpp reference/code_list.cpp reference/data_text.cpp

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "money/euro_fixed_rates.h"
 #include "platform/shell_layer.h"
 #include "reference/code_list.h"
 #include "reference/list_view_rows.h"
@@ -14,7 +15,9 @@ const wchar_t* FileName(CurrencyListKind kind) {
     return kind == CurrencyListKind::kEuroCodes ? L"Euro.dat" : L"CurrencyCode.dat";
 }
 
-int CapacityHint(CurrencyListKind kind) { return kind == CurrencyListKind::kEuroCodes ? 13 : 169; }
+int CapacityHint(CurrencyListKind kind) {
+    return kind == CurrencyListKind::kEuroCodes ? kEuroCurrencyCount : kCurrencyRowsHint;
+}
 
 }  // namespace
 

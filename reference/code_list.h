@@ -24,6 +24,12 @@ ListRow CityAreaRowFromLine(std::wstring_view line);
 // than 128 characters are cut to 127 first.
 ListRow CurrencyRowFromLine(std::wstring_view line);
 
+// The rows each list reserves room for before it fills, about as many as the
+// shipped file holds (the euro list's are kEuroCurrencyCount).
+inline constexpr int kCountryRowsHint = 232;
+inline constexpr int kCityAreaRowsHint = 447;
+inline constexpr int kCurrencyRowsHint = 169;
+
 // The rows of a whole file's text, in file order.
 std::vector<ListRow> RowsFromText(std::wstring_view text, ListRow (*rowFromLine)(std::wstring_view));
 
