@@ -38,13 +38,12 @@ class Polygon:
         return inside
 
 
-def sample_hits(shapes, width, height, samples):
-    """The topmost shape under each sample point, None where there is none.
+def pixel_samples(shapes, width, height, samples):
+    """Rows of pixels, top first, each the list of (shape, x, y) of its samples
+    that hit a shape: the topmost shape there, samples in rows top first.
 
-    shapes: bottom layer first.  Returns (hits, points): hits[j][i] for sample
-    column i and sample row j (samples per pixel and axis, so width * samples
-    columns), and points[i] the offset of sample i within its pixel.  Only the
-    samples inside a shape's box are tested against it.
+    shapes: bottom layer first; samples: per pixel and axis.  A shape is only
+    tested at the samples inside its box.
     """
     n = samples
     points = [(k + 0.5) / n for k in range(n)]
@@ -60,22 +59,16 @@ def sample_hits(shapes, width, height, samples):
             for i in range(i0, i1 + 1):
                 if row[i] is None and shape.contains(i // n + points[i % n], y):
                     row[i] = shape
-    return hits, points
+    return [[[(hits[py * n + sy][px * n + sx], px + points[sx], py + points[sy])
+              for sy in range(n) for sx in range(n) if hits[py * n + sy][px * n + sx] is not None]
+             for px in range(width)]
+            for py in range(height)]
 
 
 def coverage(shapes, size, samples):
     """Each pixel's share of samples under some shape, 0 to 255, rows top to bottom."""
-    hits, _ = sample_hits(shapes, size, size, samples)
-    n = samples
-    alpha = []
-    for py in range(size):
-        line = []
-        for px in range(size):
-            count = sum(hit is not None for row in hits[py * n:py * n + n]
-                        for hit in row[px * n:px * n + n])
-            line.append(round(255 * count / (n * n)))
-        alpha.append(line)
-    return alpha
+    return [[round(255 * len(hit) / (samples * samples)) for hit in row]
+            for row in pixel_samples(shapes, size, size, samples)]
 
 
 def render_colour(shapes, width, height, samples):
@@ -85,27 +78,18 @@ def render_colour(shapes, width, height, samples):
     is the mean of the samples that hit one, so no dark or light fringe appears
     where the image meets whatever lies behind it.
     """
-    hits, points = sample_hits(shapes, width, height, samples)
-    n = samples
     rows = []
-    for py in range(height):
+    for line in pixel_samples(shapes, width, height, samples):
         row = []
-        for px in range(width):
-            acc = [0.0, 0.0, 0.0]
-            count = 0
-            for sy in range(n):
-                y = py + points[sy]
-                line = hits[py * n + sy]
-                for sx in range(n):
-                    shape = line[px * n + sx]
-                    if shape is not None:
-                        c = shape.paint(px + points[sx], y)
-                        acc[0] += c[0]
-                        acc[1] += c[1]
-                        acc[2] += c[2]
-                        count += 1
-            if count * 2 >= n * n:
-                row.append(tuple(int(round(v / count)) for v in acc) + (True,))
+        for hit in line:
+            if len(hit) * 2 >= samples * samples:
+                acc = [0.0, 0.0, 0.0]
+                for shape, x, y in hit:
+                    c = shape.paint(x, y)
+                    acc[0] += c[0]
+                    acc[1] += c[1]
+                    acc[2] += c[2]
+                row.append(tuple(int(round(v / len(hit))) for v in acc) + (True,))
             else:
                 row.append((0, 0, 0, False))
         rows.append(row)
