@@ -15,7 +15,9 @@ const wchar_t* FileName(CurrencyListKind kind) {
     return kind == CurrencyListKind::kEuroCodes ? L"Euro.dat" : L"CurrencyCode.dat";
 }
 
-int CapacityHint(CurrencyListKind kind) { return kind == CurrencyListKind::kEuroCodes ? kEuroCurrencyCount : 169; }
+int CapacityHint(CurrencyListKind kind) {
+    return kind == CurrencyListKind::kEuroCodes ? kEuroCurrencyCount : kCurrencyRowsHint;
+}
 
 }  // namespace
 

@@ -117,7 +117,7 @@ bool CodeListDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_P
 }
 
 DialingCodesDialog::DialingCodesDialog(std::wstring dataFile)
-    : CodeListDialog(std::move(dataFile), MakeRgb(207, 217, 246), CountryRowFromLine, 232) {}
+    : CodeListDialog(std::move(dataFile), MakeRgb(207, 217, 246), CountryRowFromLine, kCountryRowsHint) {}
 
 void DialingCodesDialog::AddColumns(HWND list) {
     const int s = shell::ScaleX();
@@ -130,7 +130,7 @@ void DialingCodesDialog::AfterFilling(HWND list) {
 }
 
 CityAreaCodesDialog::CityAreaCodesDialog(std::wstring dataFile)
-    : CodeListDialog(std::move(dataFile), MakeRgb(196, 255, 198), CityAreaRowFromLine, 447) {}
+    : CodeListDialog(std::move(dataFile), MakeRgb(196, 255, 198), CityAreaRowFromLine, kCityAreaRowsHint) {}
 
 void CityAreaCodesDialog::AddColumns(HWND list) {
     const int s = shell::ScaleX();

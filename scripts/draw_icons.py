@@ -13,19 +13,20 @@ that slanted edges are smoothed.  Standard library only; the output depends on
 nothing but this file, so running it again reproduces the committed files byte
 for byte:
 
-    python3 scripts/draw_icons.py
+    python3 scripts/draw_icons.py            (writes them)
+    python3 scripts/draw_icons.py --check    (fails if either differs from what is drawn here)
 """
 
 import os
-import struct
+import sys
+
+from icon_images import Polygon, bmp24_file, differing, icon_file, icon_image, render_colour
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT_DIR = os.path.join(ROOT, "resources")
 
 
-# --- Shapes -----------------------------------------------------------------
-# Coordinates are in pixels of the image being drawn, x to the right, y down;
-# pixel (i, j) covers the square [i, i+1) x [j, j+1).
+# --- Shapes, in pixels of the image being drawn (see icon_images.py) ---------
 
 class Rect:
     def __init__(self, x0, y0, x1, y1, paint):
@@ -50,26 +51,6 @@ class RoundRect(Rect):
         cx = min(max(x, x0 + r), x1 - r)
         cy = min(max(y, y0 + r), y1 - r)
         return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
-
-
-class Polygon:
-    def __init__(self, points, paint):
-        self.points = points
-        self.paint = paint
-
-    def contains(self, x, y):
-        inside = False
-        pts = self.points
-        j = len(pts) - 1
-        for i in range(len(pts)):
-            xi, yi = pts[i]
-            xj, yj = pts[j]
-            if (yi > y) != (yj > y):
-                cross = xi + (y - yi) * (xj - xi) / (yj - yi)
-                if x < cross:
-                    inside = not inside
-            j = i
-        return inside
 
 
 def solid(rgb):
@@ -165,41 +146,6 @@ def icon_shapes(size):
     return shapes
 
 
-def render(shapes, width, height, samples):
-    """Returns rows of (r, g, b, opaque) with edges smoothed by supersampling.
-
-    A pixel is opaque when at least half of its samples hit a shape; its colour
-    is the mean of the samples that hit one, so no dark or light fringe appears
-    where the image meets whatever lies behind it.
-    """
-    rows = []
-    n = samples
-    offsets = [(i + 0.5) / n for i in range(n)]
-    for py in range(height):
-        row = []
-        for px in range(width):
-            acc = [0.0, 0.0, 0.0]
-            hits = 0
-            for oy in offsets:
-                y = py + oy
-                for ox in offsets:
-                    x = px + ox
-                    for shape in reversed(shapes):
-                        if shape.contains(x, y):
-                            c = shape.paint(x, y)
-                            acc[0] += c[0]
-                            acc[1] += c[1]
-                            acc[2] += c[2]
-                            hits += 1
-                            break
-            if hits * 2 >= n * n:
-                row.append(tuple(int(round(v / hits)) for v in acc) + (True,))
-            else:
-                row.append((0, 0, 0, False))
-        rows.append(row)
-    return rows
-
-
 # --- Palette for the 256-colour images ---------------------------------------
 
 def median_cut(counts, boxes_wanted):
@@ -238,32 +184,7 @@ def nearest(palette, colour):
                key=lambda i: sum((a - b) ** 2 for a, b in zip(palette[i], colour)))
 
 
-# --- File layouts -------------------------------------------------------------
-
-def row_bytes(bits_per_row):
-    return (bits_per_row + 31) // 32 * 4
-
-
-def and_mask(pixels):
-    """1 bit per pixel, 1 = transparent, rows bottom-up, rows padded to 4 bytes."""
-    size = len(pixels[0])
-    out = bytearray()
-    for row in reversed(pixels):
-        bits = bytearray(row_bytes(size))
-        for x, p in enumerate(row):
-            if not p[3]:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        out += bits
-    return bytes(out)
-
-
-def bitmap_info(width, height, bit_count, image_size, colours_used):
-    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bit_count, 0,
-                       image_size, 0, 0, colours_used, 0)
-
-
 def icon_image_8bit(pixels):
-    size = len(pixels)
     counts = {}
     for row in pixels:
         for r, g, b, opaque in row:
@@ -272,59 +193,21 @@ def icon_image_8bit(pixels):
     # Index 0 stays black: transparent pixels use it, as the screen XORs them.
     palette = [(0, 0, 0)] + median_cut(counts, 255)
     lookup = {c: nearest(palette, c) for c in counts}
-    xor = bytearray()
-    stride = row_bytes(size * 8)
-    for row in reversed(pixels):
-        line = bytearray(lookup[p[:3]] if p[3] else 0 for p in row)
-        xor += line + bytes(stride - len(line))
-    mask = and_mask(pixels)
-    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
+    rows = [bytes(lookup[p[:3]] if p[3] else 0 for p in row) for row in pixels]
+    table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
     table += bytes(4 * (256 - len(palette)))
-    header = bitmap_info(size, 2 * size, 8, len(xor) + len(mask), 256)
-    return header + table + bytes(xor) + mask
+    return icon_image(rows, 8, transparent(pixels), table, 256)
 
 
 def icon_image_24bit(pixels):
-    size = len(pixels)
-    xor = bytearray()
-    stride = row_bytes(size * 24)
-    for row in reversed(pixels):
-        line = bytearray()
-        for r, g, b, opaque in row:
-            line += bytes((b, g, r)) if opaque else b"\0\0\0"
-        xor += line + bytes(stride - len(line))
-    mask = and_mask(pixels)
-    header = bitmap_info(size, 2 * size, 24, len(xor) + len(mask), 0)
-    return header + bytes(xor) + mask
+    rows = [b"".join(bytes((b, g, r)) if opaque else b"\0\0\0" for r, g, b, opaque in row)
+            for row in pixels]
+    return icon_image(rows, 24, transparent(pixels))
 
 
-def write_icon(path, images):
-    """images: (size, bit_count, image bytes) in directory order."""
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for size, bit_count, data in images:
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, bit_count,
-                           len(data), offset)
-        offset += len(data)
-    for _, _, data in images:
-        out += data
-    with open(path, "wb") as f:
-        f.write(out)
+def transparent(pixels):
+    return [[not p[3] for p in row] for row in pixels]
 
-
-def write_bmp24(path, pixels):
-    height, width = len(pixels), len(pixels[0])
-    stride = row_bytes(width * 24)
-    data = bytearray()
-    for row in reversed(pixels):
-        line = bytearray()
-        for r, g, b in row:
-            line += bytes((b, g, r))
-        data += line + bytes(stride - len(line))
-    info = bitmap_info(width, height, 24, len(data), 0)
-    head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    with open(path, "wb") as f:
-        f.write(head + info + bytes(data))
 
 
 # --- The rule -----------------------------------------------------------------
@@ -354,16 +237,30 @@ def rule_pixels():
     return rows
 
 
-def main():
-    os.makedirs(OUT_DIR, exist_ok=True)
+def outputs():
+    """{path: bytes} of both files."""
     images = []
     for size, bit_count in ((16, 8), (32, 8), (64, 24)):
-        pixels = render(icon_shapes(size), size, size, 8 if size < 64 else 6)
+        pixels = render_colour(icon_shapes(size), size, size, 8 if size < 64 else 6)
         data = icon_image_8bit(pixels) if bit_count == 8 else icon_image_24bit(pixels)
         images.append((size, bit_count, data))
-    write_icon(os.path.join(OUT_DIR, "tallyvane.ico"), images)
-    write_bmp24(os.path.join(OUT_DIR, "rule.bmp"), rule_pixels())
+    return {os.path.join(OUT_DIR, "tallyvane.ico"): icon_file(images),
+            os.path.join(OUT_DIR, "rule.bmp"): bmp24_file(rule_pixels())}
+
+
+def main(argv):
+    files = outputs()
+    if "--check" in argv[1:]:
+        stale = differing(files, ROOT)
+        if stale:
+            sys.exit("draw_icons: not as drawn here, run scripts/draw_icons.py: " + ", ".join(stale))
+        print(f"draw_icons: {len(files)} files as drawn here")
+        return
+    os.makedirs(OUT_DIR, exist_ok=True)
+    for path, data in files.items():
+        with open(path, "wb") as f:
+            f.write(data)
 
 
 if __name__ == "__main__":
-    main()
+    main(sys.argv)

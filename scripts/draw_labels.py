@@ -49,8 +49,9 @@ A = the first icon's id and B = the second's, 0 for none.
 
 import math
 import os
-import struct
 import sys
+
+from icon_images import Polygon, differing, coverage, icon_file, icon_image
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 LABELS = os.path.join(ROOT, "data", "labels")
@@ -106,26 +107,6 @@ class Disc:
 
     def contains(self, x, y):
         return (x - self.c[0]) ** 2 + (y - self.c[1]) ** 2 <= self.radius ** 2
-
-
-class Polygon:
-    def __init__(self, points):
-        self.points = points
-        xs = [p[0] for p in points]
-        ys = [p[1] for p in points]
-        self.box = (min(xs), min(ys), max(xs), max(ys))
-
-    def contains(self, x, y):
-        inside = False
-        pts = self.points
-        j = len(pts) - 1
-        for i in range(len(pts)):
-            xi, yi = pts[i]
-            xj, yj = pts[j]
-            if (yi > y) != (yj > y) and x < xi + (y - yi) * (xj - xi) / (yj - yi):
-                inside = not inside
-            j = i
-        return inside
 
 
 # --- Reading the sources ---------------------------------------------------------
@@ -266,66 +247,11 @@ class Drawing:
             x += (w + gap) * k
 
 
-def render(shapes, size):
-    """Coverage of each pixel, 0 to 255, rows top to bottom."""
-    n = SAMPLES
-    fine = size * n
-    hit = bytearray(fine * fine)
-    for shape in shapes:
-        x0, y0, x1, y1 = shape.box
-        i0, i1 = max(0, int(x0 * n)), min(fine - 1, int(x1 * n) + 1)
-        j0, j1 = max(0, int(y0 * n)), min(fine - 1, int(y1 * n) + 1)
-        for j in range(j0, j1 + 1):
-            y = (j + 0.5) / n
-            row = j * fine
-            for i in range(i0, i1 + 1):
-                if not hit[row + i] and shape.contains((i + 0.5) / n, y):
-                    hit[row + i] = 1
-    alpha = []
-    for py in range(size):
-        line = []
-        for px in range(size):
-            count = 0
-            for j in range(py * n, py * n + n):
-                base = j * fine + px * n
-                count += sum(hit[base:base + n])
-            line.append(round(255 * count / (n * n)))
-        alpha.append(line)
-    return alpha
-
-
-# --- Icon file ---------------------------------------------------------------------
-
-def row_bytes(bits):
-    return (bits + 31) // 32 * 4
-
-
-def icon_image(alpha):
-    size = len(alpha)
-    xor = bytearray()
-    for line in reversed(alpha):
-        for a in line:
-            xor += bytes((INK[2], INK[1], INK[0], a)) if a else b"\0\0\0\0"
-    mask = bytearray()
-    for line in reversed(alpha):
-        bits = bytearray(row_bytes(size))
-        for x, a in enumerate(line):
-            if a < 128:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        mask += bits
-    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 32, 0,
-                         len(xor) + len(mask), 0, 0, 0, 0)
-    return header + bytes(xor) + bytes(mask)
-
-
-def icon_file(images):
-    """images: (size, image bytes) in directory order."""
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for size, data in images:
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
-        offset += len(data)
-    return out + b"".join(data for _, data in images)
+def icon_image_32bit(alpha):
+    """Ink of the alpha's strength; the mask keeps the pixels at least half covered."""
+    rows = [b"".join(bytes((INK[2], INK[1], INK[0], a)) if a else b"\0\0\0\0" for a in line)
+            for line in alpha]
+    return icon_image(rows, 32, [[a < 128 for a in line] for line in alpha])
 
 
 # --- The icons, the resource script and the data file ---------------------------------
@@ -391,7 +317,7 @@ def outputs():
         for size in SIZES:
             drawing = Drawing(size, font)
             drawing.run_file(path)
-            images.append((size, icon_image(render(drawing.shapes, size))))
+            images.append((size, 32, icon_image_32bit(coverage(drawing.shapes, size, SAMPLES))))
         files[os.path.join(LABELS, name + ".ico")] = icon_file(images)
 
     rc = ["// The care-label icons of wLabels.dll, a library of resources only.",
@@ -410,15 +336,7 @@ def main(argv):
     """Writes the outputs; with --check only compares them with the files."""
     files = outputs()
     if "--check" in argv[1:]:
-        stale = []
-        for path, data in files.items():
-            try:
-                with open(path, "rb") as f:
-                    same = f.read() == data
-            except OSError:
-                same = False
-            if not same:
-                stale.append(os.path.relpath(path, ROOT))
+        stale = differing(files, ROOT)
         icons_now = {p for p in files if p.endswith(".ico")}
         for file in sorted(os.listdir(LABELS)):
             path = os.path.join(LABELS, file)

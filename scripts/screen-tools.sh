@@ -4,6 +4,10 @@ exe=${exe:-$root/build/win/bin/TallyvanePro.exe}
 
 # start_program SCREEN: SCREEN is WxH in logical pixels, or empty for portrait.
 start_program() {
+    # The pointer waits in the screen's corner, off every window: lists under
+    # it would select what it points at.
+    read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+    xdotool mousemove "$((screen_width - 1))" "$((screen_height - 1))"
     TALLYVANE_SCREEN=$1 wine "$exe" >/dev/null 2>&1 &
     program_pid=$!
     main_window=""
@@ -40,6 +44,33 @@ keys() {
 type_text() {
     xdotool type --delay 80 -- "$1"
     sleep 0.3
+}
+
+# open_popups: how many menus and dropped-down lists show: the program's
+# windows without a name, less Wine's screen-sized desktop window.
+open_popups() {
+    local n=0 id
+    for id in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        [ "$WIDTH" = "$screen_width" ] && [ "$HEIGHT" = "$screen_height" ] || n=$((n + 1))
+    done
+    echo "$n"
+}
+
+# back_to_main: closes whatever is open over the main window. A click beside
+# the windows ends a menu altogether (Escape would leave its bar selected,
+# and an Escape to the main window closes the program); a dropped-down list
+# needs Escape; then one Escape per dialog.
+back_to_main() {
+    if [ "$(open_popups)" -gt 0 ]; then xdotool click 1; sleep 0.5; fi
+    [ "$(open_popups)" -eq 0 ] || keys Escape
+    local _
+    for _ in 1 2 3 4; do
+        [ "$(xdotool search --onlyvisible --name '^Tallyvane Pro$' 2>/dev/null | wc -l)" -gt 1 ] || return 0
+        keys Escape
+    done
+    echo "screen-tools: a dialog over the main window does not close" >&2
+    return 1
 }
 
 stop_program() {
