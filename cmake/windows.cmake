@@ -1,7 +1,9 @@
 # Windows build: the program, its Win32 pieces and the window tests.
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
-target_sources(tvcore PRIVATE platform/ansi_code_page_win32.cpp)
+# The core's Win32 pieces: the code page and the user's locale number format,
+# which is not window code and groups for every client of the core.
+target_sources(tvcore PRIVATE platform/ansi_code_page_win32.cpp numfmt/locale_number_format.cpp)
 
 # Thin Win32 layer shared by the program and the window tests.
 add_library(tvwin STATIC
@@ -26,7 +28,6 @@ add_library(tvwin STATIC
     money/price_comparison_dialog.cpp
     money/rate_download.cpp
     money/rate_update.cpp
-    numfmt/locale_number_format.cpp
     platform/dialog_scroll.cpp
     platform/shell_layer.cpp
     reference/care_labels_dialog.cpp
