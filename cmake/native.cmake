@@ -3,7 +3,9 @@ set(TV_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit
 target_sources(tvcore PRIVATE platform/ansi_code_page_portable.cpp)
 target_compile_options(tvcore PUBLIC ${TV_SANITIZE})
 target_link_options(tvcore PUBLIC ${TV_SANITIZE})
+add_subdirectory(cli)
 add_subdirectory(tests/native)
+add_subdirectory(tests/cli)
 
 # The shipped data files, read by the program's own rules, and that check's tests.
 find_program(PYTHON3 python3 REQUIRED)

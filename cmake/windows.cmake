@@ -91,6 +91,10 @@ add_custom_target(data_files ALL
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/data/sample/CurRates.dat ${TV_BIN}/sample
     DEPENDS ${TV_DATA_FILES} ${CMAKE_SOURCE_DIR}/data/sample/CurRates.dat)
 
+# tallyvane.exe, the command-line companion, beside the program.
+add_subdirectory(cli)
+add_subdirectory(tests/cli)
+
 add_subdirectory(tests/win)
 
 # The zip and the installer (make dist), and the test that installs one.
