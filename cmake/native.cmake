@@ -1,17 +1,23 @@
 # Native build: the portable core and its tests, under the sanitizers.
+# make install builds the command-line companion without them (build/cli).
+option(TV_SANITIZERS "Build the core and everything on it under ASan and UBSan" ON)
 set(TV_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 target_sources(tvcore PRIVATE platform/ansi_code_page_portable.cpp)
-target_compile_options(tvcore PUBLIC ${TV_SANITIZE})
-target_link_options(tvcore PUBLIC ${TV_SANITIZE})
+if(TV_SANITIZERS)
+    target_compile_options(tvcore PUBLIC ${TV_SANITIZE})
+    target_link_options(tvcore PUBLIC ${TV_SANITIZE})
+endif()
+add_subdirectory(cli)
 add_subdirectory(tests/native)
+add_subdirectory(tests/cli)
 
 # The shipped data files, read by the program's own readers, and that check's tests.
 add_subdirectory(tests/data)
 find_program(PYTHON3 python3 REQUIRED)
 
-# make install's desktop entry, launcher and icons, into temporary prefixes.
+# make install's desktop entry, launcher, icons and companion, into temporary prefixes.
 add_test(NAME desktop_install COMMAND bash ${CMAKE_SOURCE_DIR}/tests/install/desktop_install_test.sh
-    ${CMAKE_BINARY_DIR}/results/desktop_install.xml)
+    ${CMAKE_BINARY_DIR}/results/desktop_install.xml $<TARGET_FILE:tallyvane>)
 
 # The reader's throughput (make bench), optimised and without the sanitizers.
 add_executable(reader_bench EXCLUDE_FROM_ALL bench/reader_bench.cpp reference/code_list.cpp reference/data_text.cpp

@@ -1,7 +1,9 @@
 # Windows build: the program, its Win32 pieces and the window tests.
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
-target_sources(tvcore PRIVATE platform/ansi_code_page_win32.cpp)
+# The core's Win32 pieces: the code page and the user's locale number format,
+# which is not window code and groups for every client of the core.
+target_sources(tvcore PRIVATE platform/ansi_code_page_win32.cpp numfmt/locale_number_format.cpp)
 
 # Thin Win32 layer shared by the program and the window tests.
 add_library(tvwin STATIC
@@ -26,7 +28,6 @@ add_library(tvwin STATIC
     money/price_comparison_dialog.cpp
     money/rate_download.cpp
     money/rate_update.cpp
-    numfmt/locale_number_format.cpp
     platform/dialog_scroll.cpp
     platform/shell_layer.cpp
     reference/care_labels_dialog.cpp
@@ -89,6 +90,10 @@ add_custom_target(data_files ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${TV_BIN}/sample
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/data/sample/CurRates.dat ${TV_BIN}/sample
     DEPENDS ${TV_DATA_FILES} ${CMAKE_SOURCE_DIR}/data/sample/CurRates.dat)
+
+# tallyvane.exe, the command-line companion, beside the program.
+add_subdirectory(cli)
+add_subdirectory(tests/cli)
 
 add_subdirectory(tests/win)
 

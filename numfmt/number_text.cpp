@@ -180,4 +180,27 @@ unsigned GroupingFromLocaleText(std::wstring_view text) {
     return last == 0 ? grouping / 10 : grouping * 10;
 }
 
+unsigned GroupingFromCLocale(std::string_view grouping) {
+    unsigned result = 0;
+    int parts = 0;
+    for (char c : grouping) {
+        const int size = static_cast<unsigned char>(c);
+        // 0 repeats the size before it, as the end of the bytes does.
+        if (size == 0) break;
+        // CHAR_MAX (or any size a format cannot hold) ends the grouping there.
+        if (size > 9) return result * 10;
+        // The format holds five sizes at most; the fifth then repeats.
+        if (parts == 5) break;
+        result = result * 10 + static_cast<unsigned>(size);
+        ++parts;
+    }
+    return result;
+}
+
+std::wstring FormatNumberGrouping::Group(std::wstring_view plain, int decimals) const {
+    NumberFormat f = format_;
+    if (decimals != kLocaleDecimals) f.decimals = static_cast<unsigned>(decimals < 0 ? 0 : decimals);
+    return ApplyNumberFormat(plain, f);
+}
+
 }  // namespace tv

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tv {
 
@@ -70,5 +71,23 @@ std::wstring FormatDisplayNumber(double value, unsigned deciSize, bool groupDigi
 // The grouping field of a number format from the locale's grouping text:
 // "3;0" gives 3, "3;2;0" gives 32, "3" (group once) gives 30.
 unsigned GroupingFromLocaleText(std::wstring_view text);
+
+// The grouping field from a C library locale's grouping bytes, nearest group
+// first: {3} gives 3 (the last size repeats), {3, 2} gives 32, {3, CHAR_MAX}
+// gives 30 (group once). No sizes, or a first size of CHAR_MAX, gives 0: no
+// grouping.
+unsigned GroupingFromCLocale(std::string_view grouping);
+
+// A grouping by one fixed number format, for platforms whose locale is read
+// once into a NumberFormat. kLocaleDecimals takes the format's own decimals.
+class FormatNumberGrouping final : public NumberGrouping {
+public:
+    explicit FormatNumberGrouping(NumberFormat format) : format_(std::move(format)) {}
+    std::wstring DecimalSeparator() const override { return format_.decimalSep; }
+    std::wstring Group(std::wstring_view plain, int decimals) const override;
+
+private:
+    NumberFormat format_;
+};
 
 }  // namespace tv

@@ -1,20 +1,25 @@
 #!/usr/bin/env bash
 # `make install` and `make uninstall`: an entry in the desktop's application
 # menu that starts this checkout's program under Wine, in the checkout's own
-# prefix (scripts/run.sh), with the program's icon.
-#   packaging/desktop-install.sh install|uninstall PREFIX
+# prefix (scripts/run.sh), with the program's icon; and, when its binary is
+# named, the command-line companion tallyvane.
+#   packaging/desktop-install.sh install PREFIX [TALLYVANE]
+#   packaging/desktop-install.sh uninstall PREFIX
 # Installs PREFIX/bin/tallyvane-pro (the launcher),
-# PREFIX/share/applications/tallyvane-pro.desktop and
-# PREFIX/share/icons/hicolor/<size>/apps/tallyvane-pro.png, and lists what it
+# PREFIX/share/applications/tallyvane-pro.desktop,
+# PREFIX/share/icons/hicolor/<size>/apps/tallyvane-pro.png and
+# PREFIX/bin/tallyvane (a copy of TALLYVANE), and lists what it
 # made, folders included, in PREFIX/share/tallyvane-pro/installed: uninstall
 # takes away exactly that, and leaves a folder that has since gained others' files.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 name=tallyvane-pro
 
-usage() { echo "usage: desktop-install.sh install|uninstall PREFIX" >&2; exit 2; }
-[ $# -eq 2 ] && [ -n "$2" ] || usage
-action=$1 prefix=$2
+usage() { echo "usage: desktop-install.sh install PREFIX [TALLYVANE] | uninstall PREFIX" >&2; exit 2; }
+[ $# -ge 2 ] && [ $# -le 3 ] && [ -n "$2" ] || usage
+action=$1 prefix=$2 companion=${3:-}
+[ -z "$companion" ] || [ "$action" = install ] || usage
+[ -z "$companion" ] || [ -x "$companion" ] || { echo "desktop-install: $companion is no program to install" >&2; exit 1; }
 case $prefix in
     *$'\n'*) echo "desktop-install: a line break in PREFIX cannot be written into a desktop entry" >&2; exit 1 ;;
     /*) ;;
@@ -32,7 +37,7 @@ uninstall() {
         kind=${entries[i]%% *} path=${entries[i]#* }
         case $kind in
             # Only the names install writes: a damaged list deletes nothing else.
-            file) case ${path##*/} in "$name" | "$name.desktop" | "$name.png") rm -f -- "$path" ;; esac ;;
+            file) case ${path##*/} in "$name" | "$name.desktop" | "$name.png" | tallyvane) rm -f -- "$path" ;; esac ;;
             dir) rmdir -- "$path" 2>/dev/null || true ;;
         esac
     done
@@ -104,7 +109,13 @@ install() {
         cp -- "$png" "$prefix/share/icons/hicolor/${size}x$size/apps/$name.png"
         chmod 644 "$prefix/share/icons/hicolor/${size}x$size/apps/$name.png"
     done
+    if [ -n "$companion" ]; then
+        remember file "$prefix/bin/tallyvane"
+        cp -- "$companion" "$prefix/bin/tallyvane"
+        chmod 755 "$prefix/bin/tallyvane"
+    fi
     echo "desktop-install: Tallyvane Pro is in the application menu ($entry)"
+    [ -z "$companion" ] || echo "desktop-install: the command-line companion is $prefix/bin/tallyvane"
 }
 
 case $action in

@@ -2,11 +2,11 @@
 # `make install` and `make uninstall` (packaging/desktop-install.sh) into
 # temporary prefixes, from a copy of the checkout whose scripts/run.sh only
 # says that it ran: the files appear, the entry validates, its Exec line
-# starts the checkout's run.sh, the icons are the program's, and uninstall
-# leaves a prefix as it found it.
-#   desktop_install_test.sh REPORT
+# starts the checkout's run.sh, the icons are the program's, the command-line
+# companion answers from bin/, and uninstall leaves a prefix as it found it.
+#   desktop_install_test.sh REPORT TALLYVANE
 set -uo pipefail
-report=$1
+report=$1 companion=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/tests/install/junit.sh"
 
@@ -26,7 +26,7 @@ chmod 755 "$checkout/scripts/run.sh"
 
 installer=$checkout/packaging/desktop-install.sh
 entry_name=share/applications/tallyvane-pro.desktop
-expected=(bin/tallyvane-pro "$entry_name")
+expected=(bin/tallyvane-pro bin/tallyvane "$entry_name")
 for size in 16 32 64; do expected+=("share/icons/hicolor/${size}x$size/apps/tallyvane-pro.png"); done
 
 # Every file and folder under $1, one per line, relative to it.
@@ -71,7 +71,7 @@ EOF
 }
 
 install_puts_files_in_place() {
-    bash "$installer" install "$prefix" >/dev/null || { echo "install into $prefix failed"; return 1; }
+    bash "$installer" install "$prefix" "$companion" >/dev/null || { echo "install into $prefix failed"; return 1; }
     local status=0 file extra
     for file in "${expected[@]}"; do
         [ -f "$prefix/$file" ] || { echo "missing: $file"; status=1; }
@@ -114,6 +114,26 @@ launcher_reports_a_moved_checkout() {
     grep -q 'make install' <<<"$said" || { echo "the launcher said only: $said"; return 1; }
 }
 
+companion_answers() {
+    local said
+    [ -x "$prefix/bin/tallyvane" ] || { echo "bin/tallyvane is not executable"; return 1; }
+    said=$("$prefix/bin/tallyvane" convert 100 F C 2>&1)
+    [ "$said" = 37.7778 ] || { echo "bin/tallyvane convert 100 F C said: $said"; return 1; }
+}
+
+install_without_the_companion() {
+    # The launcher and entry alone, as before the companion; it takes no program that does not run.
+    local bare=$work/bare
+    bash "$installer" install "$bare" >/dev/null || { echo "install without the companion failed"; return 1; }
+    [ ! -e "$bare/bin/tallyvane" ] || { echo "bin/tallyvane installed though none was named"; return 1; }
+    bash "$installer" uninstall "$bare" >/dev/null && [ ! -e "$bare" ] || { echo "uninstall of $bare left files"; return 1; }
+    if bash "$installer" install "$bare" "$work/no such program" >/dev/null 2>&1; then
+        echo "install accepted a companion that is not there"; return 1
+    fi
+    [ ! -e "$bare/bin/tallyvane" ] || { echo "a companion that is not there was installed"; return 1; }
+    rm -rf "$bare"
+}
+
 icons_are_the_program_icon() {
     local size status=0
     for size in 16 32 64; do
@@ -125,7 +145,7 @@ icons_are_the_program_icon() {
 
 uninstall_leaves_nothing() {
     # Twice installed, once uninstalled: the second install replaced the first.
-    bash "$installer" install "$prefix" >/dev/null || { echo "installing again failed"; return 1; }
+    bash "$installer" install "$prefix" "$companion" >/dev/null || { echo "installing again failed"; return 1; }
     bash "$installer" uninstall "$prefix" >/dev/null || { echo "uninstall failed"; return 1; }
     [ ! -e "$prefix" ] || { echo "left in the prefix install made:"; listing "$prefix"; return 1; }
 }
@@ -134,7 +154,7 @@ uninstall_keeps_what_was_there() {
     local shared=$work/shared wanted after
     mkdir -p "$shared/bin" "$shared/share/applications"
     echo '[Desktop Entry]' >"$shared/share/applications/other.desktop"
-    bash "$installer" install "$shared" >/dev/null || { echo "install into $shared failed"; return 1; }
+    bash "$installer" install "$shared" "$companion" >/dev/null || { echo "install into $shared failed"; return 1; }
     # Someone else's icon arrives in a folder install made: that folder stays.
     local other=share/icons/hicolor/32x32/apps/other.png
     echo other >"$shared/$other"
@@ -151,7 +171,9 @@ check InstallPutsFilesInPlace install_puts_files_in_place
 check EntryValidates entry_validates
 check EntryStartsTheCheckout entry_starts_the_checkout
 check LauncherReportsAMovedCheckout launcher_reports_a_moved_checkout
+check CompanionAnswers companion_answers
 check IconsAreTheProgramIcon icons_are_the_program_icon
 check UninstallLeavesNothing uninstall_leaves_nothing
 check UninstallKeepsWhatWasThere uninstall_keeps_what_was_there
+check InstallWithoutTheCompanion install_without_the_companion
 junit_end

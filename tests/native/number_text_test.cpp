@@ -101,3 +101,29 @@ TEST(ApplyNumberFormat, RoundsHalfUpAndRefusesWhatIsNotAPlainNumber) {
         EXPECT_EQ(tv::ApplyNumberFormat(bad, f), L"") << bad;
     }
 }
+
+TEST(GroupingFromCLocale, ReadsTheCLibraryGroupSizes) {
+    EXPECT_EQ(tv::GroupingFromCLocale("\3"), 3u);          // the last size repeats
+    EXPECT_EQ(tv::GroupingFromCLocale("\3\2"), 32u);       // Indian grouping
+    EXPECT_EQ(tv::GroupingFromCLocale("\3\x7f"), 30u);     // CHAR_MAX: group once
+    EXPECT_EQ(tv::GroupingFromCLocale(""), 0u);            // the C locale
+    EXPECT_EQ(tv::GroupingFromCLocale("\x7f"), 0u);
+    EXPECT_EQ(tv::GroupingFromCLocale(std::string_view("\3\0\2", 3)), 3u);  // 0 repeats what went before
+    // Indian grouping of a large number, through the format it makes.
+    tv::NumberFormat f = Format(L".", L",", tv::GroupingFromCLocale("\3\2"));
+    EXPECT_EQ(tv::ApplyNumberFormat(L"123456789", f), L"12,34,56,789.00");
+    f.grouping = tv::GroupingFromCLocale("\3\x7f");
+    EXPECT_EQ(tv::ApplyNumberFormat(L"123456789", f), L"123456,789.00");
+}
+
+TEST(FormatNumberGrouping, GroupsByItsOneFormat) {
+    const tv::FormatNumberGrouping german(Format(L",", L"."));
+    EXPECT_EQ(german.DecimalSeparator(), L",");
+    EXPECT_EQ(german.Group(L"1234567.891", 2), L"1.234.567,89");
+    EXPECT_EQ(german.Group(L"-1234.5", tv::kLocaleDecimals), L"-1.234,50");  // the format's own two
+    EXPECT_EQ(german.Group(L"65535", 0), L"65.535");
+    EXPECT_EQ(german.Group(L"12a", 2), L"");
+    // Unlimited decimals group through it as through the system's formatting.
+    EXPECT_EQ(Show(1234.5, 0, true, german), L"1.234,5");
+    EXPECT_EQ(Show(1e6, 0, true, german), L"1.000.000,00000000");
+}
