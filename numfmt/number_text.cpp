@@ -25,9 +25,14 @@ double OutOfRange(const char* first, const char* last) {
     }
     while (p < last && *p != 'e' && *p != 'E') ++p;
     if (p + 1 < last) {
+        // Read here, capped: an exponent beyond a long must still say which
+        // way the number left the range, and must not overflow the sum.
+        const bool negative = p[1] == '-';
         long exponent = 0;
-        std::from_chars(p + 1 + (p[1] == '+'), last, exponent);
-        magnitude += exponent;
+        for (p += 1 + (p[1] == '+' || p[1] == '-'); p < last && IsDigit(*p); ++p) {
+            exponent = std::min(exponent * 10 + (*p - '0'), 100000L);
+        }
+        magnitude += negative ? -exponent : exponent;
     }
     return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }

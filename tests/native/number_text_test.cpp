@@ -36,6 +36,17 @@ TEST(ParseNumberText, ReadsLikeAtof) {
     for (const auto& [text, value] : cases) EXPECT_EQ(ParseNumberText(text), value) << text;
 }
 
+// An exponent too long for a long still tells which way the number left
+// the range, and never overflows the sum of magnitude and exponent.
+TEST(ParseNumberText, ExponentsBeyondALongLeaveTheRangeTheRightWay) {
+    const std::pair<std::wstring, double> cases[] = {
+        {L"1e-99999999999999999999", 0.0}, {L"99999999999e-30999999999999999999999999", 0.0},
+        {L"-1e99999999999999999999", -kInf}, {L"0.001e+99999999999999999999", kInf},
+        {L"11e9223372036854775807", kInf}, {L"0.01e-9223372036854775808", 0.0},
+    };
+    for (const auto& [text, value] : cases) EXPECT_EQ(ParseNumberText(text), value) << text;
+}
+
 TEST(FormatDisplayNumber, ExamplesForEnglishUnitedStates) {
     struct Case { double value; unsigned deciSize; bool group; const wchar_t* shown; };
     const Case cases[] = {
