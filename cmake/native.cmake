@@ -11,6 +11,12 @@ add_test(NAME data_files COMMAND ${PYTHON3} ${CMAKE_SOURCE_DIR}/scripts/check_da
     ${CMAKE_SOURCE_DIR}/data ${CMAKE_SOURCE_DIR}/resources/wLabels.rc)
 add_test(NAME data_file_checker COMMAND ${PYTHON3} -m unittest discover -s ${CMAKE_SOURCE_DIR}/tests/data -p *_test.py)
 
+# Every fuzz target once over its committed corpus, from the clang build
+# beside this one (build/fuzz), so an input that once crashed fails here.
+get_filename_component(TV_BUILD_ROOT ${CMAKE_BINARY_DIR} DIRECTORY)
+add_test(NAME fuzz_corpus COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/fuzz.sh replay ${TV_BUILD_ROOT}/fuzz
+    ${CMAKE_BINARY_DIR}/results/fuzz_corpus.xml)
+
 # make install's desktop entry, launcher and icons, into temporary prefixes.
 add_test(NAME desktop_install COMMAND bash ${CMAKE_SOURCE_DIR}/tests/install/desktop_install_test.sh
     ${CMAKE_BINARY_DIR}/results/desktop_install.xml)
