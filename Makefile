@@ -4,9 +4,10 @@ MAKEFLAGS += --no-print-directory
 BUILD   := build
 NATIVE  := $(BUILD)/native
 WIN     := $(BUILD)/win
+FUZZ    := $(BUILD)/fuzz
 JOBS    ?= $(shell nproc)
 
-.PHONY: all setup native win cli test native-test win-test dist install uninstall run screenshots gallery bench clean
+.PHONY: all setup native win cli test native-test win-test fuzz dist install uninstall run screenshots gallery bench clean
 
 all: native win
 
@@ -40,6 +41,13 @@ test:
 	$(MAKE) --no-print-directory win-test || status=1; \
 	bash scripts/test-summary.sh $(NATIVE)/results $(WIN)/results || status=1; \
 	exit $$status
+
+# Each fuzz target for FUZZ_SECONDS from its committed corpus, FUZZ_JOBS at a
+# time; fails on any finding. (make test runs each once over its corpus.)
+FUZZ_SECONDS ?= 60
+FUZZ_JOBS    ?= 1
+fuzz: setup
+	@FUZZ_JOBS=$(FUZZ_JOBS) bash scripts/fuzz.sh run $(FUZZ) $(FUZZ_SECONDS)
 
 # The zip and the installer, into dist/.
 dist: win

@@ -31,8 +31,7 @@ std::wstring MoneyAmountText(double amount, bool groupDigits, const NumberGroupi
     if (!std::isfinite(amount)) return kNotFiniteText;
     std::wstring text = FixedText(amount, 2);
     if (!groupDigits) return text;
-    std::wstring grouped = grouping.Group(text, kLocaleDecimals);
-    return grouped.empty() ? text : grouped;
+    return GroupedOrPlain(grouping.Group(text, kLocaleDecimals), text);
 }
 
 std::wstring ConvertedAmountText(std::wstring_view amountText, std::wstring_view rateText, bool groupDigits,

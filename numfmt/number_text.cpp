@@ -25,9 +25,14 @@ double OutOfRange(const char* first, const char* last) {
     }
     while (p < last && *p != 'e' && *p != 'E') ++p;
     if (p + 1 < last) {
+        // Read here, capped: an exponent beyond a long must still say which
+        // way the number left the range, and must not overflow the sum.
+        const bool negative = p[1] == '-';
         long exponent = 0;
-        std::from_chars(p + 1 + (p[1] == '+'), last, exponent);
-        magnitude += exponent;
+        for (p += 1 + (p[1] == '+' || p[1] == '-'); p < last && IsDigit(*p); ++p) {
+            exponent = std::min(exponent * 10 + (*p - '0'), 100000L);
+        }
+        magnitude += negative ? -exponent : exponent;
     }
     return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
@@ -58,6 +63,10 @@ std::wstring FixedText(double value, int decimals) {
     return std::wstring(buffer, end);
 }
 
+std::wstring GroupedOrPlain(std::wstring grouped, std::wstring plain) {
+    return grouped.find_first_of(L"0123456789") == std::wstring::npos ? plain : grouped;
+}
+
 void TrimTrailingChar(std::wstring& text, wchar_t c) {
     const size_t keep = text.find_last_not_of(c);
     text.erase(keep == std::wstring::npos ? 0 : keep + 1);
@@ -72,8 +81,7 @@ std::wstring FormatDisplayNumber(double value, unsigned deciSize, bool groupDigi
         const int decimals = static_cast<int>(2 * deciSize);
         std::wstring raw = FixedText(value, decimals);
         if (!groupDigits) return raw;
-        std::wstring grouped = grouping.Group(raw, decimals);
-        return grouped.empty() ? raw : grouped;
+        return GroupedOrPlain(grouping.Group(raw, decimals), raw);
     }
 
     std::wstring raw = FixedText(value, 14);
@@ -86,8 +94,7 @@ std::wstring FormatDisplayNumber(double value, unsigned deciSize, bool groupDigi
     double integral = 0.0;
     if (std::modf(value, &integral) == 0.0) {
         // Integral values show the grouping's eight zero decimals.
-        std::wstring grouped = grouping.Group(whole, 8);
-        return grouped.empty() ? raw : grouped;
+        return GroupedOrPlain(grouping.Group(whole, 8), raw);
     }
 
     // Group with at most eight decimals that need no rounding, then put raw's
@@ -102,7 +109,7 @@ std::wstring FormatDisplayNumber(double value, unsigned deciSize, bool groupDigi
     const size_t digits = at + separator.size();
     size_t after = digits;
     while (after < grouped.size() && grouped[after] >= L'0' && grouped[after] <= L'9') ++after;
-    return grouped.substr(0, digits) + fraction + grouped.substr(after);
+    return GroupedOrPlain(grouped.substr(0, digits) + fraction + grouped.substr(after), raw);
 }
 
 std::wstring ApplyNumberFormat(std::wstring_view plain, const NumberFormat& f) {
@@ -153,7 +160,8 @@ std::wstring ApplyNumberFormat(std::wstring_view plain, const NumberFormat& f) {
     }
     if (number.empty() && f.leadingZero) number = L"0";
     if (f.decimals > 0) number += f.decimalSep + fraction;
-    if (!negative) return number;
+    // No digit to show: refused, with or without a sign, never a bare sign or brackets.
+    if (!negative || number.empty()) return number;
     switch (f.negativeOrder) {
         case 0: return L"(" + number + L")";
         case 2: return L"- " + number;

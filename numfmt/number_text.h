@@ -59,6 +59,11 @@ double ParseNumberText(std::wstring_view text);
 // digit written (never an exponent).
 std::wstring FixedText(double value, int decimals);
 
+// `grouped`, unless the locale refused the text (empty) or shows no digit of
+// it (a value below the last decimal, in a locale without a leading zero, is
+// its separator or its sign alone): then `plain`.
+std::wstring GroupedOrPlain(std::wstring grouped, std::wstring plain);
+
 // Removes the whole trailing run of c.
 void TrimTrailingChar(std::wstring& text, wchar_t c);
 

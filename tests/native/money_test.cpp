@@ -117,6 +117,22 @@ TEST(MoneyAmounts, RateTimesAmountAsTheRateFieldShowsIt) {
     EXPECT_EQ(tv::ConvertedAmountText(L"10000", L"1.000000", true, FakeNumberGrouping(german)), L"10.000,000");
 }
 
+// A locale with no decimals and no leading zero shows a negative amount
+// below one half as a bare sign or bracket; the plain amount is shown instead.
+TEST(MoneyAmounts, AnAmountTheLocaleShowsWithoutDigitsIsShownPlain) {
+    class Rounding final : public tv::NumberGrouping {
+    public:
+        std::wstring DecimalSeparator() const override { return L"."; }
+        std::wstring Group(std::wstring_view plain, int) const override {
+            return tv::ApplyNumberFormat(plain, {.decimals = 0, .leadingZero = false, .negativeOrder = 0});
+        }
+    } grouping;
+    EXPECT_EQ(tv::MoneyAmountText(-0.004, true, grouping), L"-0.00");
+    EXPECT_EQ(tv::MoneyAmountText(0.004, true, grouping), L"0.00");
+    EXPECT_EQ(tv::MoneyAmountText(-0.6, true, grouping), L"(1)");
+    EXPECT_EQ(tv::MoneyAmountText(-1234.4, true, grouping), L"(1,234)");
+}
+
 TEST(MoneyAmounts, SelectionsSplitIntoFiveCodesOrFallBack) {
     const tv::CurrencySelection codes = tv::SplitSelection(L"USDCADHKDEURCNY", L"EURDEMFRFITLNLG");
     EXPECT_EQ(codes, (tv::CurrencySelection{L"USD", L"CAD", L"HKD", L"EUR", L"CNY"}));

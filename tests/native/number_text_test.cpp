@@ -36,6 +36,17 @@ TEST(ParseNumberText, ReadsLikeAtof) {
     for (const auto& [text, value] : cases) EXPECT_EQ(ParseNumberText(text), value) << text;
 }
 
+// An exponent too long for a long still tells which way the number left
+// the range, and never overflows the sum of magnitude and exponent.
+TEST(ParseNumberText, ExponentsBeyondALongLeaveTheRangeTheRightWay) {
+    const std::pair<std::wstring, double> cases[] = {
+        {L"1e-99999999999999999999", 0.0}, {L"99999999999e-30999999999999999999999999", 0.0},
+        {L"-1e99999999999999999999", -kInf}, {L"0.001e+99999999999999999999", kInf},
+        {L"11e9223372036854775807", kInf}, {L"0.01e-9223372036854775808", 0.0},
+    };
+    for (const auto& [text, value] : cases) EXPECT_EQ(ParseNumberText(text), value) << text;
+}
+
 TEST(FormatDisplayNumber, ExamplesForEnglishUnitedStates) {
     struct Case { double value; unsigned deciSize; bool group; const wchar_t* shown; };
     const Case cases[] = {
@@ -73,6 +84,17 @@ TEST(FormatDisplayNumber, OtherNumberFormats) {
     EXPECT_EQ(untouched.calls, 0);
 }
 
+// Without a leading zero a value below the last decimal would show as the
+// separator alone; it shows as the plain text instead, as a refused one does.
+TEST(FormatDisplayNumber, ALocaleWithoutLeadingZeroStillShowsADigit) {
+    const FakeNumberGrouping noZero(Format(L",", L".", 3, 1, false));
+    EXPECT_EQ(Show(1e-20, 0, true, noZero), L"0.");
+    EXPECT_EQ(Show(-1e-20, 0, true, noZero), L"-0.");
+    EXPECT_EQ(Show(0.5, 0, true, noZero), L",5");
+    EXPECT_EQ(Show(0.0, 0, true, noZero), L",00000000");
+    EXPECT_EQ(Show(0.001, 1, true, noZero), L",00");
+}
+
 TEST(FormatDisplayNumber, LongNumbersAreGroupedWhole) {
     const std::wstring shown = Show(1e300, 0, true);
     // 301 integer digits in 101 groups, then eight zero decimals.
@@ -99,6 +121,15 @@ TEST(ApplyNumberFormat, RoundsHalfUpAndRefusesWhatIsNotAPlainNumber) {
     EXPECT_EQ(tv::ApplyNumberFormat(L"99.5", f), L"100");
     for (const wchar_t* bad : {L"", L"-", L".", L"1.2.3", L"1e5", L"+1", L" 1", L"1-"}) {
         EXPECT_EQ(tv::ApplyNumberFormat(bad, f), L"") << bad;
+    }
+    // Without decimals or a leading zero a number below one half has no digit to show, signed or not.
+    f.leadingZero = false;
+    for (unsigned order = 0; order <= 4; ++order) {
+        f.negativeOrder = order;
+        EXPECT_EQ(tv::ApplyNumberFormat(L"-0.4", f), L"") << order;
+        EXPECT_EQ(tv::ApplyNumberFormat(L"-0", f), L"") << order;
+        EXPECT_EQ(tv::ApplyNumberFormat(L"0.4", f), L"");
+        EXPECT_NE(tv::ApplyNumberFormat(L"-0.5", f), L"") << order;
     }
 }
 
