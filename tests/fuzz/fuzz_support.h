@@ -9,7 +9,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "reference/code_list.h"
 #include "reference/data_text.h"
 
 #define FUZZ_CHECK(condition)                                                                  \
@@ -32,6 +34,18 @@ inline std::optional<std::wstring> DataFileText(const uint8_t* data, size_t size
     std::string bytes(reinterpret_cast<const char*>(data), size);
     bytes.append(2, '\0');
     return tv::DecodeDataText(bytes);
+}
+
+// The list rows `rowFromLine` reads from a data file's bytes: there is one
+// per line, and each goes to `check` with its line.
+template <typename Check>
+void CheckEachRow(const uint8_t* data, size_t size, tv::ListRow (*rowFromLine)(std::wstring_view), Check check) {
+    const std::optional<std::wstring> text = DataFileText(data, size);
+    if (!text) return;
+    const std::vector<tv::ListRow> rows = tv::RowsFromText(*text, rowFromLine);
+    const std::vector<std::wstring_view> lines = tv::SplitLines(*text);
+    FUZZ_CHECK(rows.size() == lines.size());
+    for (size_t i = 0; i < rows.size(); ++i) check(rows[i], lines[i]);
 }
 
 // Typed text: each byte is its Latin-1 character, except that FE starts a
