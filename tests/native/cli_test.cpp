@@ -244,8 +244,8 @@ TEST(CliCurrency, NamesTheFileOrCodeThatFails) {
                      "no rate for 'ZZZ'"));  // listed with no worth
     EXPECT_TRUE(Says(Mistake({"currency", "ten", "EUR", "USD", "--rates", "rates.dat"}, files),
                      "amount 'ten' is not a number"));
-    EXPECT_TRUE(Says(Mistake({"currency", "1" + std::string(31, '0'), "EUR", "USD", "--rates", "rates.dat"}, files),
-                     "longer than the 31 characters"));
+    EXPECT_TRUE(Says(Mistake({"currency", "1" + std::string(32, '0'), "EUR", "USD", "--rates", "rates.dat"}, files),
+                     "longer than the 32 characters"));
     EXPECT_TRUE(Says(Mistake({"currency", "1e308", "USD", "JPY", "--rates", "rates.dat"}, files), "Overflow"));
 
     const CliRun noFolder = Tallyvane({"currency", "1", "EUR", "USD"}, files, "");
