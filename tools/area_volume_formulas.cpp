@@ -1,12 +1,7 @@
 #include "tools/area_volume_formulas.h"
 
 namespace tv {
-namespace {
-
-constexpr FieldState E = FieldState::kEditable;
-constexpr FieldState R = FieldState::kReadOnlyCleared;
-
-}  // namespace
+using namespace field_letters;
 
 //                              name                                        base width height
 const AreaVolumeFormula kAreaVolumeFormulas[kAreaVolumeFormulaCount] = {

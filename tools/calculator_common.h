@@ -42,4 +42,10 @@ enum class FieldState {
     kReadOnlyCleared,   // made read-only and emptied
 };
 
+// The one-letter states the formula tables are written in.
+namespace field_letters {
+inline constexpr FieldState E = FieldState::kEditable;
+inline constexpr FieldState R = FieldState::kReadOnlyCleared;
+}  // namespace field_letters
+
 }  // namespace tv

@@ -23,6 +23,16 @@ static_assert(kElectricalFormulaCount == IDS_ELECTRICAL_FORMULA_LAST - IDS_ELECT
 static_assert(kCircleFormulaCount == IDS_CIRCLE_FORMULA_LAST - IDS_CIRCLE_FORMULA_FIRST + 1);
 static_assert(kAreaVolumeFormulaCount == IDS_AREA_VOLUME_FORMULA_LAST - IDS_AREA_VOLUME_FORMULA_FIRST + 1);
 
+template <const auto& formulas>
+ResourceString NameOf(int f) {
+    return formulas[f].name;
+}
+
+template <const auto& formulas>
+FieldState FieldOf(int f, int field) {
+    return formulas[f].fields[field];
+}
+
 template <typename Values>
 Values Copied(std::span<const double> from) {
     Values values{};
@@ -34,8 +44,7 @@ Values Copied(std::span<const double> from) {
 
 const CalculatorTable kElectricalCalculator = {
     IDD_ELECTRICAL, L"elect", kElectricalFields, kElectricalFieldLimit, kElectricalFormulaCount,
-    [](int f) { return kElectricalFormulas[f].name; },
-    [](int f, int field) { return kElectricalFormulas[f].fields[field]; },
+    NameOf<kElectricalFormulas>, FieldOf<kElectricalFormulas>,
     [](int f, std::span<const double> values, int) {
         return CalculateElectrical(f, Copied<ElectricalValues>(values));
     },
@@ -44,8 +53,7 @@ const CalculatorTable kElectricalCalculator = {
 
 const CalculatorTable kCircleCalculator = {
     IDD_CIRCLE, L"circle", kCircleFields, kCircleFieldLimit, kCircleFormulaCount,
-    [](int f) { return kCircleFormulas[f].name; },
-    [](int f, int field) { return kCircleFormulas[f].fields[field]; },
+    NameOf<kCircleFormulas>, FieldOf<kCircleFormulas>,
     [](int f, std::span<const double> values, int unit) {
         CircleInputs in;
         in.radius = values[kCircleRadius];
@@ -62,8 +70,7 @@ const CalculatorTable kCircleCalculator = {
 
 const CalculatorTable kAreaVolumeCalculator = {
     IDD_AREA_VOLUME, L"areavol", kAreaVolumeFields, kAreaVolumeFieldLimit, kAreaVolumeFormulaCount,
-    [](int f) { return kAreaVolumeFormulas[f].name; },
-    [](int f, int field) { return kAreaVolumeFormulas[f].fields[field]; },
+    NameOf<kAreaVolumeFormulas>, FieldOf<kAreaVolumeFormulas>,
     [](int f, std::span<const double> values, int) {
         return CalculateAreaVolume(f, Copied<AreaVolumeValues>(values));
     },

@@ -5,8 +5,7 @@
 namespace tv {
 namespace {
 
-constexpr FieldState E = FieldState::kEditable;
-constexpr FieldState R = FieldState::kReadOnlyCleared;
+using namespace field_letters;
 
 // The quarter and three-quarter turns where tan, sec and cot have no value;
 // exact double comparisons, as 90 and 270 degrees convert to them exactly.

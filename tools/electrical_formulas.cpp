@@ -3,12 +3,7 @@
 #include <cmath>
 
 namespace tv {
-namespace {
-
-constexpr FieldState E = FieldState::kEditable;
-constexpr FieldState R = FieldState::kReadOnlyCleared;
-
-}  // namespace
+using namespace field_letters;
 
 //                               name                                        output     W  V  O  A
 const ElectricalFormula kElectricalFormulas[kElectricalFormulaCount] = {
