@@ -16,10 +16,7 @@ bool CalculatorDialog::OnInitDialog() {
         for (const ResourceString& choice : table_.choices) AddStringToList(list, choice.id);
         SendMessageW(list, CB_SETCURSEL, table_.firstChoice, 0);
     }
-    HWND formulas = GetDlgItem(dialog_, IDC_CALC_FORMULA);
-    SendMessageW(formulas, CB_RESETCONTENT, 0, 0);
-    for (int f = 0; f < table_.formulaCount; ++f) AddStringToList(formulas, table_.name(f).id);
-    SendMessageW(formulas, CB_SETCURSEL, 0, 0);
+    FillFormulaList(GetDlgItem(dialog_, IDC_CALC_FORMULA), table_.formulaCount, table_.name);
     ApplyFieldStates();
     if (table_.fixedField) SetDlgItemTextW(dialog_, table_.fixedField, table_.fixedText);
     return true;

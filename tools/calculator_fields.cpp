@@ -7,6 +7,12 @@
 
 namespace tv {
 
+void FillFormulaList(HWND list, int count, ResourceString (*name)(int formula)) {
+    SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    for (int f = 0; f < count; ++f) AddStringToList(list, name(f).id);
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
+}
+
 void ApplyFieldState(HWND edit, FieldState state) {
     const bool readOnly = state == FieldState::kReadOnlyCleared;
     SendMessageW(edit, EM_SETREADONLY, readOnly, 0);

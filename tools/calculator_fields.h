@@ -13,14 +13,9 @@
 
 namespace tv {
 
-// Appends each formula's name, read from the string table, in table order
-// and selects the first.
-template <typename Formula, size_t N>
-void FillFormulaList(HWND list, const Formula (&formulas)[N]) {
-    SendMessageW(list, CB_RESETCONTENT, 0, 0);
-    for (const Formula& f : formulas) AddStringToList(list, f.name.id);
-    SendMessageW(list, CB_SETCURSEL, 0, 0);
-}
+// Fills the formula list with the names of formulas 0 to count - 1, read
+// from the string table, and selects the first.
+void FillFormulaList(HWND list, int count, ResourceString (*name)(int formula));
 
 // Editable keeps the text; read-only also empties it.
 void ApplyFieldState(HWND edit, FieldState state);

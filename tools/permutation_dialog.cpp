@@ -23,7 +23,8 @@ bool PermutationDialog::OnInitDialog() {
     SetUpConventions(0, false);
     SendDlgItemMessageW(dialog_, IDC_PERM_SET_SIZE, EM_LIMITTEXT, kCountFieldLimit, 0);
     SendDlgItemMessageW(dialog_, IDC_PERM_ITEMS_TAKEN, EM_LIMITTEXT, kCountFieldLimit, 0);
-    FillFormulaList(GetDlgItem(dialog_, IDC_CALC_FORMULA), kCountFormulas);
+    FillFormulaList(GetDlgItem(dialog_, IDC_CALC_FORMULA), kCountFormulaCount,
+                    [](int f) { return kCountFormulas[f].name; });
     ApplyFieldStates();
     return true;
 }
