@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "money/exchange_rate_table.h"
+#include "platform/system_library.h"
 #include "platform/system_time.h"
 #include "reference/mapped_text_file.h"
 
@@ -18,8 +19,11 @@ CalendarDate CalendarDate::Now() {
 
 ExchangeRateTable ExchangeRateTable::OfUserFile() {
     wchar_t folder[MAX_PATH] = {};
-    SHGetSpecialFolderPathW(GetDesktopWindow(), folder, CSIDL_PERSONAL, FALSE);
-    return ExchangeRateTable(std::wstring(folder) + L"\\CurRates.dat", CalendarDate::Now());
+    // No documents folder names no file (not one at the root of the drive):
+    // the dialog then says the rate file is missing.
+    auto folderPath = SystemFunction<decltype(SHGetSpecialFolderPathW)>(L"shell32.dll", "SHGetSpecialFolderPathW");
+    const bool found = folderPath && folderPath(GetDesktopWindow(), folder, CSIDL_PERSONAL, FALSE) && folder[0];
+    return ExchangeRateTable(found ? std::wstring(folder) + L"\\CurRates.dat" : std::wstring(), CalendarDate::Now());
 }
 
 bool ExchangeRateTable::Exists() const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "money/rate_feed.h"
+#include "platform/system_library.h"
 
 namespace tv {
 
@@ -56,6 +57,49 @@ namespace {
 
 DWORD g_timeLimit = 15000;
 
+// WinHTTP, loaded with the first transfer: the program starts without it.
+struct WinHttpFunctions {
+    decltype(WinHttpCloseHandle)* CloseHandle;
+    decltype(WinHttpConnect)* Connect;
+    decltype(WinHttpOpen)* Open;
+    decltype(WinHttpOpenRequest)* OpenRequest;
+    decltype(WinHttpQueryDataAvailable)* QueryDataAvailable;
+    decltype(WinHttpQueryHeaders)* QueryHeaders;
+    decltype(WinHttpReadData)* ReadData;
+    decltype(WinHttpReceiveResponse)* ReceiveResponse;
+    decltype(WinHttpSendRequest)* SendRequest;
+    decltype(WinHttpSetOption)* SetOption;
+    decltype(WinHttpSetStatusCallback)* SetStatusCallback;
+    decltype(WinHttpSetTimeouts)* SetTimeouts;
+    bool loaded;
+
+    WinHttpFunctions() {
+        CloseHandle = Function<decltype(WinHttpCloseHandle)>("WinHttpCloseHandle");
+        Connect = Function<decltype(WinHttpConnect)>("WinHttpConnect");
+        Open = Function<decltype(WinHttpOpen)>("WinHttpOpen");
+        OpenRequest = Function<decltype(WinHttpOpenRequest)>("WinHttpOpenRequest");
+        QueryDataAvailable = Function<decltype(WinHttpQueryDataAvailable)>("WinHttpQueryDataAvailable");
+        QueryHeaders = Function<decltype(WinHttpQueryHeaders)>("WinHttpQueryHeaders");
+        ReadData = Function<decltype(WinHttpReadData)>("WinHttpReadData");
+        ReceiveResponse = Function<decltype(WinHttpReceiveResponse)>("WinHttpReceiveResponse");
+        SendRequest = Function<decltype(WinHttpSendRequest)>("WinHttpSendRequest");
+        SetOption = Function<decltype(WinHttpSetOption)>("WinHttpSetOption");
+        SetStatusCallback = Function<decltype(WinHttpSetStatusCallback)>("WinHttpSetStatusCallback");
+        SetTimeouts = Function<decltype(WinHttpSetTimeouts)>("WinHttpSetTimeouts");
+        loaded = CloseHandle && Connect && Open && OpenRequest && QueryDataAvailable && QueryHeaders && ReadData && ReceiveResponse && SendRequest && SetOption && SetStatusCallback && SetTimeouts;
+    }
+
+    template <typename Declared>
+    static Declared* Function(const char* name) {
+        return SystemFunction<Declared>(L"winhttp.dll", name);
+    }
+};
+
+const WinHttpFunctions& WinHttp() {
+    static const WinHttpFunctions functions;
+    return functions;
+}
+
 using Holder = std::shared_ptr<RateDownload::Transfer>;
 
 void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, DWORD length) {
@@ -82,7 +126,7 @@ void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, 
 }
 
 struct HandleCloser {
-    void operator()(void* handle) const { WinHttpCloseHandle(handle); }
+    void operator()(void* handle) const { WinHttp().CloseHandle(handle); }
 };
 using InternetHandle = std::unique_ptr<void, HandleCloser>;
 
@@ -94,27 +138,28 @@ public:
 
     // kOk with the body, or why not; cancelled when nothing is to be told.
     DownloadStatus Run(const Holder& shared, const RatesUrl& url, bool& cancelled) {
+        if (!WinHttp().loaded) return DownloadStatus::kFailed;
         const DWORD access = IsLoopbackHost(url.host) ? WINHTTP_ACCESS_TYPE_NO_PROXY : WINHTTP_ACCESS_TYPE_DEFAULT_PROXY;
         InternetHandle session(
-            WinHttpOpen(L"TallyvanePro", access, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC));
+            WinHttp().Open(L"TallyvanePro", access, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC));
         if (!session) return DownloadStatus::kFailed;
         // Whatever WinHTTP itself blocks on ends within the limit too.
         const int limit = static_cast<int>(deadline_ - GetTickCount64());
-        WinHttpSetTimeouts(session.get(), limit, limit, limit, limit);
-        if (WinHttpSetStatusCallback(session.get(), OnStatus,
+        WinHttp().SetTimeouts(session.get(), limit, limit, limit, limit);
+        if (WinHttp().SetStatusCallback(session.get(), OnStatus,
                                      WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS | WINHTTP_CALLBACK_FLAG_HANDLES,
                                      0) == WINHTTP_INVALID_STATUS_CALLBACK) {
             return DownloadStatus::kFailed;
         }
-        InternetHandle connection(WinHttpConnect(session.get(), url.host.c_str(), url.port, 0));
+        InternetHandle connection(WinHttp().Connect(session.get(), url.host.c_str(), url.port, 0));
         if (!connection) return DownloadStatus::kFailed;
-        InternetHandle request(WinHttpOpenRequest(connection.get(), L"GET", url.path.c_str(), nullptr,
+        InternetHandle request(WinHttp().OpenRequest(connection.get(), L"GET", url.path.c_str(), nullptr,
                                                   WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
                                                   url.secure ? WINHTTP_FLAG_SECURE : 0));
         if (!request) return DownloadStatus::kFailed;
         auto* holder = new Holder(shared);
         DWORD_PTR context = reinterpret_cast<DWORD_PTR>(holder);
-        if (!WinHttpSetOption(request.get(), WINHTTP_OPTION_CONTEXT_VALUE, &context, sizeof context)) {
+        if (!WinHttp().SetOption(request.get(), WINHTTP_OPTION_CONTEXT_VALUE, &context, sizeof context)) {
             delete holder;
             return DownloadStatus::kFailed;
         }
@@ -129,22 +174,22 @@ private:
 
     DownloadStatus Transfer(HINTERNET request, DWORD_PTR context) {
         DWORD count = 0;
-        if (!WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, context)) {
+        if (!WinHttp().SendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, context)) {
             return DownloadStatus::kFailed;
         }
         if (Step s = Await(WINHTTP_CALLBACK_STATUS_SENDREQUEST_COMPLETE, count); s != Step::kDone) return Failure(s);
-        if (!WinHttpReceiveResponse(request, nullptr)) return DownloadStatus::kFailed;
+        if (!WinHttp().ReceiveResponse(request, nullptr)) return DownloadStatus::kFailed;
         if (Step s = Await(WINHTTP_CALLBACK_STATUS_HEADERS_AVAILABLE, count); s != Step::kDone) return Failure(s);
         if (Header(request, WINHTTP_QUERY_STATUS_CODE).value_or(0) != 200) return DownloadStatus::kBadStatus;
         if (Header(request, WINHTTP_QUERY_CONTENT_LENGTH).value_or(0) > kMaxFeedBytes) return DownloadStatus::kTooLarge;
         std::string& body = transfer_.result.body;
         for (;;) {
-            if (!WinHttpQueryDataAvailable(request, nullptr)) return DownloadStatus::kFailed;
+            if (!WinHttp().QueryDataAvailable(request, nullptr)) return DownloadStatus::kFailed;
             if (Step s = Await(WINHTTP_CALLBACK_STATUS_DATA_AVAILABLE, count); s != Step::kDone) return Failure(s);
             if (count == 0) return DownloadStatus::kOk;
             if (body.size() + count > kMaxFeedBytes) return DownloadStatus::kTooLarge;
             const DWORD want = std::min<DWORD>(count, static_cast<DWORD>(transfer_.chunk.size()));
-            if (!WinHttpReadData(request, transfer_.chunk.data(), want, nullptr)) return DownloadStatus::kFailed;
+            if (!WinHttp().ReadData(request, transfer_.chunk.data(), want, nullptr)) return DownloadStatus::kFailed;
             if (Step s = Await(WINHTTP_CALLBACK_STATUS_READ_COMPLETE, count); s != Step::kDone) return Failure(s);
             if (count == 0) return DownloadStatus::kOk;
             body.append(transfer_.chunk.data(), count);
@@ -175,7 +220,7 @@ private:
 
     static std::optional<DWORD> Header(HINTERNET request, DWORD query) {
         DWORD value = 0, size = sizeof value;
-        if (!WinHttpQueryHeaders(request, query | WINHTTP_QUERY_FLAG_NUMBER, WINHTTP_HEADER_NAME_BY_INDEX, &value,
+        if (!WinHttp().QueryHeaders(request, query | WINHTTP_QUERY_FLAG_NUMBER, WINHTTP_HEADER_NAME_BY_INDEX, &value,
                                  &size, WINHTTP_NO_HEADER_INDEX)) {
             return std::nullopt;
         }

@@ -1,11 +1,14 @@
 #include "platform/shell_layer.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <cwchar>
 #include <vector>
 
 #include "platform/dialog_scroll.h"
 #include "platform/owned_handle.h"
+#include "platform/system_library.h"
 #include "resources/resource_ids.h"
 
 namespace tv::shell {
@@ -237,13 +240,8 @@ void ShowHelp(const wchar_t* topic) {
         HelpLauncher()(url);
         return;
     }
-    // The shell library is loaded only now: it is slow to load at start-up.
     // A missing viewer or file is not reported.
-    using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
-    static HMODULE shell = LoadLibraryW(L"shell32.dll");  // kept: the launch may go on in it
-    if (!shell) return;
-    if (auto execute =
-            reinterpret_cast<ShellExecuteFn>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW")))) {
+    if (auto execute = SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW")) {
         execute(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
 }
