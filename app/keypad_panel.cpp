@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "platform/owned_handle.h"
-
 #include "app/gradient_fill.h"
 #include "resources/resource_ids.h"
 
@@ -16,15 +14,14 @@ void KeypadButton::Draw(const DRAWITEMSTRUCT& item) const {
     --r.right;
     --r.bottom;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const OwnedPen first(CreatePen(PS_SOLID, 1, pressed ? kDarkEdge : kLightEdge));
-    const OwnedPen second(CreatePen(PS_SOLID, 1, pressed ? kLightEdge : kDarkEdge));
-
-    SelectObject(dc, first.Get());
+    // The device context's own pen, recoloured: a paint makes no pen (RestoreDC puts back the colour).
+    SelectObject(dc, GetStockObject(DC_PEN));
+    SetDCPenColor(dc, pressed ? kDarkEdge : kLightEdge);
     MoveToEx(dc, r.left, r.top, nullptr);
     LineTo(dc, r.right, r.top);
     MoveToEx(dc, r.left, r.top, nullptr);
     LineTo(dc, r.left, r.bottom);
-    SelectObject(dc, second.Get());
+    SetDCPenColor(dc, pressed ? kLightEdge : kDarkEdge);
     MoveToEx(dc, r.right, r.top, nullptr);
     LineTo(dc, r.right, r.bottom);
     MoveToEx(dc, r.left, r.bottom, nullptr);

@@ -20,18 +20,19 @@ void PaintTab(HDC dc, const RECT& client, const wchar_t* name, int sx, int sy) {
     GetTextExtentPoint32W(dc, name, lstrlenW(name), &text);
     const int L = client.left, T = client.top + 2 * sy, R = client.right, H = text.cy + 8 * sy;
     const int tabLeft = L + 20 * sx, tabRight = L + 28 * sx + text.cx;
-    const OwnedPen white(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
-    const OwnedPen black(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-    const SelectedObject pen(dc, white.Get());
+    // The device context's own pen, recoloured: a paint makes no pen.
+    const SelectedObject pen(dc, GetStockObject(DC_PEN));
+    const COLORREF before = SetDCPenColor(dc, RGB(255, 255, 255));
     const POINT outline[] = {{L, T + H},       {tabLeft, T + H},  {tabLeft, T},
                              {tabRight, T},    {tabRight, T + H}, {R, T + H}};
     Polyline(dc, outline, 6);
     RECT box = {tabLeft, T, tabRight, T + H};
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     DrawTextW(dc, name, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, black.Get());
+    SetDCPenColor(dc, RGB(0, 0, 0));
     MoveToEx(dc, tabRight, T, nullptr);
     LineTo(dc, tabRight, T + H);
+    SetDCPenColor(dc, before);
 }
 
 }  // namespace
