@@ -1,6 +1,7 @@
 #include "app/app_frame.h"
 
 #include "app/about_dialog.h"
+#include "app/startup_marks.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
 
@@ -24,6 +25,7 @@ HWND AppFrame::Create(const wchar_t* title, const RECT& frame, DWORD style) {
         wc.lpszClassName = kClassName;
         if (!RegisterClassW(&wc)) return nullptr;
     }
+    StartupMark("class registration");
     CreateWindowExW(0, kClassName, title, style, frame.left, frame.top, frame.right - frame.left,
                     frame.bottom - frame.top, nullptr, nullptr, instance, this);
     return window_;
@@ -50,8 +52,11 @@ LRESULT CALLBACK AppFrame::WindowProc(HWND window, UINT message, WPARAM wParam, 
 
 LRESULT AppFrame::CreateFrame() {
     // A window without its menu bar still works.
+    StartupMark("window creation");
     menuBar_ = shell::CreateMenuBar(window_, IDM_MAIN);
+    StartupMark("menu bar");
     accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDA_MAIN));
+    StartupMark("accelerators");
     if (MessageLoop* loop = MessageLoop::Current()) loop->AddMessageFilter(this);
     return OnCreate();
 }

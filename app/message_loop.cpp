@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/startup_marks.h"
+
 namespace tv {
 namespace {
 
@@ -65,6 +67,7 @@ int MessageLoop::Run() {
         while (idle && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             const std::vector<IdleHandler*> handlers = idleHandlers_;
             for (IdleHandler* h : handlers) h->OnIdle();
+            StartupMark("idle");
             idle = false;
         }
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);

@@ -4,6 +4,7 @@
 
 #include "app/app_globals.h"
 #include "app/message_loop.h"
+#include "app/startup_marks.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
 #include "units/converter_window.h"
@@ -52,18 +53,26 @@ int RunProgram(HINSTANCE instance, const wchar_t* commandLine) {
         ActivateRunningCopy(running, commandLine);
         return 0;
     }
+    StartupMark("single-instance check");
     shell::InitExtraControls(instance);
+    StartupMark("shell controls");
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&controls);
+    StartupMark("common controls");
 
     int exitCode = 1;
     {
         ConverterWindow window(Settings());
         MessageLoop loop;
         loop.Register();
-        if (CreateMainWindow(window)) exitCode = loop.Run();
+        StartupMark("settings object");
+        if (CreateMainWindow(window)) {
+            StartupMark("window shown");
+            exitCode = loop.Run();
+        }
         loop.Unregister();
     }  // the window object goes here: the category saves the settings
+    WriteStartupMarks();
     return exitCode;
 }
 

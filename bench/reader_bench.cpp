@@ -47,7 +47,12 @@ double CopySeconds(const std::string& file) {
 
 }  // namespace
 
+#ifndef TV_BENCH_BUILD
+#define TV_BENCH_BUILD "unknown build"
+#endif
+
 int main() {
+    std::printf("data-file reader, built %s:\n", TV_BENCH_BUILD);
     const std::string ansi = AnsiFile(10u * 1024 * 1024);
     const std::string utf16 = Utf16File(ansi.substr(0, ansi.size() - 2)) + std::string(2, '\0');
     for (const auto& [name, file] : {std::pair{"ANSI", &ansi}, std::pair{"UTF-16", &utf16}}) {

@@ -6,7 +6,7 @@ add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WIN
 target_sources(tvcore PRIVATE platform/ansi_code_page_win32.cpp numfmt/locale_number_format.cpp)
 
 # Thin Win32 layer shared by the program and the window tests.
-add_library(tvwin STATIC
+set(TV_WIN_SOURCES
     app/about_dialog.cpp
     app/app_frame.cpp
     app/app_globals.cpp
@@ -30,6 +30,7 @@ add_library(tvwin STATIC
     money/rate_update.cpp
     platform/dialog_scroll.cpp
     platform/shell_layer.cpp
+    platform/system_library.cpp
     reference/care_labels_dialog.cpp
     reference/code_list_dialog.cpp
     reference/letter_index_strip.cpp
@@ -51,7 +52,8 @@ add_library(tvwin STATIC
     units/converter_window.cpp
     units/tool_table.cpp
 )
-target_link_libraries(tvwin PUBLIC comctl32 gdi32 user32 advapi32 shell32 winhttp)
+add_library(tvwin STATIC ${TV_WIN_SOURCES})
+target_link_libraries(tvwin PUBLIC comctl32 gdi32 user32 advapi32)
 target_link_libraries(tvwin PUBLIC tvcore)
 # {sizeof x} is how Win32 structures are started: the rest is zero on purpose.
 target_compile_options(tvwin PRIVATE -Wall -Wextra -Wno-missing-field-initializers)
@@ -75,7 +77,10 @@ set_source_files_properties(${TV_RESOURCES} PROPERTIES OBJECT_DEPENDS
 
 add_executable(TallyvanePro WIN32 app/main.cpp ${TV_RESOURCES})
 target_link_libraries(TallyvanePro PRIVATE tvwin)
-target_link_options(TallyvanePro PRIVATE ${TV_STATIC_LINK} -municode -mwindows -s)
+# Sections aligned in the file as in memory, so the image can be mapped as it
+# lies rather than copied in (Wine copies it otherwise: 0.16 MB more at start).
+set(TV_PROGRAM_LINK ${TV_STATIC_LINK} -municode -mwindows -s -Wl,--file-alignment,0x1000)
+target_link_options(TallyvanePro PRIVATE ${TV_PROGRAM_LINK})
 
 # The care-label icons: a library of resources only, with no code and no entry point.
 add_library(wLabels SHARED resources/wLabels.rc)
@@ -104,9 +109,25 @@ add_subdirectory(tests/install)
 # Start-up benchmark (make bench): the program against a minimal window.
 add_executable(empty_window WIN32 bench/empty_window.cpp)
 target_link_options(empty_window PRIVATE ${TV_STATIC_LINK} -municode -mwindows)
+file(WRITE ${TV_GENERATED}/manifest_only.rc "1 24 \"TallyvanePro.manifest\"\n")
+add_executable(empty_controls WIN32 bench/empty_window.cpp ${TV_GENERATED}/manifest_only.rc)
+target_compile_definitions(empty_controls PRIVATE TV_SAME_CONTROLS)
+target_link_libraries(empty_controls PRIVATE comctl32)
+target_link_options(empty_controls PRIVATE ${TV_STATIC_LINK} -municode -mwindows)
 add_executable(dialog_bench bench/dialog_bench.cpp ${TV_RESOURCES})
 target_link_libraries(dialog_bench PRIVATE tvwin)
 target_link_options(dialog_bench PRIVATE ${TV_STATIC_LINK} -municode)
+add_executable(paint_bench bench/paint_bench.cpp tests/win/gdi_creation_count.cpp ${TV_RESOURCES})
+target_link_libraries(paint_bench PRIVATE tvwin)
+target_link_options(paint_bench PRIVATE ${TV_STATIC_LINK} -municode)
 add_executable(startup_bench bench/startup_bench.cpp)
 target_link_libraries(startup_bench PRIVATE psapi)
 target_link_options(startup_bench PRIVATE ${TV_STATIC_LINK} -municode)
+# The program again with its start-up steps timed, for the benchmark's breakdown.
+add_library(tvwin_marks STATIC EXCLUDE_FROM_ALL ${TV_WIN_SOURCES} app/startup_marks.cpp)
+target_compile_definitions(tvwin_marks PUBLIC TV_STARTUP_MARKS)
+target_link_libraries(tvwin_marks PUBLIC comctl32 gdi32 user32 advapi32 tvcore)
+add_executable(TallyvanePro_marks WIN32 EXCLUDE_FROM_ALL app/main.cpp ${TV_RESOURCES})
+target_link_libraries(TallyvanePro_marks PRIVATE tvwin_marks)
+target_link_options(TallyvanePro_marks PRIVATE ${TV_PROGRAM_LINK})
+target_compile_options(tvwin_marks PRIVATE -Wall -Wextra -Wno-missing-field-initializers)

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/clipboard_text.h"
+#include "app/startup_marks.h"
 #include "app/window_text.h"
 #include "numfmt/locale_number_format.h"
 #include "platform/shell_layer.h"
@@ -65,13 +66,18 @@ LRESULT ConverterWindow::OnCreate() {
             SetMenuItemInfoW(units, ID_CATEGORY_FIRST + kMass, FALSE, &item);
         }
     }
+    StartupMark("landscape menu");
     if (settings_.store) LoadSettings(settings_.record, *settings_.store);
+    StartupMark("settings");
     CreateControls();
+    StartupMark("controls, layout");
     font_.Create();
     font_.ApplyToChildren(window_);
     tabFont_.Create(90, FW_BOLD);
+    StartupMark("fonts");
     keypad_.Attach(window_);
     SwitchCategory(settings_.record.Category, false);
+    StartupMark("first category");
     return 0;
 }
 
@@ -154,6 +160,7 @@ void ConverterWindow::Paint() {
     }
     PaintConverterBackground(dc, client, {layout_, name, tabFont_.Handle(), font_.Handle()});
     EndPaint(window_, &ps);
+    StartupMark("window painted");
 }
 
 void ConverterWindow::OnInitMenuPopup(HMENU menu) {
