@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Writes data/CityArea.dat: cities with their region and telephone area code.
 
-Source: the geocoding data of Debian's python3-phonenumbers (descriptions of
-number prefixes, phonenumbers.geodata) and its numbering metadata; country
+Source: the geocoding data of Debian's python3-phonenumbers 8.12.57, which
+Debian packaged on 1 November 2022 (descriptions of number prefixes,
+phonenumbers.geodata) and its numbering metadata, both of 2022; country
 names as in Countries.dat (iso-codes, see make_countries.py).  Nothing here
 adds a fact of its own: an entry is written only where the data names the
 city for the code.

@@ -4,10 +4,12 @@ international dialing code, one a line, sorted by name.
 
 Sources, both Debian packages (the script runs with Debian's own python3,
 which is where python3-phonenumbers installs):
-- iso-codes: the English names and two-letter codes of ISO 3166-1
-  (/usr/share/iso-codes/json/iso_3166-1.json);
-- python3-phonenumbers: the calling code of each two-letter code
-  (phonenumbers.country_code_for_region).
+- iso-codes 4.15.0 of 27 April 2023: the English names and two-letter codes
+  of ISO 3166-1 (/usr/share/iso-codes/json/iso_3166-1.json);
+- python3-phonenumbers 8.12.57, which Debian packaged on 1 November 2022 (its
+  numbering metadata date from 2022): the calling code of each two-letter
+  code (phonenumbers.country_code_for_region), and the regions it numbers
+  that ISO 3166-1 has no code for (phonenumbers.SUPPORTED_REGIONS).
 
     apt-get install -y iso-codes python3-phonenumbers
     /usr/bin/python3 scripts/make_countries.py
@@ -20,6 +22,14 @@ Names.  The ISO name is used unless it is long or written inside out:
    "Korea, South" so that both stay under K where the ISO names put them.
 A name must fit 40 characters, so that at least one blank stands between the
 name and the code.
+
+Regions outside ISO 3166-1.  phonenumbers numbers a few places under codes of
+its own that ISO 3166-1 does not list: Ascension Island (AC, 247), Tristan da
+Cunha (TA, 290, the code it shares with Saint Helena) and Kosovo (XK, 383).
+They are listed too, with the names in OTHER_REGIONS; phonenumbers names none
+of them.  The script stops when phonenumbers gives such a region that
+OTHER_REGIONS does not name, or no longer gives one that it does, so that a
+newer phonenumbers cannot drop or add a row unseen.
 
 Line format (read by the program as fixed columns): the name padded with
 blanks to 41 characters, then the calling code in digits without a plus sign.
@@ -63,6 +73,13 @@ SHORT_NAMES = {
     "VA": "Vatican City",                # Holy See (Vatican City State)
 }
 
+# Regions of phonenumbers that have no ISO 3166-1 code.
+OTHER_REGIONS = {
+    "AC": "Ascension Island",
+    "TA": "Tristan da Cunha",
+    "XK": "Kosovo",
+}
+
 
 def display_name(entry):
     code = entry["alpha_2"]
@@ -78,15 +95,24 @@ def sort_key(name):
     return (folded.casefold(), name)
 
 
+def other_regions(iso_codes):
+    """(code, name) of the regions phonenumbers numbers outside ISO 3166-1."""
+    outside = set(phonenumbers.SUPPORTED_REGIONS) - iso_codes
+    if outside != set(OTHER_REGIONS):
+        sys.exit("make_countries: phonenumbers' regions outside ISO 3166-1 are "
+                 f"{sorted(outside)}, OTHER_REGIONS names {sorted(OTHER_REGIONS)}")
+    return sorted(OTHER_REGIONS.items())
+
+
 def build_lines():
     with open(ISO_JSON, encoding="utf-8") as f:
         entries = json.load(f)["3166-1"]
+    iso = [(entry["alpha_2"], display_name(entry)) for entry in entries]
     rows = []
-    for entry in entries:
-        calling_code = phonenumbers.country_code_for_region(entry["alpha_2"])
+    for code, name in iso + other_regions({code for code, _ in iso}):
+        calling_code = phonenumbers.country_code_for_region(code)
         if calling_code == 0:
             continue
-        name = display_name(entry)
         if len(name) > NAME_MAX:
             sys.exit(f"make_countries: name too long for the column: {name!r}")
         rows.append((name, str(calling_code)))

@@ -11,7 +11,8 @@
 // rows), it checks what the format asks of the file: plain ASCII when 8-bit;
 // no line the program cuts; Countries.dat's names in their 41 characters and
 // calling codes after them; CityArea.dat's three TAB-separated fields; the
-// sales-tax files' dated titles and rates such as 7%, 9.975% or -; the
+// sales-tax files' titles, dated by one year in all three, rates such as 7%,
+// 9.975% or - up to 30%, and each province, state or EU member once; the
 // currency files' three-letter codes, Euro.dat's in the euro converter's
 // order; the rate file's day as YYYYMMDD, values above 0, EUR worth 1, codes
 // of CurrencyCode.dat; wLabels.dat's right-aligned numbers, five groups and

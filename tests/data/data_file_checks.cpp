@@ -25,6 +25,8 @@ constexpr size_t kNameColumn = 41;   // Countries.dat: the code starts at charac
 constexpr size_t kLongestLine = 128; // longer lines are cut to 127 characters
 constexpr double kHintTolerance = 0.10;
 constexpr size_t kLongestMeaning = 64;  // two wrapped lines in a row one icon high
+// No sales tax or VAT comes near it: a higher figure is a slipped digit or point.
+constexpr double kHighestRate = 30.0;
 
 // Character classes by Unicode, whatever the program's own locale.
 const std::ctype<wchar_t>& Unicode() {
@@ -171,15 +173,58 @@ bool IsPlainNumber(std::wstring_view text) {
     return i == text.size();
 }
 
-// A year from 1900 to 2099 standing as a word of its own.
-bool NamesYear(std::wstring_view text) {
+// The percentage of a rate IsRate accepts; nullopt for "-".
+std::optional<double> RateValue(std::wstring_view rate) {
+    if (rate == L"-") return std::nullopt;
+    double value = 0, scale = 1;
+    bool fraction = false;
+    for (wchar_t c : rate.substr(0, rate.size() - 1)) {
+        if (c == L'.') {
+            fraction = true;
+        } else if (fraction) {
+            value += (c - L'0') * (scale /= 10);
+        } else {
+            value = value * 10 + (c - L'0');
+        }
+    }
+    return value;
+}
+
+// The first year from 1900 to 2099 standing as a word of its own.
+std::optional<int> NamedYear(std::wstring_view text) {
     for (size_t i = 0; i + 4 <= text.size(); ++i) {
         const std::wstring_view year = text.substr(i, 4);
         const bool alone = (i == 0 || !std::iswalnum(text[i - 1])) &&
                            (i + 4 == text.size() || !std::iswalnum(text[i + 4]));
-        if (alone && IsDigits(year, 4, 4) && (year.starts_with(L"19") || year.starts_with(L"20"))) return true;
+        if (alone && IsDigits(year, 4, 4) && (year.starts_with(L"19") || year.starts_with(L"20"))) {
+            return std::stoi(std::wstring(year));
+        }
     }
-    return false;
+    return std::nullopt;
+}
+
+// The regions each sales-tax file must list, by its file name.
+const std::vector<std::wstring>* RegionsOf(std::wstring_view fileName) {
+    static const std::vector<std::wstring> kCanada = {
+        L"Alberta", L"British Columbia", L"Manitoba", L"New Brunswick", L"Newfoundland and Labrador",
+        L"Northwest Territories", L"Nova Scotia", L"Nunavut", L"Ontario", L"Prince Edward Island", L"Quebec",
+        L"Saskatchewan", L"Yukon"};
+    static const std::vector<std::wstring> kUsa = {
+        L"Alabama", L"Alaska", L"Arizona", L"Arkansas", L"California", L"Colorado", L"Connecticut", L"Delaware",
+        L"District of Columbia", L"Florida", L"Georgia", L"Hawaii", L"Idaho", L"Illinois", L"Indiana", L"Iowa",
+        L"Kansas", L"Kentucky", L"Louisiana", L"Maine", L"Maryland", L"Massachusetts", L"Michigan", L"Minnesota",
+        L"Mississippi", L"Missouri", L"Montana", L"Nebraska", L"Nevada", L"New Hampshire", L"New Jersey",
+        L"New Mexico", L"New York", L"North Carolina", L"North Dakota", L"Ohio", L"Oklahoma", L"Oregon",
+        L"Pennsylvania", L"Rhode Island", L"South Carolina", L"South Dakota", L"Tennessee", L"Texas", L"Utah",
+        L"Vermont", L"Virginia", L"Washington", L"West Virginia", L"Wisconsin", L"Wyoming"};
+    static const std::vector<std::wstring> kEuropeanUnion = {
+        L"Austria", L"Belgium", L"Bulgaria", L"Croatia", L"Cyprus", L"Czechia", L"Denmark", L"Estonia", L"Finland",
+        L"France", L"Germany", L"Greece", L"Hungary", L"Ireland", L"Italy", L"Latvia", L"Lithuania", L"Luxembourg",
+        L"Malta", L"Netherlands", L"Poland", L"Portugal", L"Romania", L"Slovakia", L"Slovenia", L"Spain", L"Sweden"};
+    if (fileName == L"CanVat.dat") return &kCanada;
+    if (fileName == L"UsaVat.dat") return &kUsa;
+    if (fileName == L"EuroVat.dat") return &kEuropeanUnion;
+    return nullptr;
 }
 
 void CheckCut(size_t n, std::wstring_view line, Faults& faults) {
@@ -335,12 +380,13 @@ void CheckCityAreas(std::wstring_view text, Faults& faults) {
     NearHint(n, kCityAreaRowsHint, faults);
 }
 
-void CheckSalesTax(std::wstring_view text, int columns, Faults& faults) {
+std::optional<int> CheckSalesTax(std::wstring_view text, int columns, const std::vector<std::wstring>* regions,
+                                 Faults& faults) {
     const std::vector<std::wstring_view> lines = SplitLines(text);
     const SalesTaxText table(text, columns);
     if (lines.empty()) {
         faults.push_back("no title line");
-        return;
+        return std::nullopt;
     }
     const size_t separators = static_cast<size_t>(columns - 1);
     if (Tabs(lines[0]) != separators) {
@@ -349,13 +395,14 @@ void CheckSalesTax(std::wstring_view text, int columns, Faults& faults) {
     if (std::any_of(table.Titles().begin(), table.Titles().end(), [](const std::wstring& t) { return t.empty(); })) {
         faults.push_back("title line: an empty title");
     }
-    if (!NamesYear(lines[0])) faults.push_back("title line: states no year, so the rates have no date");
+    const std::optional<int> year = NamedYear(lines[0]);
+    if (!year) faults.push_back("title line: states no year, so the rates have no date");
     if (table.RowCount() == 0) faults.push_back("no rows under the title line");
     if (lines.size() - 1 > kMostSalesTaxRows) {
         faults.push_back(std::to_string(lines.size() - 1) + " rows: the program shows the first " +
                          std::to_string(kMostSalesTaxRows));
     }
-    std::vector<std::wstring> regions;
+    std::vector<std::wstring> listed;
     for (size_t row = 0; row < table.RowCount(); ++row) {
         const size_t n = row + 2;
         if (Tabs(lines[row + 1]) != separators) {
@@ -367,11 +414,25 @@ void CheckSalesTax(std::wstring_view text, int columns, Faults& faults) {
         for (size_t k = 1; k < fields.size(); ++k) {
             if (!IsRate(fields[k])) {
                 faults.push_back(At(n) + Quoted(fields[k]) + " is not a rate such as 7% or 9.975% or -");
+            } else if (RateValue(fields[k]) > kHighestRate) {
+                faults.push_back(At(n) + Quoted(fields[k]) + " is above 30%, more than any sales tax or VAT");
             }
         }
-        regions.push_back(fields[0]);
+        listed.push_back(fields[0]);
     }
-    ReportTwice(regions, "region", ShowText, faults);
+    ReportTwice(listed, "region", ShowText, faults);
+    if (regions) {
+        const std::set<std::wstring> expected(regions->begin(), regions->end());
+        for (const std::wstring& region : *regions) {
+            if (std::find(listed.begin(), listed.end(), region) == listed.end()) {
+                faults.push_back("no row for " + Quoted(region));
+            }
+        }
+        for (const std::wstring& region : listed) {
+            if (!expected.count(region)) faults.push_back(Quoted(region) + " is not one of the regions of this file");
+        }
+    }
+    return year;
 }
 
 std::set<std::wstring> CheckCurrencyCodes(std::wstring_view text, Faults& faults) {
@@ -578,10 +639,23 @@ std::vector<FileReport> CheckDataFolder(const std::string& dataFolder, const std
     };
     check("Countries.dat", CheckCountries);
     check("CityArea.dat", CheckCityAreas);
+    // The three tables are of one day: a year that lags the others is a file left out of an update.
+    std::vector<std::pair<size_t, int>> taxYears;  // report, year its title names
     for (const SalesTaxRegion& region : kSalesTaxRegions) {
         const std::wstring name(region.fileName);
-        check(std::string(name.begin(), name.end()),
-              [&](std::wstring_view text, Faults& faults) { CheckSalesTax(text, region.columns, faults); });
+        check(std::string(name.begin(), name.end()), [&](std::wstring_view text, Faults& faults) {
+            if (const std::optional<int> year = CheckSalesTax(text, region.columns, RegionsOf(name), faults)) {
+                taxYears.emplace_back(reports.size() - 1, *year);
+            }
+        });
+    }
+    int latest = 0;
+    for (const auto& [report, year] : taxYears) latest = std::max(latest, year);
+    for (const auto& [report, year] : taxYears) {
+        if (year < latest) {
+            reports[report].faults.push_back("title line: rates of " + std::to_string(year) +
+                                             ", another tax file's of " + std::to_string(latest));
+        }
     }
     std::set<std::wstring> codes;
     const bool haveCodes = check("CurrencyCode.dat", [&](std::wstring_view text, Faults& faults) {

@@ -1,8 +1,8 @@
 // Checks of the data files shipped with the program. Each file is read by
 // the program's own readers (the core's decoding, line splitting and row
 // readers); a check reports what those readers would get wrong or leave out,
-// and what the file's format asks beyond them (order, no entry twice, the
-// icons wLabels.dat names being in wLabels.rc).
+// and what the file's format asks beyond them (order, no entry twice, every
+// region a tax file covers, the icons wLabels.dat names being in wLabels.rc).
 #pragma once
 
 #include <optional>
@@ -25,8 +25,11 @@ std::optional<std::wstring> ReadAsProgram(std::string_view bytes, Faults& faults
 
 void CheckCountries(std::wstring_view text, Faults& faults);
 void CheckCityAreas(std::wstring_view text, Faults& faults);
-// A sales-tax file of `columns` fields per line.
-void CheckSalesTax(std::wstring_view text, int columns, Faults& faults);
+// A sales-tax file of `columns` fields per line that lists each of `regions`
+// once and no other (any regions when nullptr). Returns the year its title
+// names, or nullopt when it names none.
+std::optional<int> CheckSalesTax(std::wstring_view text, int columns, const std::vector<std::wstring>* regions,
+                                 Faults& faults);
 // Returns the codes, which the rate file may use.
 std::set<std::wstring> CheckCurrencyCodes(std::wstring_view text, Faults& faults);
 void CheckEuroCodes(std::wstring_view text, Faults& faults);

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -149,6 +150,7 @@ Lines Plus(Lines lines, const Lines& more) {
 }
 
 const Lines kVat = {L"Province (Jan 2025)\tGST\tPST\tHST", L"Alberta\t5%\t-\t-", L"Quebec\t5%\t9.975%\t-"};
+const std::vector<std::wstring> kVatRegions = {L"Alberta", L"Quebec"};
 const Lines kRates = {L"20191001", L"EUR 1.0", L"IDR 0.00006449253725", L"USD\t0.9175995596", L"JPY 2."};
 const Lines kLabels = Labels({L"130131Tumble dry, low heat", L"100  0Machine wash  \t"}, 3);  // two icons and one
 const std::set<std::wstring> kKnownCodes = {L"EUR", L"IDR", L"JPY", L"USD"};
@@ -192,13 +194,17 @@ std::vector<FileCheck> FileChecks() {
           {"white space", Plus(cities, {L"Zz \tNY\t212"})},
           {"out of order", Plus(cities, {L"Aa\tNY\t212"})}}},
         {"sales tax",
-         [](std::wstring_view text, Faults& faults) { tv::datacheck::CheckSalesTax(text, 4, faults); },
+         [](std::wstring_view text, Faults& faults) { tv::datacheck::CheckSalesTax(text, 4, &kVatRegions, faults); },
          kVat,
          {{"no year", Plus({L"Province\tGST\tPST\tHST"}, Lines(kVat.begin() + 1, kVat.end()))},
           {"empty title", Plus({L"Province 2025\t\tPST\tHST"}, Lines(kVat.begin() + 1, kVat.end()))},
           {"4 TAB-separated fields", Plus(kVat, {L"Ontario\t13%"})},
           {"not a rate", Plus(kVat, {L"Ontario\t-\t-\t13"})},
           {"not a rate", Plus(kVat, {L"Ontario\t-\t-\t.5%"})},
+          {"'130%' is above 30%", {kVat[0], kVat[1], L"Quebec\t5%\t130%\t-"}},
+          {"'30.5%' is above 30%", {kVat[0], kVat[1], L"Quebec\t30.5%\t-\t-"}},
+          {"no row for 'Quebec'", {kVat[0], kVat[1]}},
+          {"'Quebec City' is not one of the regions", Plus(kVat, {L"Quebec City\t5%\t9.975%\t-"})},
           {"no region", Plus(kVat, {L"\t-\t-\t13%"})},
           {"twice", Plus(kVat, {kVat[1]})},
           {"no rows", {kVat[0]}},
@@ -257,6 +263,22 @@ TEST(EachFileCheck, AWellFormedFilePassesAndEachFaultIsFound) {
             EXPECT_TRUE(Mentions(faults, words)) << file.name << ", " << words << Shown(faults);
         }
     }
+}
+
+TEST(EachFileCheck, SalesTaxTitlesGiveTheirYearAndRatesUpTo30PercentPass) {
+    Faults faults;
+    EXPECT_EQ(tv::datacheck::CheckSalesTax(Joined(kVat), 4, &kVatRegions, faults), 2025);
+    EXPECT_EQ(tv::datacheck::CheckSalesTax(Joined({L"State 1999 and 2026\tRate", L"Ohio\t30%", L"Utah\t0%"}), 2,
+                                           nullptr, faults),
+              1999);
+    EXPECT_TRUE(faults.empty()) << Shown(faults);
+    // A year inside a longer number is no year.
+    EXPECT_FALSE(tv::datacheck::CheckSalesTax(Joined({L"State 120250\tRate", L"Ohio\t5%"}), 2, nullptr, faults));
+    EXPECT_TRUE(Mentions(faults, "states no year")) << Shown(faults);
+    // Without a list of regions any region may stand in the file.
+    faults.clear();
+    tv::datacheck::CheckSalesTax(Joined(Plus(kVat, {L"Ontario\t-\t-\t13%"})), 4, nullptr, faults);
+    EXPECT_TRUE(faults.empty()) << Shown(faults);
 }
 
 TEST(EachFileCheck, AccentsAndCaseDoNotBreakTheOrderOfNames) {
@@ -369,13 +391,20 @@ TEST(Report, TheShippedFilesPassAndABrokenCopyNamesEachFault) {
         out << in.rdbuf() << "999 ICON \"../data/labels/none.ico\"\n";
     }
     fs::remove(copy / "data/EuroVat.dat");
+    {
+        // UsaVat.dat left behind at another year.
+        std::ifstream in(source / "data/UsaVat.dat", std::ios::binary);
+        std::string usa((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::ofstream(copy / "data/UsaVat.dat", std::ios::binary) << "State (1 Jan 1999)" << usa.substr(usa.find('\t'));
+    }
     std::ofstream(copy / "data/sample/CurRates.dat", std::ios::app | std::ios::binary) << "XYZ 1.5\r\n";
     const std::string report = ReportText(
         tv::datacheck::CheckDataFolder((copy / "data").string(), (copy / "resources/wLabels.rc").string()));
     for (const char* words : {"EuroVat.dat: cannot be read", "wLabels.rc: line", "icon 999",
-                              "sample/CurRates.dat: line 34: XYZ"}) {
+                              "sample/CurRates.dat: line 34: XYZ", "UsaVat.dat: title line: rates of 1999"}) {
         EXPECT_NE(report.find(words), std::string::npos) << words << "\n" << report;
     }
+    EXPECT_EQ(report.find("CanVat.dat"), std::string::npos) << report;
     fs::remove_all(copy);
 }
 
