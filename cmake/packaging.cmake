@@ -20,8 +20,8 @@ file(WRITE ${TV_PACKAGES}/text/licence-page.txt.new "${licence}")
 configure_file(${TV_PACKAGES}/text/licence-page.txt.new ${TV_PACKAGES}/text/licence-page.txt @ONLY NEWLINE_STYLE WIN32)
 
 # The files of the program's folder, by name inside the packages.
-set(TV_PACKAGE_TOP TallyvanePro.exe wLabels.dll TallyvanePro.htm README.txt LICENSE.txt)
-set(TV_PACKAGE_TOP_SOURCES $<TARGET_FILE:TallyvanePro> $<TARGET_FILE:wLabels> ${TV_BIN}/TallyvanePro.htm
+set(TV_PACKAGE_TOP TallyvanePro.exe tallyvane.exe wLabels.dll TallyvanePro.htm README.txt LICENSE.txt)
+set(TV_PACKAGE_TOP_SOURCES $<TARGET_FILE:TallyvanePro> $<TARGET_FILE:tallyvane> $<TARGET_FILE:wLabels> ${TV_BIN}/TallyvanePro.htm
     ${TV_PACKAGES}/text/README.txt ${TV_PACKAGES}/text/LICENSE.txt ${TV_DATA_FILES})
 foreach(file ${TV_DATA_FILES})
     get_filename_component(name ${file} NAME)
@@ -51,7 +51,7 @@ add_custom_command(OUTPUT ${TV_PACKAGES}/stage.stamp
     COMMAND ${CMAKE_COMMAND} -E copy ${TV_PACKAGE_TOP_SOURCES} ${TV_STAGE}
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/sample/CurRates.dat ${TV_STAGE}/sample
     COMMAND ${CMAKE_COMMAND} -E touch ${TV_PACKAGES}/stage.stamp
-    DEPENDS TallyvanePro wLabels ${TV_PACKAGE_TOP_SOURCES} ${CMAKE_SOURCE_DIR}/data/sample/CurRates.dat
+    DEPENDS TallyvanePro tallyvane wLabels ${TV_PACKAGE_TOP_SOURCES} ${CMAKE_SOURCE_DIR}/data/sample/CurRates.dat
     COMMENT "Staging the packages' files"
     VERBATIM)
 
