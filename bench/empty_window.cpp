@@ -1,9 +1,9 @@
 // The yardstick for start-up time: a program that opens one empty window.
 // It notes when its own code starts, for the benchmark's breakdown, and
-// tells it only on leaving. Built with TV_SAME_CONTROLS (and the program's
-// manifest) it is the second yardstick: the common controls started as the
-// program starts them, and the main window's kinds and number of controls,
-// drawn by the system.
+// tells it only on leaving. Built with TV_SAME_CONTROLS it is a further
+// yardstick: the main window's kinds and number of controls, drawn by the
+// system; with TV_COMMON_CONTROLS too (and the program's manifest), the
+// common controls started as the program starts them, and themed.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -26,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = L"TallyvaneBenchEmpty";
     RegisterClassW(&wc);
-#ifdef TV_SAME_CONTROLS
+#ifdef TV_COMMON_CONTROLS
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&controls);
 #endif
