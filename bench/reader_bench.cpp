@@ -32,7 +32,7 @@ std::string Utf16File(const std::string& ansi) {
 double Seconds(const std::string& file, size_t& rows) {
     const auto start = std::chrono::steady_clock::now();
     const auto text = tv::DecodeDataText(file);
-    rows = text ? tv::RowsFromText(*text, tv::CityAreaRowFromLine).size() : 0;
+    rows = text ? tv::ListRows(std::move(*text), tv::kCityAreaRows, tv::kMostCodeListRows).Count() : 0;
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 

@@ -22,7 +22,7 @@ int CapacityHint(CurrencyListKind kind) {
 }  // namespace
 
 CurrencyPickerDialog::CurrencyPickerDialog(CurrencyListKind kind, std::wstring code, std::wstring dataFile)
-    : CodeListDialog(dataFile.empty() ? DataFilePath(FileName(kind)) : std::move(dataFile), MakeRgb(196, 255, 198), CurrencyRowFromLine, CapacityHint(kind),
+    : CodeListDialog(dataFile.empty() ? DataFilePath(FileName(kind)) : std::move(dataFile), MakeRgb(196, 255, 198), kCurrencyRows, CapacityHint(kind),
                      false),
       code_(std::move(code)) {}
 

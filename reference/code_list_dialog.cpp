@@ -38,9 +38,9 @@ private:
 
 }  // namespace
 
-CodeListDialog::CodeListDialog(std::wstring dataFile, Rgb stripe, RowReader rowFromLine, int capacityHint,
+CodeListDialog::CodeListDialog(std::wstring dataFile, Rgb stripe, const RowReader& rowReader, int capacityHint,
                                bool letterStrip)
-    : ToolDialog(IDD_CODE_LIST, nullptr), dataFile_(std::move(dataFile)), stripes_(stripe), rowFromLine_(rowFromLine),
+    : ToolDialog(IDD_CODE_LIST, nullptr), dataFile_(std::move(dataFile)), stripes_(stripe), rowReader_(rowReader),
       capacityHint_(capacityHint), letterStrip_(letterStrip) {}
 
 
@@ -71,7 +71,7 @@ bool CodeListDialog::OnInitDialog() {
 void CodeListDialog::Fill(HWND list) {
     // A missing or unreadable file leaves the list empty, without a word.
     HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    const std::optional<std::wstring> text = ReadDataFile(dataFile_);
+    std::optional<std::wstring> text = ReadDataFile(dataFile_);
     if (!text) {
         SetCursor(previous);
         return;
@@ -79,7 +79,8 @@ void CodeListDialog::Fill(HWND list) {
     // Redrawing waits until every row is in; the room for them is reserved once.
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LVM_SETITEMCOUNT, capacityHint_, 0);
-    for (const ListRow& row : RowsFromText(*text, rowFromLine_)) AppendListRow(list, row);
+    const ListRows rows(std::move(*text), rowReader_, kMostCodeListRows);
+    for (size_t row = 0; row < rows.Count(); ++row) AppendListRow(list, rows.Row(row));
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     AfterFilling(list);
     SetCursor(previous);
@@ -117,7 +118,7 @@ bool CodeListDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_P
 }
 
 DialingCodesDialog::DialingCodesDialog(std::wstring dataFile)
-    : CodeListDialog(std::move(dataFile), MakeRgb(207, 217, 246), CountryRowFromLine, kCountryRowsHint) {}
+    : CodeListDialog(std::move(dataFile), MakeRgb(207, 217, 246), kCountryRows, kCountryRowsHint) {}
 
 void DialingCodesDialog::AddColumns(HWND list) {
     const int s = shell::ScaleX();
@@ -130,7 +131,7 @@ void DialingCodesDialog::AfterFilling(HWND list) {
 }
 
 CityAreaCodesDialog::CityAreaCodesDialog(std::wstring dataFile)
-    : CodeListDialog(std::move(dataFile), MakeRgb(196, 255, 198), CityAreaRowFromLine, kCityAreaRowsHint) {}
+    : CodeListDialog(std::move(dataFile), MakeRgb(196, 255, 198), kCityAreaRows, kCityAreaRowsHint) {}
 
 void CityAreaCodesDialog::AddColumns(HWND list) {
     const int s = shell::ScaleX();

@@ -21,10 +21,9 @@ public:
     static void SelectRow(HWND list, int row);
 
 protected:
-    using RowReader = ListRow (*)(std::wstring_view line);
     // dataFile: the full path of the file to list; capacityHint: the rows
     // the file is expected to hold; letterStrip: the letter strip under the list.
-    CodeListDialog(std::wstring dataFile, Rgb stripe, RowReader rowFromLine, int capacityHint,
+    CodeListDialog(std::wstring dataFile, Rgb stripe, const RowReader& rowReader, int capacityHint,
                    bool letterStrip = true);
 
     bool OnInitDialog() override;
@@ -43,7 +42,7 @@ private:
 
     std::wstring dataFile_;
     RowStripes stripes_;
-    RowReader rowFromLine_;
+    RowReader rowReader_;
     int capacityHint_;
     bool letterStrip_;
     HWND strip_ = nullptr;
