@@ -37,7 +37,7 @@ extern const RowReader kCurrencyRows;
 inline constexpr size_t kMostCodeListRows = size_t{1} << 20;
 
 // About as many rows as each shipped file holds (the euro list's are
-// kEuroCurrencyCount).
+// kEuroCurrencyCount); the lists count their rows themselves.
 inline constexpr int kCountryRowsHint = 232;
 inline constexpr int kCityAreaRowsHint = 447;
 inline constexpr int kCurrencyRowsHint = 169;
