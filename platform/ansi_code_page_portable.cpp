@@ -2,6 +2,7 @@
 #include "platform/ansi_code_page.h"
 
 #include <array>
+#include <compare>
 #include <cstddef>
 #include <iterator>
 
@@ -31,18 +32,27 @@ constexpr std::array<wchar_t, 256> kWestern = [] {
     return table;
 }();
 
-// Each byte as its character: the string is written once, never zeroed first.
+// Each byte as its character, so the string is made in one pass: its length
+// known at once, its characters written once and never zeroed first.
 struct WesternCharacters {
-    using iterator_category = std::forward_iterator_tag;
+    using iterator_category = std::random_access_iterator_tag;
     using value_type = wchar_t;
     using difference_type = std::ptrdiff_t;
     using pointer = const wchar_t*;
     using reference = wchar_t;
     const unsigned char* at;
     wchar_t operator*() const { return kWestern[*at]; }
+    wchar_t operator[](difference_type n) const { return kWestern[at[n]]; }
     WesternCharacters& operator++() { ++at; return *this; }
     WesternCharacters operator++(int) { WesternCharacters was = *this; ++at; return was; }
-    bool operator==(const WesternCharacters&) const = default;
+    WesternCharacters& operator--() { --at; return *this; }
+    WesternCharacters operator--(int) { WesternCharacters was = *this; --at; return was; }
+    WesternCharacters& operator+=(difference_type n) { at += n; return *this; }
+    WesternCharacters& operator-=(difference_type n) { at -= n; return *this; }
+    WesternCharacters operator+(difference_type n) const { return {at + n}; }
+    WesternCharacters operator-(difference_type n) const { return {at - n}; }
+    difference_type operator-(const WesternCharacters& other) const { return at - other.at; }
+    auto operator<=>(const WesternCharacters&) const = default;
 };
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "reference/data_text.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstring>
+#include <compare>
 #include <cwctype>
+#include <iterator>
 
 #include "platform/ansi_code_page.h"
 
@@ -14,6 +14,31 @@ namespace {
 // Most characters are neither CR nor LF: one comparison tells them apart.
 bool IsLineEnd(wchar_t c) { return static_cast<unsigned>(c) <= L'\r' && (c == L'\r' || c == L'\n'); }
 
+uint16_t UnitAt(const unsigned char* bytes) { return static_cast<uint16_t>(bytes[0] | bytes[1] << 8); }
+
+// UTF-16 little-endian units as characters, so the string is made in one
+// pass: its length known at once, its characters written once.
+struct Utf16Characters {
+    using iterator_category = std::random_access_iterator_tag;
+    using value_type = wchar_t;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const wchar_t*;
+    using reference = wchar_t;
+    const unsigned char* at;
+    wchar_t operator*() const { return static_cast<wchar_t>(UnitAt(at)); }
+    wchar_t operator[](difference_type n) const { return static_cast<wchar_t>(UnitAt(at + 2 * n)); }
+    Utf16Characters& operator++() { at += 2; return *this; }
+    Utf16Characters operator++(int) { Utf16Characters was = *this; at += 2; return was; }
+    Utf16Characters& operator--() { at -= 2; return *this; }
+    Utf16Characters operator--(int) { Utf16Characters was = *this; at -= 2; return was; }
+    Utf16Characters& operator+=(difference_type n) { at += 2 * n; return *this; }
+    Utf16Characters& operator-=(difference_type n) { at -= 2 * n; return *this; }
+    Utf16Characters operator+(difference_type n) const { return {at + 2 * n}; }
+    Utf16Characters operator-(difference_type n) const { return {at - 2 * n}; }
+    difference_type operator-(const Utf16Characters& other) const { return (at - other.at) / 2; }
+    auto operator<=>(const Utf16Characters&) const = default;
+};
+
 }  // namespace
 
 std::optional<std::wstring> DecodeDataText(std::string_view bytes) {
@@ -22,16 +47,11 @@ std::optional<std::wstring> DecodeDataText(std::string_view bytes) {
     if (byte(0) == 0xFF && byte(1) == 0xFE) {
         if (byte(2) == 0 && byte(3) == 0) return std::nullopt;  // the mark and no text
         // The text ends at its first zero unit; an odd last byte is no unit.
-        const unsigned char* units = data + 2;
+        const unsigned char* const units = data + 2;
         const size_t most = (bytes.size() - 2) / 2;
-        size_t length = 0;
-        while (length < most && (units[2 * length] | units[2 * length + 1]) != 0) ++length;
-        std::wstring text(length, L'\0');
-        if constexpr (sizeof(wchar_t) == 2 && std::endian::native == std::endian::little) {
-            if (length) std::memcpy(text.data(), units, 2 * length);
-        } else {
-            for (size_t i = 0; i < length; ++i) text[i] = static_cast<wchar_t>(units[2 * i] | units[2 * i + 1] << 8);
-        }
+        // Copied whole, then cut at the zero: one pass, and a quick search.
+        std::wstring text(Utf16Characters{units}, Utf16Characters{units + 2 * most});
+        text.resize(std::min(text.find(L'\0'), text.size()));
         return text;
     }
     return WidenFromAnsi(bytes.substr(0, bytes.find('\0')));
