@@ -20,13 +20,13 @@ std::vector<TaxColumn> SalesTaxColumns(int region, int screenWidth, int scrollBa
     return {{std::max(0, screenWidth - 60 * scale - scrollBarWidth), false}, {60 * scale, true}};
 }
 
-SalesTaxText::SalesTaxText(std::wstring text, int columns) {
+SalesTaxText::SalesTaxText(std::wstring_view text, int columns) {
     LineReader lines(text);
     std::wstring_view titles;
     if (!lines.Next(titles)) return;
     titles_ = SplitTabFields(titles, columns);
     const size_t rest = static_cast<size_t>(titles.data() + titles.size() - text.data());
-    rows_ = ListRows(std::move(text), RowReader{columns, CutTabFields}, kMostSalesTaxRows, rest);
+    rows_ = ListRows(std::wstring(text), RowReader{columns, CutTabFields}, kMostSalesTaxRows, rest);
 }
 
 }  // namespace tv

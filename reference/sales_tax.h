@@ -36,10 +36,10 @@ inline constexpr size_t kMostSalesTaxRows = size_t{1} << 20;
 
 // A region file's text, cut into lines: the first line gives the titles,
 // every further line one row, each line cut into `columns` fields by the TAB
-// rule. The table keeps the text; a row is where its fields lie in it.
+// rule. The table keeps a copy of the text; a row is where its fields lie in it.
 class SalesTaxText {
 public:
-    SalesTaxText(std::wstring text, int columns);
+    SalesTaxText(std::wstring_view text, int columns);
 
     // Empty when the text has no line.
     const std::vector<std::wstring>& Titles() const { return titles_; }

@@ -33,11 +33,11 @@ void SalesTaxDialog::ShowRegion(int region) {
     ClearListView(list_);
     table_.reset();
     // No region chosen, or a file that cannot be read: no columns, no rows.
-    std::optional<std::wstring> text =
+    const std::optional<std::wstring> text =
         region >= 0 && region < kSalesTaxRegionCount ? ReadDataFile(PathOf(kSalesTaxRegions[region].fileName))
                                                      : std::nullopt;
     if (text) {
-        table_.emplace(std::move(*text), kSalesTaxRegions[region].columns);
+        table_.emplace(*text, kSalesTaxRegions[region].columns);
         const std::vector<TaxColumn> layout = SalesTaxColumns(
             region, shell::DeviceScreenSize().cx, GetSystemMetrics(SM_CXVSCROLL), shell::ScaleX());
         for (size_t column = 0; column < table_->Titles().size() && column < layout.size(); ++column) {

@@ -275,7 +275,7 @@ TEST(SalesTax, FirstNonBlankLineGivesTheTitlesAndEveryOtherLineARow) {
     // A damaged long file shows its first rows only.
     std::wstring text = L"Name\tRate\n";
     for (size_t i = 0; i < tv::kMostSalesTaxRows + 100; ++i) text += L"r" + std::to_wstring(i) + L"\t1%\n";
-    const tv::SalesTaxText table(std::move(text), 2);
+    const tv::SalesTaxText table(text, 2);
     ASSERT_EQ(table.RowCount(), tv::kMostSalesTaxRows);
     EXPECT_EQ(table.Row(tv::kMostSalesTaxRows - 1)[0], L"r" + std::to_wstring(tv::kMostSalesTaxRows - 1));
     EXPECT_EQ(table.Titles(), (Texts{L"Name", L"Rate"}));
