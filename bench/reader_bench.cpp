@@ -60,7 +60,12 @@ struct File {
 
 }  // namespace
 
+#ifndef TV_BENCH_BUILD
+#define TV_BENCH_BUILD "unknown build"
+#endif
+
 int main() {
+    std::printf("data-file reader, built %s:\n", TV_BENCH_BUILD);
     size_t ansiLines = 0, utf16Lines = 0;
     const std::string ansi = Lines(kFileBytes - 2, ansiLines);
     const std::string halved = Lines(kFileBytes / 2 - 2, utf16Lines);
