@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "money/euro_fixed_rates.h"
 #include "platform/shell_layer.h"
 #include "reference/code_list.h"
 #include "reference/list_view_rows.h"
@@ -15,15 +14,11 @@ const wchar_t* FileName(CurrencyListKind kind) {
     return kind == CurrencyListKind::kEuroCodes ? L"Euro.dat" : L"CurrencyCode.dat";
 }
 
-int CapacityHint(CurrencyListKind kind) {
-    return kind == CurrencyListKind::kEuroCodes ? kEuroCurrencyCount : kCurrencyRowsHint;
-}
-
 }  // namespace
 
 CurrencyPickerDialog::CurrencyPickerDialog(CurrencyListKind kind, std::wstring code, std::wstring dataFile)
-    : CodeListDialog(dataFile.empty() ? DataFilePath(FileName(kind)) : std::move(dataFile), MakeRgb(196, 255, 198), CurrencyRowFromLine, CapacityHint(kind),
-                     false),
+    : CodeListDialog(dataFile.empty() ? DataFilePath(FileName(kind)) : std::move(dataFile), MakeRgb(196, 255, 198),
+                     kCurrencyRows, false),
       code_(std::move(code)) {}
 
 std::wstring CurrencyPickerDialog::Pick(HWND owner, CurrencyListKind kind, std::wstring code) {
@@ -57,11 +52,7 @@ bool CurrencyPickerDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam,
 
 void CurrencyPickerDialog::AfterFilling(HWND list) {
     if (code_.empty()) return;
-    LVFINDINFOW find = {};
-    find.flags = LVFI_STRING;  // letter case does not count
-    find.psz = code_.c_str();
-    const int row = static_cast<int>(
-        SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+    const int row = FindRow(code_);  // letter case does not count
     if (row >= 0) SelectRow(list, row);
 }
 
@@ -70,8 +61,8 @@ bool CurrencyPickerDialog::OnCommand(int id, int, HWND) {
     HWND list = List();
     const int row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     if (row >= 0) {
-        code_ = ListItemText(list, row);
-    } else if (SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0) {
+        code_ = Rows().Cell(static_cast<size_t>(row), 0);
+    } else if (Rows().Count() > 0) {
         // A row must be chosen; with no rows at all (no code file) the
         // picker closes and the code stays.
         MessageBeep(MB_ICONEXCLAMATION);

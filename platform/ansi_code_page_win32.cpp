@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <climits>
+
 namespace tv {
 
 std::string NarrowToAnsi(std::wstring_view text, size_t maxBytes) {
@@ -16,12 +18,12 @@ std::string NarrowToAnsi(std::wstring_view text, size_t maxBytes) {
 }
 
 std::wstring WidenFromAnsi(std::string_view bytes) {
-    if (bytes.empty()) return std::wstring();
+    if (bytes.empty() || bytes.size() > INT_MAX) return std::wstring();
+    // n bytes never make more than n characters: one conversion, no measuring pass.
+    std::wstring text(bytes.size(), L'\0');
     const int length = static_cast<int>(bytes.size());
-    const int needed = MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, bytes.data(), length, nullptr, 0);
-    if (needed <= 0) return std::wstring();
-    std::wstring text(static_cast<size_t>(needed), L'\0');
-    MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, bytes.data(), length, text.data(), needed);
+    const int made = MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, bytes.data(), length, text.data(), length);
+    text.resize(made > 0 ? static_cast<size_t>(made) : 0);
     return text;
 }
 

@@ -1,7 +1,5 @@
 #include "reference/care_labels.h"
 
-#include <cwctype>
-
 #include "reference/data_text.h"
 
 namespace tv {
@@ -16,7 +14,7 @@ std::wstring_view Field(std::wstring_view line, size_t from, size_t length) {
 
 std::wstring_view TrimEnd(std::wstring_view text) {
     size_t end = text.size();
-    while (end > 0 && std::iswspace(text[end - 1])) --end;
+    while (end > 0 && IsWhiteSpace(text[end - 1])) --end;
     return text.substr(0, end);
 }
 
@@ -25,7 +23,8 @@ std::wstring_view TrimEnd(std::wstring_view text) {
 CareLabelBook ReadCareLabels(std::wstring_view text) {
     CareLabelBook book;
     int current = 0;
-    for (std::wstring_view line : SplitLines(text)) {
+    LineReader lines(text);
+    for (std::wstring_view line; lines.Next(line);) {
         line = CutLongLine(line);
         const uint16_t first = ReadNumberField(Field(line, 0, 3));
         const uint16_t second = ReadNumberField(Field(line, 3, 3));
@@ -42,12 +41,12 @@ CareLabelBook ReadCareLabels(std::wstring_view text) {
     return book;
 }
 
-std::vector<uint32_t> CareLabelRows(const CareLabelBook& book, int group) {
-    std::vector<uint32_t> rows;
+std::vector<uint64_t> CareLabelRows(const CareLabelBook& book, int group) {
+    std::vector<uint64_t> rows;
     for (int g = 0; g < kCareLabelGroups; ++g) {
         if (group != kAllCareLabels && group != g) continue;
         for (size_t position = 0; position < book.labels[g].size(); ++position) {
-            rows.push_back(static_cast<uint32_t>(g) | static_cast<uint32_t>(position) << 16);
+            rows.push_back(static_cast<uint64_t>(g) | static_cast<uint64_t>(position) << 16);
         }
     }
     return rows;

@@ -24,10 +24,9 @@ struct CareLabelGroupName {
 inline constexpr int kCareLabelGroups = 5;
 // The group list's "(All Labels)" entry.
 inline constexpr int kAllCareLabels = -1;
-// A row names its label by group and position in 16 bits each; a file with
-// more labels than that is damaged, and a list that long would take the
-// list view seconds to fill and empty. Labels beyond it are dropped.
-inline constexpr size_t kMostCareLabels = 65536;
+// A file with more labels than this is damaged (a real one has tens), and
+// the labels beyond it are dropped. The bound the code lists have.
+inline constexpr size_t kMostCareLabels = size_t{1} << 20;
 
 struct CareLabelBook {
     std::vector<CareLabelGroupName> groups;  // the group lines, in file order
@@ -45,8 +44,8 @@ CareLabelBook ReadCareLabels(std::wstring_view text);
 
 // The list rows for one group, or every group in number order for
 // kAllCareLabels: each row's key, the group in the low 16 bits and the
-// label's position in its group in the high 16.
-std::vector<uint32_t> CareLabelRows(const CareLabelBook& book, int group);
+// label's position in its group above them.
+std::vector<uint64_t> CareLabelRows(const CareLabelBook& book, int group);
 
 // The label a row key names, or nullptr.
 const CareLabel* CareLabelOfRow(const CareLabelBook& book, uint64_t key);

@@ -10,12 +10,23 @@
 
 namespace tv {
 
-CareLabelsDialog::CareLabelsDialog(std::wstring dataFolder)
-    : ListToolDialog(nullptr), dataFolder_(std::move(dataFolder)) {
-    // Only its icons are wanted: mapped as resources, no code of it runs.
-    icons_.Reset(LoadLibraryExW(PathOf(L"wLabels.dll").c_str(), nullptr,
-                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+HICON LabelIcons::Get(uint16_t id) {
+    const auto known = icons_.find(id);
+    if (known != icons_.end()) return known->second.Get();
+    const int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
+    HICON icon =
+        library_ ? static_cast<HICON>(LoadImageW(library_, MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0)) : nullptr;
+    icons_.emplace(id, OwnedIcon(icon));
+    return icon;
 }
+
+CareLabelsDialog::CareLabelsDialog(std::wstring dataFolder)
+    : ListToolDialog(nullptr),
+      dataFolder_(std::move(dataFolder)),
+      // Only its icons are wanted: mapped as resources, no code of it runs.
+      library_(LoadLibraryExW(PathOf(L"wLabels.dll").c_str(), nullptr,
+                              LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)),
+      icons_(library_.Get()) {}
 
 std::wstring CareLabelsDialog::PathOf(const wchar_t* fileName) const {
     return dataFolder_.empty() ? DataFilePath(fileName) : dataFolder_ + fileName;
@@ -23,9 +34,8 @@ std::wstring CareLabelsDialog::PathOf(const wchar_t* fileName) const {
 
 bool CareLabelsDialog::OnInitDialog() {
     SetUpConventions(0, false);
-    list_ = GetDlgItem(dialog_, IDC_LIST_TOOL_TABLE);
     // The dialog owns the image list, so the list must not destroy it.
-    SetWindowLongW(list_, GWL_STYLE, GetWindowLongW(list_, GWL_STYLE) | LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);
+    list_ = MakeVirtualListView(dialog_, IDC_LIST_TOOL_TABLE, LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
     SendMessageW(list_, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
     LVCOLUMNW column = {};
@@ -52,29 +62,21 @@ bool CareLabelsDialog::OnInitDialog() {
 }
 
 void CareLabelsDialog::ShowGroup(int group) {
-    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    // Emptied first: no row stays selected from the group shown before.
     SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.pszText = const_cast<wchar_t*>(L"");
-    for (uint32_t key : CareLabelRows(book_, group)) {
-        item.iItem = static_cast<int>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0));
-        item.lParam = static_cast<LPARAM>(key);
-        if (SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)) < 0) break;
-    }
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    rows_ = CareLabelRows(book_, group);
+    SendMessageW(list_, LVM_SETITEMCOUNT, rows_.size(), 0);
     InvalidateRect(list_, nullptr, TRUE);
 }
 
-void CareLabelsDialog::DrawIcon(HDC dc, uint16_t id, int x, int y) const {
-    const int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
+void CareLabelsDialog::DrawIcon(HDC dc, uint16_t id, int x, int y) {
     // Without the library, or without this icon in it, the place stays blank.
-    const OwnedIcon icon(
-        icons_ ? static_cast<HICON>(LoadImageW(icons_.Get(), MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0)) : nullptr);
-    if (icon) DrawIconEx(dc, x, y, icon.Get(), cx, cy, 0, nullptr, DI_NORMAL);
+    if (HICON icon = icons_.Get(id)) {
+        DrawIconEx(dc, x, y, icon, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0, nullptr, DI_NORMAL);
+    }
 }
 
-void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) const {
+void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) {
     const int row = static_cast<int>(draw.nmcd.dwItemSpec);
     HDC dc = draw.nmcd.hdc;
     RECT r = {};
@@ -94,7 +96,8 @@ void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) const {
     if (state & LVIS_FOCUSED) DrawFocusRect(dc, &r);
     InflateRect(&r, -sx, -sy);
 
-    const CareLabel* label = CareLabelOfRow(book_, static_cast<uint64_t>(draw.nmcd.lItemlParam));
+    const CareLabel* label =
+        static_cast<size_t>(row) < rows_.size() ? CareLabelOfRow(book_, rows_[static_cast<size_t>(row)]) : nullptr;
     if (label) {
         const int step = GetSystemMetrics(SM_CXICON) + 2 * sx;
         DrawIcon(dc, label->firstIcon, r.left, r.top);
@@ -111,6 +114,24 @@ void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) const {
 
 void CareLabelsDialog::Choose(HWND choice, int position) {
     if (position != CB_ERR) ShowGroup(static_cast<int>(SendMessageW(choice, CB_GETITEMDATA, position, 0)));
+}
+
+bool CareLabelsDialog::OnTableNotify(NMHDR& header, LRESULT& answer) {
+    // Rows are drawn, not written: their texts are empty, and typing finds none.
+    if (header.code == LVN_GETDISPINFOW) {
+        AnswerCellText(reinterpret_cast<NMLVDISPINFOW&>(header), {});
+        return true;
+    }
+    if (header.code == LVN_ODFINDITEMW) {
+        answer = -1;
+        return true;
+    }
+    return false;
+}
+
+bool CareLabelsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_NCDESTROY) icons_.Clear();  // the dialog has ended
+    return ListToolDialog::OnMessage(message, wParam, lParam, result);
 }
 
 LRESULT CareLabelsDialog::DrawTable(NMLVCUSTOMDRAW& draw) {

@@ -2,8 +2,6 @@
 
 #include <cwctype>
 
-#include "reference/data_text.h"
-
 namespace tv {
 
 const StripCell kStripCellTable[kStripCells] = {
@@ -11,33 +9,33 @@ const StripCell kStripCellTable[kStripCells] = {
     {L"opq", L"opq"},          {L"rst", L"rst"}, {L"uvw", L"uvw"}, {L"xyz", L"xyz"},
 };
 
-ListRow CountryRowFromLine(std::wstring_view line) {
+namespace {
+
+void CutCountryLine(std::wstring_view line, int, std::wstring_view* cells) {
     constexpr size_t kNameColumn = 41;
     line = CutLongLine(line);
     std::wstring_view name = line.substr(0, kNameColumn);
-    while (!name.empty() && std::iswspace(static_cast<wint_t>(name.back()))) name.remove_suffix(1);
-    const std::wstring_view code = line.size() > kNameColumn ? line.substr(kNameColumn) : std::wstring_view();
-    return {std::wstring(name), std::wstring(code)};
+    while (!name.empty() && IsWhiteSpace(name.back())) name.remove_suffix(1);
+    cells[0] = name;
+    cells[1] = line.size() > kNameColumn ? line.substr(kNameColumn) : std::wstring_view();
 }
 
-ListRow CityAreaRowFromLine(std::wstring_view line) { return SplitTabFields(line, 3); }
-
-ListRow CurrencyRowFromLine(std::wstring_view line) {
+void CutCurrencyLine(std::wstring_view line, int, std::wstring_view* cells) {
     line = CutLongLine(line);
     const size_t tab = line.find(L'\t');
-    return {std::wstring(line.substr(0, 3)),
-            tab == std::wstring_view::npos ? std::wstring() : std::wstring(line.substr(tab + 1))};
+    cells[0] = line.substr(0, 3);
+    cells[1] = tab == std::wstring_view::npos ? std::wstring_view() : line.substr(tab + 1);
 }
 
-std::vector<ListRow> RowsFromText(std::wstring_view text, ListRow (*rowFromLine)(std::wstring_view)) {
-    std::vector<ListRow> rows;
-    for (std::wstring_view line : SplitLines(text)) {
-        // A list of hundreds of thousands of rows would take the window minutes to fill and empty.
-        if (rows.size() == kMostCodeListRows) break;
-        rows.push_back(rowFromLine(line));
-    }
-    return rows;
-}
+}  // namespace
+
+const RowReader kCountryRows = {2, CutCountryLine};
+const RowReader kCityAreaRows = {3, CutTabFields};
+const RowReader kCurrencyRows = {2, CutCurrencyLine};
+
+ListRow CountryRowFromLine(std::wstring_view line) { return ReadRow(kCountryRows, line); }
+ListRow CityAreaRowFromLine(std::wstring_view line) { return ReadRow(kCityAreaRows, line); }
+ListRow CurrencyRowFromLine(std::wstring_view line) { return ReadRow(kCurrencyRows, line); }
 
 int StripCellAt(int x, int width) {
     const int cellWidth = width / kStripCells;

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reference/data_text.h"
+
 namespace tv {
 
 // One row of a list: its column texts, the first searched by the strip.
@@ -24,19 +26,21 @@ ListRow CityAreaRowFromLine(std::wstring_view line);
 // than 128 characters are cut to 127 first.
 ListRow CurrencyRowFromLine(std::wstring_view line);
 
-// The most rows a code list shows: a hundred times the longest file shipped,
-// the bound the other lists have.
-inline constexpr size_t kMostCodeListRows = 65536;
+// The same three cuts, for the rows of a whole file (ListRows).
+extern const RowReader kCountryRows;
+extern const RowReader kCityAreaRows;
+extern const RowReader kCurrencyRows;
 
-// The rows each list reserves room for before it fills, about as many as the
-// shipped file holds (the euro list's are kEuroCurrencyCount).
+// The most rows a code list shows: far more than any real file holds. A row
+// is 8 bytes a column beside the file's text, so a damaged 16 MiB file of
+// one-letter lines, cut here, costs its lists at most 24 MiB more.
+inline constexpr size_t kMostCodeListRows = size_t{1} << 20;
+
+// About as many rows as each shipped file holds (the euro list's are
+// kEuroCurrencyCount); the lists count their rows themselves.
 inline constexpr int kCountryRowsHint = 232;
 inline constexpr int kCityAreaRowsHint = 447;
 inline constexpr int kCurrencyRowsHint = 169;
-
-// The rows of a whole file's text, in file order; a damaged longer file
-// gives its first kMostCodeListRows.
-std::vector<ListRow> RowsFromText(std::wstring_view text, ListRow (*rowFromLine)(std::wstring_view));
 
 // The letter strip: nine cells, each with a label and the characters its tap
 // looks for.

@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <vector>
-
 #include "platform/shell_layer.h"
 #include "reference/letter_index_strip.h"
 #include "reference/list_view_rows.h"
@@ -14,35 +11,34 @@
 namespace tv {
 namespace {
 
-// The strip searches the list view itself.
+int FindInRows(const ListRows& rows, const LVFINDINFOW& find, int start) {
+    return FindListRow(find, start, rows.Count(), [&rows](size_t row) { return rows.Cell(row, 0); });
+}
+
+// The strip searches the rows the list shows.
 class ListViewSearch final : public LetterSearchList {
 public:
-    explicit ListViewSearch(HWND list) : list_(list) {}
+    ListViewSearch(HWND list, const ListRows& rows) : list_(list), rows_(rows) {}
     int Selected() const override {
         return static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     }
-    std::wstring FirstColumn(int row) const override { return ListItemText(list_, row); }
+    std::wstring FirstColumn(int row) const override { return std::wstring(rows_.Cell(static_cast<size_t>(row), 0)); }
     int FindStartingWith(wchar_t letter) const override {
-        wchar_t prefix[2] = {letter, L'\0'};
-        LVFINDINFOW find = {};
-        find.flags = LVFI_STRING | LVFI_PARTIAL;
-        find.psz = prefix;
-        return static_cast<int>(
-            SendMessageW(list_, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+        const wchar_t prefix[2] = {letter, L'\0'};
+        return FindInRows(rows_, LVFINDINFOW{LVFI_STRING | LVFI_PARTIAL, prefix}, 0);
     }
     void Select(int row) override { CodeListDialog::SelectRow(list_, row); }
 
 private:
     HWND list_;
+    const ListRows& rows_;
 };
 
 }  // namespace
 
-CodeListDialog::CodeListDialog(std::wstring dataFile, Rgb stripe, RowReader rowFromLine, int capacityHint,
-                               bool letterStrip)
-    : ToolDialog(IDD_CODE_LIST, nullptr), dataFile_(std::move(dataFile)), stripes_(stripe), rowFromLine_(rowFromLine),
-      capacityHint_(capacityHint), letterStrip_(letterStrip) {}
-
+CodeListDialog::CodeListDialog(std::wstring dataFile, Rgb stripe, const RowReader& rowReader, bool letterStrip)
+    : ToolDialog(IDD_CODE_LIST, nullptr), dataFile_(std::move(dataFile)), stripes_(stripe), rowReader_(rowReader),
+      letterStrip_(letterStrip) {}
 
 void CodeListDialog::SelectRow(HWND list, int row) {
     LVITEMW item = {};
@@ -54,10 +50,14 @@ void CodeListDialog::SelectRow(HWND list, int row) {
 
 HWND CodeListDialog::List() const { return GetDlgItem(dialog_, IDC_CODE_LIST); }
 
+int CodeListDialog::FindRow(const std::wstring& text) const {
+    return FindInRows(rows_, LVFINDINFOW{LVFI_STRING, text.c_str()}, 0);
+}
+
 bool CodeListDialog::OnInitDialog() {
     SetUpConventions(0, false);
+    HWND list = MakeVirtualListView(dialog_, IDC_CODE_LIST);
     if (letterStrip_) strip_ = LetterIndexStrip::Create(dialog_);
-    HWND list = List();
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     AddColumns(list);
     Fill(list);
@@ -71,24 +71,43 @@ bool CodeListDialog::OnInitDialog() {
 void CodeListDialog::Fill(HWND list) {
     // A missing or unreadable file leaves the list empty, without a word.
     HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    const std::optional<std::wstring> text = ReadDataFile(dataFile_);
-    if (!text) {
-        SetCursor(previous);
-        return;
+    if (std::optional<std::wstring> text = ReadDataFile(dataFile_)) {
+        rows_ = ListRows(std::move(*text), rowReader_, kMostCodeListRows);
     }
-    // Redrawing waits until every row is in; the room for them is reserved once.
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(list, LVM_SETITEMCOUNT, capacityHint_, 0);
-    for (const ListRow& row : RowsFromText(*text, rowFromLine_)) AppendListRow(list, row);
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    // The list asks for each row's texts as it draws it.
+    SendMessageW(list, LVM_SETITEMCOUNT, rows_.Count(), 0);
     AfterFilling(list);
     SetCursor(previous);
 }
 
 void CodeListDialog::LayOut(int width, int height) {
     const int strip = strip_ ? GetSystemMetrics(SM_CYSMICON) : 0;
-    MoveWindow(List(), 0, 0, width, height - strip, TRUE);
+    HWND list = List();
+    MoveWindow(list, 0, 0, width, height - strip, TRUE);
     if (strip_) MoveWindow(strip_, 0, height - strip, width, strip, TRUE);
+    // A row chosen before the list had its size (the code the picker opens on) stays in view.
+    const int selected = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    if (selected >= 0) SendMessageW(list, LVM_ENSUREVISIBLE, selected, FALSE);
+}
+
+bool CodeListDialog::OnListNotify(NMHDR& header, LRESULT& answer) {
+    switch (header.code) {
+        case NM_CUSTOMDRAW:
+            answer = stripes_.Draw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+            return true;
+        case LVN_GETDISPINFOW: {
+            auto& request = reinterpret_cast<NMLVDISPINFOW&>(header);
+            AnswerCellText(request, rows_.Cell(static_cast<size_t>(request.item.iItem), request.item.iSubItem));
+            return true;
+        }
+        case LVN_ODFINDITEMW: {
+            const auto& search = reinterpret_cast<NMLVFINDITEMW&>(header);
+            answer = FindInRows(rows_, search.lvfi, search.iStart);
+            return true;
+        }
+        default:
+            return false;
+    }
 }
 
 bool CodeListDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
@@ -98,14 +117,15 @@ bool CodeListDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_P
             result = TRUE;
             return true;
         case WM_NOTIFY: {
-            auto* header = reinterpret_cast<NMHDR*>(lParam);
-            if (header->idFrom != IDC_CODE_LIST || header->code != NM_CUSTOMDRAW) return false;
-            SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, stripes_.Draw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+            auto& header = *reinterpret_cast<NMHDR*>(lParam);
+            LRESULT answer = 0;
+            if (header.idFrom != IDC_CODE_LIST || !OnListNotify(header, answer)) return false;
+            SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answer);
             result = TRUE;
             return true;
         }
         case kStripTapMessage: {
-            ListViewSearch search(List());
+            ListViewSearch search(List(), rows_);
             StripSearch(search, static_cast<int>(wParam));
             SetFocus(List());
             result = TRUE;
@@ -117,7 +137,7 @@ bool CodeListDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_P
 }
 
 DialingCodesDialog::DialingCodesDialog(std::wstring dataFile)
-    : CodeListDialog(std::move(dataFile), MakeRgb(207, 217, 246), CountryRowFromLine, kCountryRowsHint) {}
+    : CodeListDialog(std::move(dataFile), MakeRgb(207, 217, 246), kCountryRows) {}
 
 void DialingCodesDialog::AddColumns(HWND list) {
     const int s = shell::ScaleX();
@@ -126,11 +146,11 @@ void DialingCodesDialog::AddColumns(HWND list) {
 }
 
 void DialingCodesDialog::AfterFilling(HWND list) {
-    if (SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0) SelectRow(list, 0);
+    if (Rows().Count() > 0) SelectRow(list, 0);
 }
 
 CityAreaCodesDialog::CityAreaCodesDialog(std::wstring dataFile)
-    : CodeListDialog(std::move(dataFile), MakeRgb(196, 255, 198), CityAreaRowFromLine, kCityAreaRowsHint) {}
+    : CodeListDialog(std::move(dataFile), MakeRgb(196, 255, 198), kCityAreaRows) {}
 
 void CityAreaCodesDialog::AddColumns(HWND list) {
     const int s = shell::ScaleX();

@@ -21,11 +21,9 @@ public:
     static void SelectRow(HWND list, int row);
 
 protected:
-    using RowReader = ListRow (*)(std::wstring_view line);
-    // dataFile: the full path of the file to list; capacityHint: the rows
-    // the file is expected to hold; letterStrip: the letter strip under the list.
-    CodeListDialog(std::wstring dataFile, Rgb stripe, RowReader rowFromLine, int capacityHint,
-                   bool letterStrip = true);
+    // dataFile: the full path of the file to list; rowReader: how its lines
+    // become rows; letterStrip: the letter strip under the list.
+    CodeListDialog(std::wstring dataFile, Rgb stripe, const RowReader& rowReader, bool letterStrip = true);
 
     bool OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
@@ -36,17 +34,24 @@ protected:
     virtual void AfterFilling(HWND list) { (void)list; }
 
     HWND List() const;
+    // The rows the list shows, read when the dialog opened.
+    const ListRows& Rows() const { return rows_; }
+    // The first row whose first column is `text`, letter case aside as the
+    // list view compares; -1 for none.
+    int FindRow(const std::wstring& text) const;
 
 private:
     void Fill(HWND list);
     void LayOut(int width, int height);
+    // The answer to a notification of the list, or false to leave it.
+    bool OnListNotify(NMHDR& header, LRESULT& answer);
 
     std::wstring dataFile_;
     RowStripes stripes_;
-    RowReader rowFromLine_;
-    int capacityHint_;
+    RowReader rowReader_;
     bool letterStrip_;
     HWND strip_ = nullptr;
+    ListRows rows_;
 };
 
 class DialingCodesDialog final : public CodeListDialog {

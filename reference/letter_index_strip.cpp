@@ -9,6 +9,8 @@ namespace {
 
 constexpr const wchar_t* kClassName = L"TallyvaneLetterStrip";
 
+HFONT FontOf(HWND strip) { return reinterpret_cast<HFONT>(GetWindowLongPtrW(strip, GWLP_USERDATA)); }
+
 void Paint(HWND strip) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(strip, &ps);
@@ -23,8 +25,7 @@ void Paint(HWND strip) {
         LineTo(dc, i * cellWidth, r.bottom);
     }
     {
-        const OwnedFont font(CreateTahoma(80, FW_NORMAL, DEFAULT_CHARSET));
-        const SelectedObject selected(dc, font.Get());
+        const SelectedObject selected(dc, FontOf(strip));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         for (int i = 0; i < kStripCells; ++i) {
@@ -37,6 +38,17 @@ void Paint(HWND strip) {
 
 LRESULT CALLBACK StripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_CREATE:
+            // One font for the strip's life, not one a paint.
+            SetWindowLongPtrW(strip, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(CreateTahoma(80, FW_NORMAL, DEFAULT_CHARSET)));
+            return 0;
+        case WM_NCDESTROY: {
+            const OwnedFont font(reinterpret_cast<HFONT>(SetWindowLongPtrW(strip, GWLP_USERDATA, 0)));
+            return DefWindowProcW(strip, message, wParam, lParam);
+        }
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(FontOf(strip));
         case WM_PAINT:
             Paint(strip);
             return 0;

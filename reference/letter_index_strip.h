@@ -10,7 +10,8 @@ constexpr UINT kStripTapMessage = WM_USER + 113;
 
 class LetterIndexStrip {
 public:
-    // A visible child of `parent`; placed by the parent's layout.
+    // A visible child of `parent`; placed by the parent's layout. It makes
+    // its font once, answers WM_GETFONT with it and deletes it when it goes.
     static HWND Create(HWND parent);
 };
 

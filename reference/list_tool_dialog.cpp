@@ -21,8 +21,10 @@ bool ListToolDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& res
     if (message != WM_NOTIFY) return false;
     auto& header = *reinterpret_cast<NMHDR*>(lParam);
     if (header.hwndFrom != list_) return false;
-    if (header.code != NM_CUSTOMDRAW) return OnTableNotify(header);
-    SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, DrawTable(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+    LRESULT answer = 0;
+    if (header.code != NM_CUSTOMDRAW && !OnTableNotify(header, answer)) return false;
+    if (header.code == NM_CUSTOMDRAW) answer = DrawTable(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+    SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answer);
     result = TRUE;
     return true;
 }

@@ -17,9 +17,10 @@ protected:
     virtual void Choose(HWND choice, int position) = 0;
     // The answer to the table's custom-draw notification.
     virtual LRESULT DrawTable(NMLVCUSTOMDRAW& draw) = 0;
-    // Any other notification of the table; false leaves it to the default.
-    virtual bool OnTableNotify(NMHDR& header) {
-        (void)header;
+    // Any other notification of the table, with what to answer it in
+    // `answer` (0 unless set); false leaves it to the default.
+    virtual bool OnTableNotify(NMHDR& header, LRESULT& answer) {
+        (void)header, (void)answer;
         return false;
     }
 

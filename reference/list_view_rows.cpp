@@ -1,5 +1,9 @@
 #include "reference/list_view_rows.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "resources/resource_ids.h"
 
 namespace tv {
@@ -12,23 +16,75 @@ void ClearListView(HWND list) {
     }
 }
 
-int AppendListRow(HWND list, const std::vector<std::wstring>& texts) {
-    if (texts.empty()) return -1;
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    item.pszText = const_cast<wchar_t*>(texts[0].c_str());
-    const int row = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-    if (row < 0) return -1;
-    for (size_t column = 1; column < texts.size(); ++column) {
-        LVITEMW cell = {};
-        cell.mask = LVIF_TEXT;
-        cell.iItem = row;
-        cell.iSubItem = static_cast<int>(column);
-        cell.pszText = const_cast<wchar_t*>(texts[column].c_str());
-        SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&cell));
+HWND MakeVirtualListView(HWND dialog, int id, DWORD addStyles) {
+    HWND old = GetDlgItem(dialog, id);
+    if (!old) return nullptr;
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(old, GWL_STYLE));
+    RECT r;
+    GetWindowRect(old, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    wchar_t text[64] = {};
+    GetWindowTextW(old, text, 64);
+    HWND list = CreateWindowExW(static_cast<DWORD>(GetWindowLongW(old, GWL_EXSTYLE)), WC_LISTVIEWW, text,
+                                style | LVS_OWNERDATA | addStyles, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE)), nullptr);
+    if (!list) return old;
+    // The z-order is the tab order: the new list goes just behind the old, which then goes.
+    SetWindowPos(list, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageW(list, WM_SETFONT, SendMessageW(old, WM_GETFONT, 0, 0), FALSE);
+    DestroyWindow(old);
+    return list;
+}
+
+void AnswerCellText(NMLVDISPINFOW& request, std::wstring_view text) {
+    if (!(request.item.mask & LVIF_TEXT) || !request.item.pszText || request.item.cchTextMax <= 0) return;
+    const size_t length = std::min(text.size(), static_cast<size_t>(request.item.cchTextMax) - 1);
+    std::copy_n(text.data(), length, request.item.pszText);
+    request.item.pszText[length] = L'\0';
+}
+
+namespace {
+
+// Texts alike as the list view finds them: letter case aside, by the user's sort rules.
+bool SameText(std::wstring_view a, std::wstring_view b) {
+    return CompareStringW(GetThreadLocale(), NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+}  // namespace
+
+int FindListRow(const LVFINDINFOW& find, int start, size_t rows, const FirstColumnText& firstColumn) {
+    if (!(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || (find.flags & LVFI_PARAM) || !find.psz ||
+        rows == 0 || rows > static_cast<size_t>(INT_MAX)) {
+        return -1;
     }
-    return row;
+    const bool prefix = find.flags & LVFI_PARTIAL;
+    const std::wstring_view sought = find.psz;
+    const auto matches = [&](std::wstring_view text) {
+        return SameText(prefix ? text.substr(0, sought.size()) : text, sought);
+    };
+    // Beginning with one character is a matter of the first character: each is compared once.
+    std::vector<signed char> byFirst(prefix && sought.size() == 1 ? 0x10000 : 0, -1);
+    const signed char emptyMatches = byFirst.empty() ? -1 : static_cast<signed char>(matches({}));
+    const size_t from = start >= 0 && static_cast<size_t>(start) < rows ? static_cast<size_t>(start) : 0;
+    const size_t count = (find.flags & LVFI_WRAP) ? rows : rows - from;
+    for (size_t k = 0; k < count; ++k) {
+        const size_t row = (from + k) % rows;
+        const std::wstring_view text = firstColumn(row);
+        bool found;
+        if (byFirst.empty()) {
+            found = matches(text);
+        } else if (text.empty()) {
+            found = emptyMatches;
+        } else {
+            signed char& known = byFirst[static_cast<uint16_t>(text[0])];
+            if (known < 0) known = static_cast<signed char>(matches(text));
+            found = known;
+        }
+        if (found) return static_cast<int>(row);
+    }
+    return -1;
 }
 
 std::wstring ListItemText(HWND list, int row, int column) {

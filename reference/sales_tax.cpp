@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "reference/data_text.h"
-
 namespace tv {
 
 const SalesTaxRegion kSalesTaxRegions[kSalesTaxRegionCount] = {
@@ -22,15 +20,13 @@ std::vector<TaxColumn> SalesTaxColumns(int region, int screenWidth, int scrollBa
     return {{std::max(0, screenWidth - 60 * scale - scrollBarWidth), false}, {60 * scale, true}};
 }
 
-SalesTaxText::SalesTaxText(std::wstring_view text, int columns) : columns_(columns), rows_(SplitLines(text)) {
-    if (rows_.empty()) return;
-    titles_ = SplitTabFields(rows_.front(), columns_);
-    rows_.erase(rows_.begin());
-    if (rows_.size() > kMostSalesTaxRows) rows_.resize(kMostSalesTaxRows);
-}
-
-std::vector<std::wstring> SalesTaxText::Row(size_t index) const {
-    return index < rows_.size() ? SplitTabFields(rows_[index], columns_) : std::vector<std::wstring>();
+SalesTaxText::SalesTaxText(std::wstring_view text, int columns) {
+    LineReader lines(text);
+    std::wstring_view titles;
+    if (!lines.Next(titles)) return;
+    titles_ = SplitTabFields(titles, columns);
+    const size_t rest = static_cast<size_t>(titles.data() + titles.size() - text.data());
+    rows_ = ListRows(std::wstring(text), RowReader{columns, CutTabFields}, kMostSalesTaxRows, rest);
 }
 
 }  // namespace tv

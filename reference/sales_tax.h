@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "reference/data_text.h"
 #include "tools/calculator_common.h"
 
 namespace tv {
@@ -30,27 +31,28 @@ struct TaxColumn {
 std::vector<TaxColumn> SalesTaxColumns(int region, int screenWidth, int scrollBarWidth, int scale);
 
 // A region's table has tens of rows; a file with more rows than this is
-// damaged, and a list that long would take the list view seconds to fill and
-// empty. The rows after it are left out.
-inline constexpr size_t kMostSalesTaxRows = 65536;
+// damaged, and the rows after it are left out. The bound the code lists have.
+inline constexpr size_t kMostSalesTaxRows = size_t{1} << 20;
 
 // A region file's text, cut into lines: the first line gives the titles,
 // every further line one row, each line cut into `columns` fields by the TAB
-// rule. Rows are cut on demand, so a long file costs no more than its lines.
+// rule. The table keeps a copy of the text; a row is where its fields lie in it.
 class SalesTaxText {
 public:
     SalesTaxText(std::wstring_view text, int columns);
 
     // Empty when the text has no line.
     const std::vector<std::wstring>& Titles() const { return titles_; }
-    size_t RowCount() const { return rows_.size(); }
-    // The fields of row `index` (0 is the line after the titles).
-    std::vector<std::wstring> Row(size_t index) const;
+    size_t RowCount() const { return rows_.Count(); }
+    // The fields of row `index` (0 is the line after the titles); none
+    // beyond the last row.
+    std::vector<std::wstring> Row(size_t index) const { return rows_.Row(index); }
+    // One field of a row, empty outside the table; valid while the table lives.
+    std::wstring_view Field(size_t index, int column) const { return rows_.Cell(index, column); }
 
 private:
-    int columns_;
     std::vector<std::wstring> titles_;
-    std::vector<std::wstring_view> rows_;
+    ListRows rows_;
 };
 
 }  // namespace tv

@@ -5,7 +5,6 @@
 #include "app/window_text.h"
 #include "platform/shell_layer.h"
 #include "reference/mapped_text_file.h"
-#include "reference/sales_tax.h"
 #include "resources/resource_ids.h"
 
 namespace tv {
@@ -16,7 +15,7 @@ SalesTaxDialog::SalesTaxDialog(std::wstring dataFolder)
 
 bool SalesTaxDialog::OnInitDialog() {
     SetUpConventions(0, false);
-    list_ = GetDlgItem(dialog_, IDC_LIST_TOOL_TABLE);
+    list_ = MakeVirtualListView(dialog_, IDC_LIST_TOOL_TABLE);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     HWND choice = GetDlgItem(dialog_, IDC_LIST_TOOL_CHOICE);
     for (const SalesTaxRegion& region : kSalesTaxRegions) AddStringToList(choice, region.name.id);
@@ -32,24 +31,40 @@ std::wstring SalesTaxDialog::PathOf(const wchar_t* fileName) const {
 void SalesTaxDialog::ShowRegion(int region) {
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     ClearListView(list_);
+    table_.reset();
     // No region chosen, or a file that cannot be read: no columns, no rows.
     const std::optional<std::wstring> text =
         region >= 0 && region < kSalesTaxRegionCount ? ReadDataFile(PathOf(kSalesTaxRegions[region].fileName))
                                                      : std::nullopt;
     if (text) {
-        const SalesTaxText table(*text, kSalesTaxRegions[region].columns);
+        table_.emplace(*text, kSalesTaxRegions[region].columns);
         const std::vector<TaxColumn> layout = SalesTaxColumns(
             region, shell::DeviceScreenSize().cx, GetSystemMetrics(SM_CXVSCROLL), shell::ScaleX());
-        for (size_t column = 0; column < table.Titles().size() && column < layout.size(); ++column) {
-            InsertListColumn(list_, static_cast<int>(column), table.Titles()[column].c_str(), layout[column].width,
+        for (size_t column = 0; column < table_->Titles().size() && column < layout.size(); ++column) {
+            InsertListColumn(list_, static_cast<int>(column), table_->Titles()[column].c_str(), layout[column].width,
                              layout[column].rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT);
         }
-        for (size_t row = 0; row < table.RowCount(); ++row) {
-            if (AppendListRow(list_, table.Row(row)) < 0) break;  // the list is full
-        }
     }
+    // The list asks for each row's fields as it draws it.
+    SendMessageW(list_, LVM_SETITEMCOUNT, table_ ? table_->RowCount() : 0, 0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
+}
+
+bool SalesTaxDialog::OnTableNotify(NMHDR& header, LRESULT& answer) {
+    if (header.code == LVN_GETDISPINFOW) {
+        auto& request = reinterpret_cast<NMLVDISPINFOW&>(header);
+        AnswerCellText(request, table_ ? table_->Field(static_cast<size_t>(request.item.iItem), request.item.iSubItem)
+                                       : std::wstring_view());
+        return true;
+    }
+    if (header.code == LVN_ODFINDITEMW) {
+        const auto& search = reinterpret_cast<NMLVFINDITEMW&>(header);
+        answer = FindListRow(search.lvfi, search.iStart, table_ ? table_->RowCount() : 0,
+                             [this](size_t row) { return table_->Field(row, 0); });
+        return true;
+    }
+    return false;
 }
 
 }  // namespace tv

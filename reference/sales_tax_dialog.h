@@ -2,10 +2,12 @@
 // table read from its data file when it is chosen.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "reference/list_tool_dialog.h"
 #include "reference/list_view_rows.h"
+#include "reference/sales_tax.h"
 
 namespace tv {
 
@@ -19,6 +21,7 @@ protected:
     bool OnInitDialog() override;
     void Choose(HWND, int position) override { ShowRegion(position); }
     LRESULT DrawTable(NMLVCUSTOMDRAW& draw) override { return stripes_.Draw(draw); }
+    bool OnTableNotify(NMHDR& header, LRESULT& answer) override;
 
 private:
     std::wstring PathOf(const wchar_t* fileName) const;
@@ -26,6 +29,8 @@ private:
 
     std::wstring dataFolder_;
     RowStripes stripes_;
+    // The region shown, read when it was chosen; none for a file that could not be.
+    std::optional<SalesTaxText> table_;
 };
 
 }  // namespace tv

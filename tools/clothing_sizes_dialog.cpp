@@ -56,7 +56,7 @@ void ClothingSizesDialog::SupplyCellText(NMLVDISPINFOW& request) const {
     lstrcpynW(request.item.pszText, cell ? cell : L"", request.item.cchTextMax);
 }
 
-bool ClothingSizesDialog::OnTableNotify(NMHDR& header) {
+bool ClothingSizesDialog::OnTableNotify(NMHDR& header, LRESULT&) {
     if (header.code != LVN_GETDISPINFOW) return false;
     SupplyCellText(reinterpret_cast<NMLVDISPINFOW&>(header));
     return true;

@@ -14,7 +14,7 @@ protected:
     bool OnInitDialog() override;
     void Choose(HWND, int position) override { ShowSizeTable(position); }
     LRESULT DrawTable(NMLVCUSTOMDRAW& draw) override { return stripes_.Draw(draw); }
-    bool OnTableNotify(NMHDR& header) override;
+    bool OnTableNotify(NMHDR& header, LRESULT& answer) override;
 
 private:
     void ShowSizeTable(int index);

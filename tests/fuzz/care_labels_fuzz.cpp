@@ -19,9 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(group.group >= 0 && group.group < tv::kCareLabelGroups);
     }
 
-    const std::vector<uint32_t> all = tv::CareLabelRows(book, tv::kAllCareLabels);
+    const std::vector<uint64_t> all = tv::CareLabelRows(book, tv::kAllCareLabels);
     FUZZ_CHECK(all.size() == labels);
-    for (uint32_t key : all) {
+    for (uint64_t key : all) {
         const tv::CareLabel* label = tv::CareLabelOfRow(book, key);
         FUZZ_CHECK(label && label == &book.labels[key & 0xFFFF][key >> 16]);
     }

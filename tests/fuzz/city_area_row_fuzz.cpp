@@ -5,7 +5,7 @@
 #include "reference/code_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzz::CheckEachRow(data, size, tv::CityAreaRowFromLine, [](const tv::ListRow& row, std::wstring_view line) {
+    fuzz::CheckEachRow(data, size, tv::kCityAreaRows, [](const tv::ListRow& row, std::wstring_view line) {
         FUZZ_CHECK(row.size() == 3);
         FUZZ_CHECK(row[0].find(L'\t') == std::wstring::npos && row[1].find(L'\t') == std::wstring::npos);
         // With two TABs the fields are the line, cut; with fewer the rule's

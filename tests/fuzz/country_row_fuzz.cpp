@@ -5,7 +5,7 @@
 #include "reference/code_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzz::CheckEachRow(data, size, tv::CountryRowFromLine, [](const tv::ListRow& row, std::wstring_view line) {
+    fuzz::CheckEachRow(data, size, tv::kCountryRows, [](const tv::ListRow& row, std::wstring_view line) {
         FUZZ_CHECK(row.size() == 2);
         const std::wstring& name = row[0];
         const std::wstring& code = row[1];

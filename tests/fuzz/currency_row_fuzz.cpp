@@ -4,7 +4,7 @@
 #include "reference/code_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzz::CheckEachRow(data, size, tv::CurrencyRowFromLine, [](const tv::ListRow& row, std::wstring_view line) {
+    fuzz::CheckEachRow(data, size, tv::kCurrencyRows, [](const tv::ListRow& row, std::wstring_view line) {
         FUZZ_CHECK(row.size() == 2);
         const std::wstring_view cut = tv::CutLongLine(line);
         FUZZ_CHECK(row[0] == cut.substr(0, 3));

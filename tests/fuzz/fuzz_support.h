@@ -36,16 +36,21 @@ inline std::optional<std::wstring> DataFileText(const uint8_t* data, size_t size
     return tv::DecodeDataText(bytes);
 }
 
-// The list rows `rowFromLine` reads from a data file's bytes: there is one
-// per line, and each goes to `check` with its line.
+// The list rows `reader` reads from a data file's bytes: there is one per
+// line, the one the reader cuts from it alone, and each goes to `check` with
+// its line.
 template <typename Check>
-void CheckEachRow(const uint8_t* data, size_t size, tv::ListRow (*rowFromLine)(std::wstring_view), Check check) {
+void CheckEachRow(const uint8_t* data, size_t size, const tv::RowReader& reader, Check check) {
     const std::optional<std::wstring> text = DataFileText(data, size);
     if (!text) return;
-    const std::vector<tv::ListRow> rows = tv::RowsFromText(*text, rowFromLine);
+    const tv::ListRows rows(*text, reader, tv::kMostCodeListRows);
     const std::vector<std::wstring_view> lines = tv::SplitLines(*text);
-    FUZZ_CHECK(rows.size() == lines.size());
-    for (size_t i = 0; i < rows.size(); ++i) check(rows[i], lines[i]);
+    FUZZ_CHECK(rows.Count() == lines.size());
+    for (size_t i = 0; i < rows.Count(); ++i) {
+        const tv::ListRow row = rows.Row(i);
+        FUZZ_CHECK(row == tv::ReadRow(reader, lines[i]));
+        check(row, lines[i]);
+    }
 }
 
 // Typed text: each byte is its Latin-1 character, except that FE starts a

@@ -2,6 +2,7 @@
 // rows and letter strip, the care labels and the sales tax tables.
 #include <gtest/gtest.h>
 
+#include <cwctype>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -52,7 +53,7 @@ Texts GroupNames(const tv::CareLabelBook& book) {
 // The rows shown for `group`, in list order, as "first second meaning".
 Texts Shown(const tv::CareLabelBook& book, int group) {
     Texts shown;
-    for (uint32_t key : tv::CareLabelRows(book, group)) {
+    for (uint64_t key : tv::CareLabelRows(book, group)) {
         const tv::CareLabel* l = tv::CareLabelOfRow(book, key);
         shown.push_back(l ? std::to_wstring(l->firstIcon) + L" " + std::to_wstring(l->secondIcon) + L" " + l->meaning
                           : L"?");
@@ -70,6 +71,40 @@ TEST(DataText, BothEncodingsGiveTheSameLinesUpToTheFirstZeroCharacter) {
     EXPECT_EQ(LinesOf(std::string("\xFF\xFEX\0Y", 5)), (Texts{L"X"}));  // an odd last byte is no character
     // The mark, then a zero character: no text (the mark alone is the data file tests').
     EXPECT_FALSE(tv::DecodeDataText(std::string("\xFF\xFE\0\0", 4)).has_value());
+    EXPECT_EQ(tv::DecodeDataText(std::string("\xFF\xFE" "A", 3)), L"");  // a mark and half a character
+    // A zero byte inside a character ends nothing; a later mark is a character.
+    EXPECT_EQ(LinesOf(Utf16File(L"\u0100\u2000x\uFEFF\u00FF\r\n\uFFFF")), (Texts{L"\u0100\u2000x\uFEFF\u00FF", L"\uFFFF"}));
+    EXPECT_EQ(LinesOf(std::string("a\nb\0c\n", 6)), (Texts{L"a", L"b"}));  // 8-bit text ends at its zero too
+    EXPECT_EQ(tv::DecodeDataText(std::string("\0abc", 4)), L"");
+}
+
+// Lines one at a time are the lines all at once, however long the file; the
+// reader stays at the end once there.
+TEST(DataText, LinesOneAtATimeAreTheSplitLines) {
+    std::wstring text = L"\n\r";
+    size_t filled = 0;
+    for (int i = 0; i < 5000; ++i) {
+        text += std::wstring(static_cast<size_t>(i % 7), L'x') + (i % 3 ? L"\r\n" : L"\r\r\n\n");
+        filled += i % 7 != 0;
+    }
+    Texts oneByOne;
+    tv::LineReader reader(text);
+    for (std::wstring_view line; reader.Next(line);) oneByOne.emplace_back(line);
+    std::wstring_view after = L"unchanged";
+    EXPECT_FALSE(reader.Next(after));
+    EXPECT_EQ(after, L"unchanged");
+    const std::vector<std::wstring_view> split = tv::SplitLines(text);
+    EXPECT_EQ(oneByOne, Texts(split.begin(), split.end()));
+    EXPECT_EQ(oneByOne.size(), filled);  // the empty ones vanish
+}
+
+// White space is what the platform says it is, every character of 16 bits.
+TEST(DataText, WhiteSpaceIsThePlatformsEverywhere) {
+    for (unsigned c = 0; c <= 0xFFFF; ++c) {
+        if (tv::IsWhiteSpace(static_cast<wchar_t>(c)) != (std::iswspace(static_cast<wint_t>(c)) != 0)) {
+            ADD_FAILURE() << "U+" << std::hex << c;
+        }
+    }
 }
 
 TEST(DataText, AnyLineEndsGiveTheSameLinesLongOnesAreCutAndTabsMakeFields) {
@@ -93,26 +128,54 @@ TEST(DataText, AnyLineEndsGiveTheSameLinesLongOnesAreCutAndTabsMakeFields) {
 
 // Rows come from lines cut to 127 characters when longer than 128.
 TEST(CodeListRows, CountryCityAndCurrencyLines) {
-    EXPECT_EQ(tv::CountryRowFromLine(Padded(L"Canada", L" +1 ")), (Texts{L"Canada", L" +1 "}));
+    const auto country = [](const std::wstring& line) { return tv::ReadRow(tv::kCountryRows, line); };
+    EXPECT_EQ(country(Padded(L"Canada", L" +1 ")), (Texts{L"Canada", L" +1 "}));
     // Exactly 41 characters: the whole line is the name; tabs trim like blanks.
     const std::wstring full(41, L'N');
-    EXPECT_EQ(tv::CountryRowFromLine(full), (Texts{full, L""}));
-    EXPECT_EQ(tv::CountryRowFromLine(L"Tabbed\t\t\t" + std::wstring(32, L' ') + L"44"), (Texts{L"Tabbed", L"44"}));
-    EXPECT_EQ(tv::CountryRowFromLine(Padded(L"Long", std::wstring(159, L'9')))[1].size(), 127u - 41u);
+    EXPECT_EQ(country(full), (Texts{full, L""}));
+    EXPECT_EQ(country(L"Tabbed\t\t\t" + std::wstring(32, L' ') + L"44"), (Texts{L"Tabbed", L"44"}));
+    EXPECT_EQ(country(Padded(L"Long", std::wstring(159, L'9')))[1].size(), 127u - 41u);
 
     // The TAB rule itself is DataText's; here only that city rows use it.
-    const auto rows = tv::RowsFromText(L"\r\nx\ty\tz\r\n\r\nA\tB", tv::CityAreaRowFromLine);
-    EXPECT_EQ(rows, (std::vector<Texts>{{L"x", L"y", L"z"}, {L"A", L"", L"A\tB"}}));
-    // A damaged long file gives its first rows only.
-    std::wstring many;
-    for (size_t i = 0; i <= tv::kMostCodeListRows; ++i) many += L"r" + std::to_wstring(i) + L"\r\n";
-    const auto first = tv::RowsFromText(many, tv::CountryRowFromLine);
-    ASSERT_EQ(first.size(), tv::kMostCodeListRows);
-    EXPECT_EQ(first.back()[0], L"r" + std::to_wstring(tv::kMostCodeListRows - 1));
+    const tv::ListRows rows(L"\r\nx\ty\tz\r\n\r\nA\tB", tv::kCityAreaRows, tv::kMostCodeListRows);
+    ASSERT_EQ(rows.Count(), 2u);
+    EXPECT_EQ(rows.Row(0), (Texts{L"x", L"y", L"z"}));
+    EXPECT_EQ(rows.Row(1), (Texts{L"A", L"", L"A\tB"}));
 
-    EXPECT_EQ(tv::CurrencyRowFromLine(L"USD x\tUS Dollar\tfor short"), (Texts{L"USD", L"US Dollar\tfor short"}));
+    const auto currency = [](const std::wstring& line) { return tv::ReadRow(tv::kCurrencyRows, line); };
+    EXPECT_EQ(currency(L"USD x\tUS Dollar\tfor short"), (Texts{L"USD", L"US Dollar\tfor short"}));
     // A name that starts after character 127 of a long line is cut away.
-    EXPECT_EQ(tv::CurrencyRowFromLine(L"EUR" + std::wstring(130, L' ') + L"\tEuro"), (Texts{L"EUR", L""}));
+    EXPECT_EQ(currency(L"EUR" + std::wstring(130, L' ') + L"\tEuro"), (Texts{L"EUR", L""}));
+}
+
+// A list keeps every row of a long file, up to a bound that only a damaged
+// file reaches; its cells are the pieces of the lines, wherever they lie.
+TEST(CodeListRows, EveryLineOfALongFileIsARowUpToTheBound) {
+    std::wstring text;
+    for (size_t i = 0; i < 100000; ++i) text += Padded(L"Country " + std::to_wstring(i), std::to_wstring(i % 997)) + L"\r\n";
+    const tv::ListRows countries(text, tv::kCountryRows, tv::kMostCodeListRows);
+    ASSERT_EQ(countries.Count(), 100000u);
+    for (size_t i : {size_t{0}, size_t{50000}, size_t{99999}}) {
+        EXPECT_EQ(countries.Row(i), (Texts{L"Country " + std::to_wstring(i), std::to_wstring(i % 997)}));
+    }
+    EXPECT_EQ(countries.Cell(99999, 0), L"Country 99999");
+    EXPECT_TRUE(countries.Cell(100000, 0).empty() && countries.Cell(0, 2).empty() && countries.Cell(0, -1).empty());
+    EXPECT_TRUE(countries.Row(100000).empty());
+
+    // A damaged longer file gives its first rows only.
+    std::wstring many;
+    for (size_t i = 0; i <= tv::kMostCodeListRows; ++i) many += L"r" + std::to_wstring(i) + L"\n";
+    const tv::ListRows first(std::move(many), tv::kCityAreaRows, tv::kMostCodeListRows);
+    ASSERT_EQ(first.Count(), tv::kMostCodeListRows);
+    EXPECT_EQ(first.Row(tv::kMostCodeListRows - 1), (Texts{L"", L"", L"r" + std::to_wstring(tv::kMostCodeListRows - 1)}));
+
+    // Rows may begin after a place in the text; a short text moved along keeps its cells.
+    tv::ListRows later(std::wstring(L"skip\na\tb\n"), tv::kCityAreaRows, 10, 5);
+    const tv::ListRows moved = std::move(later);
+    ASSERT_EQ(moved.Count(), 1u);
+    EXPECT_EQ(moved.Row(0), (Texts{L"a", L"", L"a\tb"}));
+    EXPECT_EQ(tv::ListRows(L"a\nb\nc", tv::kCurrencyRows, 2).Count(), 2u);
+    EXPECT_EQ(tv::ListRows(L"a\nb", tv::kCurrencyRows, 5, 99).Count(), 0u);
 }
 
 // Searching through a cell's letters is the code-list window tests' job;
@@ -155,24 +218,30 @@ TEST(CareLabels, AllLabelsComeInGroupOrderWhateverTheFileOrder) {
                                                       L"301 0 After group 5", L"302 0 After group 99"}));
     EXPECT_TRUE(Shown(book, 1).empty());
     // Group low, position high.
-    EXPECT_EQ(tv::CareLabelRows(book, 3), (std::vector<uint32_t>{3u, 3u | 1u << 16, 3u | 2u << 16}));
+    EXPECT_EQ(tv::CareLabelRows(book, 3), (std::vector<uint64_t>{3u, 3u | 1u << 16, 3u | 2u << 16}));
     EXPECT_EQ(tv::CareLabelOfRow(book, 3u | 3u << 16), nullptr);
     EXPECT_EQ(tv::CareLabelOfRow(book, 5u), nullptr);
 }
 
-TEST(CareLabels, NoMoreLabelsAreKeptThanARowCanName) {
+// Beyond the bound only a damaged file reaches, labels are dropped; a group
+// may hold more than 16 bits of positions.
+TEST(CareLabels, LabelsBeyondTheBoundAreDropped) {
+    const size_t many = tv::kMostCareLabels / 2 + 70000;
     std::wstring text = L"  4   Many\n";
-    for (int i = 0; i < 40000; ++i) text += L"400  0four\n";
+    for (size_t i = 0; i < many; ++i) text += L"400  0four\n";
     text += L"  3   More\n";
-    for (int i = 0; i < 40000; ++i) text += L"300  0three\n";
+    for (size_t i = 0; i < many; ++i) text += L"300  0three\n";
     text += L"  1   Late\n100  0one\n";
     const tv::CareLabelBook book = tv::ReadCareLabels(text);
-    EXPECT_EQ(book.labels[3].size(), tv::kMostCareLabels - 40000);
+    EXPECT_EQ(book.labels[4].size(), many);
+    EXPECT_EQ(book.labels[3].size(), tv::kMostCareLabels - many);
     EXPECT_TRUE(book.labels[1].empty());
-    const std::vector<uint32_t> rows = tv::CareLabelRows(book, tv::kAllCareLabels);
+    EXPECT_EQ(GroupNames(book), (Texts{L"4:Many", L"3:More", L"1:Late"}));
+    const std::vector<uint64_t> rows = tv::CareLabelRows(book, tv::kAllCareLabels);
     ASSERT_EQ(rows.size(), tv::kMostCareLabels);
-    EXPECT_EQ(rows.back(), 4u | 39999u << 16);
+    EXPECT_EQ(rows.back(), 4u | uint64_t{many - 1} << 16);
     EXPECT_EQ(tv::CareLabelOfRow(book, rows.back())->meaning, L"four");
+    EXPECT_EQ(tv::CareLabelOfRow(book, rows.front())->meaning, L"three");
 }
 
 TEST(SalesTax, ColumnWidthsFollowTheScreenAndScale) {
@@ -200,10 +269,14 @@ TEST(SalesTax, FirstNonBlankLineGivesTheTitlesAndEveryOtherLineARow) {
     EXPECT_EQ(tv::SalesTaxText(L"Country\tVAT\r\n", 2).RowCount(), 0u);
     EXPECT_TRUE(tv::SalesTaxText(L"\r\n\n", 2).Titles().empty());
 
+    EXPECT_EQ(usa.Field(1, 1), L"6.25%\tplus local");
+    EXPECT_TRUE(usa.Field(1, 2).empty() && usa.Field(3, 0).empty());
+
     // A damaged long file shows its first rows only.
     std::wstring text = L"Name\tRate\n";
     for (size_t i = 0; i < tv::kMostSalesTaxRows + 100; ++i) text += L"r" + std::to_wstring(i) + L"\t1%\n";
     const tv::SalesTaxText table(text, 2);
     ASSERT_EQ(table.RowCount(), tv::kMostSalesTaxRows);
     EXPECT_EQ(table.Row(tv::kMostSalesTaxRows - 1)[0], L"r" + std::to_wstring(tv::kMostSalesTaxRows - 1));
+    EXPECT_EQ(table.Titles(), (Texts{L"Name", L"Rate"}));
 }

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/shell_layer.h"
@@ -39,6 +40,27 @@ inline Table Shown(HWND list) {
         }
     }
     return shown;
+}
+
+// What custom drawing answers at `stage` for `row`, and the background it sets.
+inline std::pair<LRESULT, COLORREF> Draw(HWND list, DWORD stage, int row) {
+    NMLVCUSTOMDRAW draw = {{{list, static_cast<UINT_PTR>(GetDlgCtrlID(list)), UINT(NM_CUSTOMDRAW)}, stage}};
+    draw.nmcd.dwItemSpec = row;
+    draw.clrTextBk = CLR_DEFAULT;
+    SendMessageW(GetParent(list), WM_NOTIFY, draw.nmcd.hdr.idFrom, reinterpret_cast<LPARAM>(&draw));
+    return {GetWindowLongPtrW(GetParent(list), DWLP_MSGRESULT), draw.clrTextBk};
+}
+
+// The colours at `points` of the list as it paints itself, custom drawing included.
+inline std::vector<COLORREF> Painted(HWND list, std::vector<POINT> points) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, CreateBitmap(480, 640, 1, 32, nullptr));
+    SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    std::vector<COLORREF> colours;
+    for (POINT p : points) colours.push_back(GetPixel(dc, p.x, p.y));
+    DeleteObject(SelectObject(dc, old));
+    DeleteDC(dc);
+    return colours;
 }
 
 class DataFolderTest : public ::testing::Test {

@@ -35,15 +35,6 @@ void Choose(HWND dialog, int index) {
                  reinterpret_cast<LPARAM>(Choice(dialog)));
 }
 
-// What custom drawing answers at `stage` for `row`, and the background it sets.
-std::pair<LRESULT, COLORREF> Draw(HWND list, DWORD stage, int row) {
-    NMLVCUSTOMDRAW draw = {{{list, static_cast<UINT_PTR>(GetDlgCtrlID(list)), UINT(NM_CUSTOMDRAW)}, stage}};
-    draw.nmcd.dwItemSpec = row;
-    draw.clrTextBk = CLR_DEFAULT;
-    SendMessageW(GetParent(list), WM_NOTIFY, draw.nmcd.hdr.idFrom, reinterpret_cast<LPARAM>(&draw));
-    return {GetWindowLongPtrW(GetParent(list), DWLP_MSGRESULT), draw.clrTextBk};
-}
-
 // Each list asks to draw row by row and puts only even rows on its stripe.
 // Without their data files the lists are empty, and no message shows.
 TEST_F(ListToolTest, EvenRowsAreStripedAndMissingFilesGiveEmptyLists) {
@@ -117,18 +108,6 @@ const char kLabels[] =
     "  0  0Washing\r\n130  0Wash at 30\r\n"
     "  7  0Not a group\r\n131  0Still washing\r\n"
     "  1  0Bleaching\r\n131  0Do not bleach\r\n";
-
-// The colours at `points` of the list as it paints itself, custom drawing included.
-std::vector<COLORREF> Painted(HWND list, std::vector<POINT> points) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, CreateBitmap(480, 640, 1, 32, nullptr));
-    SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    std::vector<COLORREF> colours;
-    for (POINT p : points) colours.push_back(GetPixel(dc, p.x, p.y));
-    DeleteObject(SelectObject(dc, old));
-    DeleteDC(dc);
-    return colours;
-}
 
 TEST_F(ListToolTest, CareLabelsFilterByGroupListAllInGroupOrderAndDrawTheLibrarysIcons) {
     tv::CareLabelsDialog missing(folder);  // without its file: no groups, no rows
