@@ -53,5 +53,18 @@ TEST_F(PaintChurnTest, TheMainWindowRepaintsWithoutMakingObjects) {
     EXPECT_EQ(MadeByRepaints(loop, main, 2), 0);
 }
 
+TEST_F(PaintChurnTest, EveryToolRepaintsWithoutMakingObjects) {
+    const std::wstring rates = tv::shell::ProgramFolder() + L"sample\\CurRates.dat";
+    for (const ToolMaker& maker : EveryTool(home->record, rates, tv::shell::ProgramFolder())) {
+        tool = maker.make();
+        dialog = tool->CreateModeless(main);
+        ASSERT_NE(dialog, nullptr) << maker.name;
+        EXPECT_EQ(MadeByRepaints(loop, dialog, 3), 0) << maker.name;
+        tool.reset();
+        Pump(loop, 10);
+    }
+    dialog = nullptr;
+}
+
 }  // namespace
 }  // namespace wintest
