@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "reference/code_list.h"
 #include "reference/data_text.h"
@@ -39,16 +40,24 @@ std::string Utf16(const std::string& ansi) {
     return bytes;
 }
 
-// Best of five, in seconds.
-double Best(const std::function<void()>& work) {
-    double best = 1e9;
-    for (int run = 0; run < 5; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+constexpr int kRuns = 9;
+
+// Best of kRuns, in seconds, for each of `works`, run in turn so that all see the same machine.
+std::vector<double> BestInTurn(const std::vector<std::function<void()>>& works) {
+    std::vector<double> best(works.size(), 1e9);
+    for (int run = 0; run < kRuns; ++run) {
+        for (size_t k = 0; k < works.size(); ++k) {
+            const auto start = std::chrono::steady_clock::now();
+            works[k]();
+            best[k] = std::min(best[k], std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
     }
     return best;
 }
+
+// Runs of the same work on this machine differ by this much: a decoding
+// within it of the copy is as fast as the copy.
+constexpr double kNoise = 0.05;
 
 // A file's bytes as the reader gets them: two zero bytes after the last.
 struct File {
@@ -71,31 +80,34 @@ int main() {
     const std::string halved = Lines(kFileBytes / 2 - 2, utf16Lines);
     const File files[] = {{"ANSI", ansi + std::string(2, '\0'), ansi.size(), ansiLines},
                           {"UTF-16", Utf16(halved) + std::string(2, '\0'), halved.size(), utf16Lines}};
-    std::printf("best of 5 runs each\n");
+    std::printf("best of %d runs each, the three measures taken in turn\n", kRuns);
     for (const File& file : files) {
         const double mib = file.bytes.size() / (1024.0 * 1024.0);
-        size_t rows = 0;
-        const double read = Best([&] {
-            std::optional<std::wstring> text = tv::DecodeDataText(file.bytes);
-            rows = text ? tv::ListRows(std::move(*text), tv::kCityAreaRows, tv::kMostCodeListRows).Count() : 0;
-        });
-        size_t decoded = 0;
-        const double decode = Best([&] { decoded = tv::DecodeDataText(file.bytes).value_or(L"").size(); });
+        size_t rows = 0, decoded = 0;
         // Each character, one byte or two, into a fresh wide string.
         const bool pairs = file.bytes[0] == '\xFF';
         const size_t step = pairs ? 2 : 1, from = pairs ? 2 : 0;
-        const double floor = Best([&] {
-            std::wstring copy(file.characters, L'\0');
-            for (size_t i = 0; i < file.characters; ++i) {
-                copy[i] = static_cast<unsigned char>(file.bytes[from + i * step]);
-            }
-            g_kept = copy[file.characters / 2];
+        const std::vector<double> best = BestInTurn({
+            [&] {
+                std::optional<std::wstring> text = tv::DecodeDataText(file.bytes);
+                rows = text ? tv::ListRows(std::move(*text), tv::kCityAreaRows, tv::kMostCodeListRows).Count() : 0;
+            },
+            [&] { decoded = tv::DecodeDataText(file.bytes).value_or(L"").size(); },
+            [&] {
+                std::wstring copy(file.characters, L'\0');
+                for (size_t i = 0; i < file.characters; ++i) {
+                    copy[i] = static_cast<unsigned char>(file.bytes[from + i * step]);
+                }
+                g_kept = copy[file.characters / 2];
+            },
         });
-        const double whole = mib / read, alone = mib / decode, bare = mib / floor;
-        std::printf("%-6s %.1f MiB, %zu rows of %zu lines: the whole read %.1f ms, %.0f MiB/s (goal >= 200) %s\n", file.name,
-                    mib, rows, file.lines, read * 1000, whole, rows == file.lines && whole >= 200 ? "ok" : "MISSED");
-        std::printf("       decoding alone (%zu characters) %.0f MiB/s, a bare widening copy %.0f MiB/s: %.0f%%\n",
-                    decoded, alone, bare, 100 * alone / bare);
+        const double whole = mib / best[0], alone = mib / best[1], bare = mib / best[2];
+        std::printf("%-6s %.1f MiB, %zu rows of %zu lines: the whole read %.1f ms, %.0f MiB/s (goal >= 200) %s\n",
+                    file.name, mib, rows, file.lines, best[0] * 1000, whole,
+                    rows == file.lines && whole >= 200 ? "met" : "NOT MET");
+        std::printf("       decoding alone (%zu characters) %.0f MiB/s, a bare widening copy %.0f MiB/s: ratio %.2f "
+                    "(goal >= 1, within the %.0f %% the runs vary) %s\n",
+                    decoded, alone, bare, alone / bare, kNoise * 100, alone / bare >= 1 - kNoise ? "met" : "NOT MET");
     }
     return 0;
 }

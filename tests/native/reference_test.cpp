@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/ansi_code_page.h"
 #include "reference/care_labels.h"
 #include "reference/code_list.h"
 #include "reference/data_text.h"
@@ -62,6 +63,30 @@ Texts Shown(const tv::CareLabelBook& book, int group) {
 }
 
 }  // namespace
+
+// The 8-bit text is widened as Latin-1, then mended where 1252 differs,
+// eight bytes at a time: every byte must come out right wherever it falls
+// in a group of eight, and in the short tail after the last group.
+TEST(DataText, EveryByteWidensAsWindows1252AtEveryPlace) {
+    std::string bytes;
+    for (int b = 1; b < 256; ++b) bytes += static_cast<char>(b);
+    for (size_t shift = 0; shift < 8; ++shift) {
+        const std::wstring text = tv::WidenFromAnsi(std::string(shift, 'a') + bytes);
+        ASSERT_EQ(text.size(), shift + bytes.size());
+        for (int b = 1; b < 256; ++b) {
+            const wchar_t got = text[shift + b - 1];
+            if (b < 0x80 || b >= 0xA0) {
+                EXPECT_EQ(got, static_cast<wchar_t>(b)) << "byte " << b << ", shift " << shift;
+            } else {
+                EXPECT_GE(static_cast<unsigned>(got), 0x80u) << "byte " << b;
+            }
+        }
+        EXPECT_EQ(text[shift + 0x80 - 1], L'\u20AC');  // euro sign
+        EXPECT_EQ(text[shift + 0x8D - 1], L'\u008D');  // unassigned: kept
+        EXPECT_EQ(text[shift + 0x96 - 1], L'\u2013');  // en dash
+        EXPECT_EQ(text[shift + 0x9F - 1], L'\u0178');  // Y with diaeresis
+    }
+}
 
 TEST(DataText, BothEncodingsGiveTheSameLinesUpToTheFirstZeroCharacter) {
     const Texts expected = {L"Z\u00FCrich\t41", L"S\u00E3o Paulo\t55", L"\u20AC sign"};
