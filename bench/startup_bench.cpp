@@ -93,9 +93,9 @@ public:
         return started;
     }
 
-    void Print(const char* title) {
-        std::printf("%s\n", title);
-        for (const std::string& step : order_) std::printf("  %-26s %6.1f ms\n", step.c_str(), Median(steps_[step]));
+    void Print(const wchar_t* title) const {
+        std::printf("%ls:\n", title);
+        for (const std::string& step : order_) std::printf("  %-26s %6.1f ms\n", step.c_str(), Median(steps_.at(step)));
         std::printf("  %-26s %6.1f ms\n", "start to ready, in all", Median(total_));
     }
 
@@ -128,72 +128,64 @@ private:
     std::vector<double> total_;
 };
 
+// One program the benchmark starts in each round, and what it measured.
+struct Started {
+    const wchar_t* exe;
+    const wchar_t* windowClass;
+    const char* label;   // in the table; nullptr for the marked program, which is not in it
+    bool marks;          // started with marks asked for, and its steps shown
+    std::vector<double> ms, workingSets;
+    Breakdown steps;
+
+    double Ms() const { return Median(ms); }
+    double Megabytes() const { return Median(workingSets) / (1024.0 * 1024.0); }
+};
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 10;
-    const std::wstring program = Folder() + L"TallyvanePro.exe";
-    const std::wstring empty = Folder() + L"empty_window.exe";
-    const std::wstring classic = Folder() + L"empty_classic_controls.exe";
-    const std::wstring controls = Folder() + L"empty_controls.exe";
-    const std::wstring marked = Folder() + L"TallyvanePro_marks.exe";
-    std::vector<double> programMs, emptyMs, classicMs, controlsMs, workingSets, emptySets, classicSets, controlsSets;
-    Breakdown programSteps, emptySteps, controlsSteps;
+    // The empty window marks its one step too: what any program pays before its own code runs.
+    Started started[] = {
+        {L"TallyvanePro.exe", L"TALLYVANEPRO", "TallyvanePro.exe", false},
+        {L"empty_window.exe", L"TallyvaneBenchEmpty", "empty window", true},
+        {L"empty_classic_controls.exe", L"TallyvaneBenchEmpty", "empty window, the main window's 27 plain controls",
+         false},
+        {L"empty_controls.exe", L"TallyvaneBenchEmpty", "the same, the manifest and the common controls", true},
+        {L"TallyvanePro_marks.exe", L"TALLYVANEPRO", nullptr, true},
+    };
+    Started &program = started[0], &empty = started[1], &themed = started[3];
     for (int i = 0; i < runs; ++i) {
         // Interleaved, so that all see the same machine.
-        Run r{};
-        if (!StartOnce(program, L"TALLYVANEPRO", r)) {
-            std::fprintf(stderr, "TallyvanePro.exe did not start\n");
-            return 1;
-        }
-        programMs.push_back(r.ms);
-        workingSets.push_back(static_cast<double>(r.workingSet));
-        // The empty window marks its one step too: what any program pays before its own code runs.
-        if (!emptySteps.Start(empty, L"TallyvaneBenchEmpty", r)) {
-            std::fprintf(stderr, "empty_window.exe did not start\n");
-            return 1;
-        }
-        emptyMs.push_back(r.ms);
-        emptySets.push_back(static_cast<double>(r.workingSet));
-        if (!StartOnce(classic, L"TallyvaneBenchEmpty", r)) {
-            std::fprintf(stderr, "empty_classic_controls.exe did not start\n");
-            return 1;
-        }
-        classicMs.push_back(r.ms);
-        classicSets.push_back(static_cast<double>(r.workingSet));
-        if (!controlsSteps.Start(controls, L"TallyvaneBenchEmpty", r)) {
-            std::fprintf(stderr, "empty_controls.exe did not start\n");
-            return 1;
-        }
-        controlsMs.push_back(r.ms);
-        controlsSets.push_back(static_cast<double>(r.workingSet));
-        if (!programSteps.Start(marked, L"TALLYVANEPRO", r)) {
-            std::fprintf(stderr, "TallyvanePro_marks.exe did not start\n");
-            return 1;
+        for (Started& s : started) {
+            const std::wstring exe = Folder() + s.exe;
+            Run r{};
+            if (!(s.marks ? s.steps.Start(exe, s.windowClass, r) : StartOnce(exe, s.windowClass, r))) {
+                std::fprintf(stderr, "%ls did not start\n", s.exe);
+                return 1;
+            }
+            s.ms.push_back(r.ms);
+            s.workingSets.push_back(static_cast<double>(r.workingSet));
         }
     }
-    WIN32_FILE_ATTRIBUTE_DATA attributes = {};
-    GetFileAttributesExW(program.c_str(), GetFileExInfoStandard, &attributes);
-    const double p = Median(programMs), e = Median(emptyMs), k = Median(classicMs), c = Median(controlsMs);
-    const double megabyte = 1024.0 * 1024.0;
-    const double programSet = Median(workingSets) / megabyte, emptySet = Median(emptySets) / megabyte,
-                 classicSet = Median(classicSets) / megabyte, controlsSet = Median(controlsSets) / megabyte;
-    const double ratio = e > 0 ? p / e : 0.0, share = programSet - emptySet;
     std::printf("start to ready for input, median of %d interleaved runs:\n", runs);
-    std::printf("  TallyvanePro.exe                                   %6.1f ms  %5.2f MB\n", p, programSet);
-    std::printf("  empty window                                       %6.1f ms  %5.2f MB\n", e, emptySet);
-    std::printf("  empty window, the main window's 27 plain controls  %6.1f ms  %5.2f MB  (%.2f x empty)\n", k,
-                classicSet, e > 0 ? k / e : 0.0);
-    std::printf("  the same, the manifest and the common controls     %6.1f ms  %5.2f MB  (%.2f x empty)\n", c,
-                controlsSet, e > 0 ? c / e : 0.0);
+    for (const Started& s : started) {
+        if (!s.label) continue;
+        std::printf("  %-50s %6.1f ms  %5.2f MB  (%.2f x empty)\n", s.label, s.Ms(), s.Megabytes(),
+                    empty.Ms() > 0 ? s.Ms() / empty.Ms() : 0.0);
+    }
+    const double ratio = empty.Ms() > 0 ? program.Ms() / empty.Ms() : 0.0;
+    const double share = program.Megabytes() - empty.Megabytes();
     std::printf("  start-up ratio to the empty window %.2f (goal <= 1.30) %s; to the last yardstick %.2f\n", ratio,
-                ratio <= 1.3 ? "met" : "NOT MET", c > 0 ? p / c : 0.0);
+                ratio <= 1.3 ? "met" : "NOT MET", themed.Ms() > 0 ? program.Ms() / themed.Ms() : 0.0);
     std::printf("  working set: the program's own share %.2f MB (goal <= 2.00 MB) %s; beyond the last yardstick's "
-                "%.2f MB\n", share, share <= 2.0 ? "met" : "NOT MET", programSet - controlsSet);
+                "%.2f MB\n", share, share <= 2.0 ? "met" : "NOT MET", program.Megabytes() - themed.Megabytes());
+    WIN32_FILE_ATTRIBUTE_DATA attributes = {};
+    GetFileAttributesExW((Folder() + program.exe).c_str(), GetFileExInfoStandard, &attributes);
     std::printf("TallyvanePro.exe size: %lu bytes\n", attributes.nFileSizeLow);
     std::printf("where the time goes, median of %d, each step from the one before:\n", runs);
-    emptySteps.Print("empty window (empty_window.exe):");
-    controlsSteps.Print("empty window with the same controls (empty_controls.exe):");
-    programSteps.Print("the program with timing marks (TallyvanePro_marks.exe):");
+    for (const Started& s : started) {
+        if (s.marks) s.steps.Print(s.exe);
+    }
     return 0;
 }

@@ -66,7 +66,7 @@ LRESULT ConverterWindow::OnCreate() {
             SetMenuItemInfoW(units, ID_CATEGORY_FIRST + kMass, FALSE, &item);
         }
     }
-    StartupMark("landscape menu");
+    StartupMark("foreground, landscape menu");
     if (settings_.store) LoadSettings(settings_.record, *settings_.store);
     StartupMark("settings");
     CreateControls();
