@@ -20,7 +20,6 @@ constexpr size_t kLargestDataFile = 16u * 1024 * 1024;
 // A file that is the mark and nothing else has no text (nullopt).
 std::optional<std::wstring> DecodeDataText(std::string_view bytes);
 
-
 // The lines of a text: runs of CR and LF separate them, so blank lines and
 // any mix of line ends vanish, and the last line needs no end.
 std::vector<std::wstring_view> SplitLines(std::wstring_view text);
