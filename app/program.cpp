@@ -48,17 +48,21 @@ HWND CreateMainWindow(ConverterWindow& window) {
     return window.Create(title, shell::FrameForClientArea(kMainStyle, 0, true), kMainStyle);
 }
 
+void StartControls(HINSTANCE instance) {
+    shell::InitExtraControls(instance);
+    StartupMark("shell controls");
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES};
+    InitCommonControlsEx(&controls);
+    StartupMark("common controls");
+}
+
 int RunProgram(HINSTANCE instance, const wchar_t* commandLine) {
     if (HWND running = FindRunningCopy()) {
         ActivateRunningCopy(running, commandLine);
         return 0;
     }
     StartupMark("single-instance check");
-    shell::InitExtraControls(instance);
-    StartupMark("shell controls");
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES};
-    InitCommonControlsEx(&controls);
-    StartupMark("common controls");
+    StartControls(instance);
 
     int exitCode = 1;
     {

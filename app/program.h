@@ -11,6 +11,10 @@ int RunProgram(HINSTANCE instance, const wchar_t* commandLine);
 
 class ConverterWindow;
 
+// What the program starts before its window: the shell's extra controls and
+// the common controls (list views, date pickers) of the tool dialogs.
+void StartControls(HINSTANCE instance);
+
 // Creates the main window over the device work area; nullptr on failure.
 HWND CreateMainWindow(ConverterWindow& window);
 

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "app/program.h"
+#include "bench/bench_timing.h"
 #include "money/currency_picker_dialog.h"
 #include "platform/shell_layer.h"
 #include "reference/care_labels_dialog.h"
@@ -22,13 +24,6 @@
 #include "tools/clothing_sizes_dialog.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER f, t;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&t);
-    return 1000.0 * t.QuadPart / f.QuadPart;
-}
 
 void Pump() {
     MSG msg;
@@ -45,7 +40,7 @@ using Maker = std::function<std::unique_ptr<tv::ToolDialog>()>;
 double OpenMs(const Maker& make, int region, int runs) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
-        const double start = Now();
+        const double start = bench::NowMs();
         auto dialog = make();
         HWND window = dialog->CreateModeless(nullptr);
         if (!window) return -1;
@@ -57,10 +52,9 @@ double OpenMs(const Maker& make, int region, int runs) {
         }
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         Pump();
-        times.push_back(Now() - start);
+        times.push_back(bench::NowMs() - start);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return bench::Median(times);
 }
 
 // With `shipped`, the same list's time with its shipped file, taken in the
@@ -153,9 +147,7 @@ Maker MakerFor(const GeneratedList& list, const std::wstring& folder) {
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 10;
-    tv::shell::InitExtraControls(GetModuleHandleW(nullptr));
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES};
-    InitCommonControlsEx(&controls);
+    tv::StartControls(GetModuleHandleW(nullptr));
     const std::wstring program = tv::shell::ProgramFolder();
 
     // One opening first, so the system's one-time start (classes, fonts) counts for none.

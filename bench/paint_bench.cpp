@@ -5,7 +5,6 @@
 // display take for so many windows, whoever draws them.
 //   paint_bench.exe [repaints]
 #include <windows.h>
-#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,20 +12,13 @@
 
 #include "app/message_loop.h"
 #include "app/program.h"
-#include "platform/shell_layer.h"
+#include "bench/bench_timing.h"
 #include "tests/win/gdi_creation_count.h"
 #include "units/converter_window.h"
 
 namespace {
 
 constexpr UINT kFullRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
-
-double Now() {
-    LARGE_INTEGER f, t;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&t);
-    return 1000.0 * t.QuadPart / f.QuadPart;
-}
 
 // The yardstick: `model`'s size, and a control of the same class at each of
 // its controls' places, with the system's own drawing (no owner-drawn keys).
@@ -59,15 +51,10 @@ HWND PlainCopyOf(HWND model) {
 }
 
 double RepaintMs(HWND window) {
-    const double start = Now();
+    const double start = bench::NowMs();
     RedrawWindow(window, nullptr, nullptr, kFullRepaint);
     GdiFlush();
-    return Now() - start;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    return bench::NowMs() - start;
 }
 
 }  // namespace
@@ -75,9 +62,7 @@ double Median(std::vector<double> v) {
 int wmain(int argc, wchar_t** argv) {
     const int repaints = argc > 1 ? std::max(1, _wtoi(argv[1])) : 200;
     wintest::CountGdiCreations();
-    tv::shell::InitExtraControls(GetModuleHandleW(nullptr));
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES};
-    InitCommonControlsEx(&controls);
+    tv::StartControls(GetModuleHandleW(nullptr));
     // The first start's settings, stored nowhere: the benchmark leaves the user's alone.
     tv::SettingsHome home{};
     tv::MessageLoop loop;
@@ -101,7 +86,7 @@ int wmain(int argc, wchar_t** argv) {
                 yardstick.push_back(RepaintMs(plain));
             }
             const long made = wintest::GdiObjectsCreated() - before;
-            const double m = Median(ours), y = Median(yardstick);
+            const double m = bench::Median(ours), y = bench::Median(yardstick);
             std::printf("full repaint, frame and every control, median of %d taken in turn:\n", repaints);
             std::printf("  main window %.2f ms (goal < 2 ms) %s; the plain yardstick %.2f ms; ratio %.2f\n", m,
                         m < 2.0 ? "met" : "NOT MET", y, y > 0 ? m / y : 0.0);

@@ -14,7 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_timing.h"
+
 namespace {
+
+using bench::CounterMs;
+using bench::Median;
 
 std::wstring Folder() {
     wchar_t path[MAX_PATH] = {};
@@ -32,8 +37,7 @@ struct Run {
 // Starts `exe`, waits until it is ready for input, measures, then closes the
 // window of `windowClass` and waits for the process to end.
 bool StartOnce(const std::wstring& exe, const wchar_t* windowClass, Run& run) {
-    LARGE_INTEGER frequency, start, ready;
-    QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER start, ready;
     STARTUPINFOW si = {sizeof si};
     PROCESS_INFORMATION pi = {};
     std::wstring commandLine = L"\"" + exe + L"\"";
@@ -42,7 +46,7 @@ bool StartOnce(const std::wstring& exe, const wchar_t* windowClass, Run& run) {
         return false;
     const DWORD idle = WaitForInputIdle(pi.hProcess, 20000);
     QueryPerformanceCounter(&ready);
-    run.ms = 1000.0 * (ready.QuadPart - start.QuadPart) / frequency.QuadPart;
+    run.ms = CounterMs(ready.QuadPart - start.QuadPart);
     run.start = start.QuadPart;
     run.ready = ready.QuadPart;
     PROCESS_MEMORY_COUNTERS counters = {sizeof counters};
@@ -58,17 +62,6 @@ bool StartOnce(const std::wstring& exe, const wchar_t* windowClass, Run& run) {
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);
     return idle == 0 && window != nullptr;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : (v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2);
-}
-
-double CounterMs(LONGLONG ticks) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * ticks / frequency.QuadPart;
 }
 
 // The marks of the started programs, step by step: each step's time from

@@ -124,6 +124,7 @@ add_executable(paint_bench bench/paint_bench.cpp tests/win/gdi_creation_count.cp
 target_link_libraries(paint_bench PRIVATE tvwin)
 target_link_options(paint_bench PRIVATE ${TV_STATIC_LINK} -municode)
 add_executable(startup_bench bench/startup_bench.cpp)
+target_include_directories(startup_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(startup_bench PRIVATE psapi)
 target_link_options(startup_bench PRIVATE ${TV_STATIC_LINK} -municode)
 # The program again with its start-up steps timed, for the benchmark's breakdown.

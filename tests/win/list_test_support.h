@@ -66,9 +66,7 @@ inline std::vector<COLORREF> Painted(HWND list, std::vector<POINT> points) {
 class DataFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        tv::shell::InitExtraControls(GetModuleHandleW(nullptr));
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
-        InitCommonControlsEx(&controls);
+        tv::StartControls(GetModuleHandleW(nullptr));
         tv::shell::SetDeviceScreenLogicalSize(240, 320);
         std::filesystem::create_directory(folder);
         boxes.emplace();

@@ -84,9 +84,7 @@ protected:
     void SetUp() override {
         // As the program does before its window: templates carry SIPPREF
         // and date pickers.
-        tv::shell::InitExtraControls(GetModuleHandleW(nullptr));
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES};
-        InitCommonControlsEx(&controls);
+        tv::StartControls(GetModuleHandleW(nullptr));
         RegDeleteTreeW(HKEY_CURRENT_USER, tv::kSettingsPath);
         tv::shell::SetDeviceScreenLogicalSize(240, 320);
         tv::shell::SetHelpLauncherForTesting([this](const std::wstring& url) { helpUrls.push_back(url); });
