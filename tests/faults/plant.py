@@ -75,7 +75,7 @@ def suites(log, windows_only):
     """Runs the suites a fault can reach, the quickest to fail first; returns
     what caught it, or None. The installer test is left out: no fault here is
     in packaging, and it needs the packages rebuilt each time."""
-    ctest = ["ctest", "--stop-on-failure", "--timeout", "900"]
+    ctest = ["ctest", "--stop-on-failure", "--output-on-failure", "--timeout", "900"]
     if not windows_only:
         start = os.path.getsize(log)
         if run(["cmake", "--build", "build/native", "-j", "2"], log) != 0:
