@@ -6,7 +6,7 @@
 #include <cwchar>
 #include <set>
 
-#include "fake_settings_store.h"
+#include "fakes.h"
 
 using tv::AppSettings;
 using tv::kMoneyPath;

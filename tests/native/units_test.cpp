@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_settings_store.h"
+#include "fakes.h"
 #include "units/unit_category.h"
 
 namespace {
