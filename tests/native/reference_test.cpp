@@ -19,9 +19,9 @@ namespace {
 using Texts = std::vector<std::wstring>;  // also a list row
 
 Texts LinesOf(std::string_view bytes) {
-    const auto text = tv::DecodeDataText(bytes);
+    const std::wstring text = tv::DecodeDataText(bytes).value_or(L"");
     Texts lines;
-    for (auto line : tv::SplitLines(text.value_or(L""))) lines.emplace_back(line);
+    for (auto line : tv::SplitLines(text)) lines.emplace_back(line);
     return lines;
 }
 
