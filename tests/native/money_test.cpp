@@ -106,7 +106,8 @@ TEST(MoneyAmounts, RateTimesAmountAsTheRateFieldShowsIt) {
 // one half as a bare sign or bracket; the plain amount is shown instead.
 TEST(MoneyAmounts, AnAmountTheLocaleShowsWithoutDigitsIsShownPlain) {
     const tv::FormatNumberGrouping rounding({.decimals = 0, .leadingZero = false, .negativeOrder = 0});
-    for (auto [amount, shown] : {std::pair{-0.004, L"-0.00"}, {0.004, L"0.00"}, {-0.6, L"(1)"}, {-1234.4, L"(1,234)"}}) {
+    for (auto [amount, shown] :
+         {std::pair{-0.004, L"-0.00"}, {0.004, L"0.00"}, {-0.6, L"(1)"}, {-1234.4, L"(1,234)"}}) {
         EXPECT_EQ(tv::MoneyAmountText(amount, true, rounding), shown) << amount;
     }
 }

@@ -82,7 +82,8 @@ TEST(FormatDisplayNumber, DecimalsGroupingAndTheLocalesSeparatorsAndSigns) {
 
 TEST(GroupingFromLocaleText, ReadsTheLocaleGroupingListAndTakesThreeForWhatItCannotRead) {
     for (auto [text, grouping] : {std::pair{L"3;0", 3u}, {L"3;2;0", 32u}, {L"3", 30u}, {L"0;0", 0u}, {L"4;0", 4u},
-                                  {L"", 3u}, {L";", 3u}, {L"3;", 3u}, {L"12;0", 3u}, {L"x", 3u}, {L"3;2;1;2;3;0", 3u}}) {
+                                  {L"", 3u}, {L";", 3u}, {L"3;", 3u}, {L"12;0", 3u}, {L"x", 3u},
+                                  {L"3;2;1;2;3;0", 3u}}) {
         EXPECT_EQ(tv::GroupingFromLocaleText(text), grouping) << text;
     }
 }

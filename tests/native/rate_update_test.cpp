@@ -147,15 +147,16 @@ TEST(RatesUrl, HttpsAnywhereAndPlainHttpOnlyToThisMachine) {
     for (const auto& [text, parts] : accepted) {
         const std::optional<tv::RatesUrl> url = tv::ParseRatesUrl(text);
         ASSERT_TRUE(url) << text;
-        EXPECT_EQ((url->secure ? L"s " : L"- ") + url->host + L" " + std::to_wstring(url->port) + L" " + url->path, parts);
+        EXPECT_EQ((url->secure ? L"s " : L"- ") + url->host + L" " + std::to_wstring(url->port) + L" " + url->path,
+                  parts);
     }
     for (const wchar_t* refused :
-         {L"http://[0:0:0:0:0:0:0:1]/", L"https://[192.0.2.7]/", L"https://[::1]x/", L"http://rates.example.org/feed.xml",
-          L"http://127.0.0.2/feed.xml", L"http://localhost.example.org/", L"ftp://rates.example.org/feed.xml",
+         {L"http://[0:0:0:0:0:0:0:1]/", L"https://[192.0.2.7]/", L"https://[::1]x/", L"http://127.0.0.2/feed.xml",
+          L"http://rates.example.org/feed.xml", L"http://localhost.example.org/", L"ftp://rates.example.org/feed.xml",
           L"rates.example.org/feed.xml", L"https://:443/", L"https://user@rates.example.org/",
           L"https://rates.example.org:0/", L"https://rates.example.org:65536/", L"https://rates.example.org:44a/",
-          L"https://rates.example.org/a b", L"https://rates.example.org/\r\nHost: x", L"https://r\u00e4tes.example.org/",
-          L"https://rates_example.org/", L"https://[::1/"}) {
+          L"https://rates.example.org/a b", L"https://rates.example.org/\r\nHost: x",
+          L"https://r\u00e4tes.example.org/", L"https://rates_example.org/", L"https://[::1/"}) {
         EXPECT_FALSE(tv::ParseRatesUrl(refused)) << refused;
     }
     EXPECT_TRUE(tv::ParseRatesUrl(L"https://r.example.org/" + std::wstring(tv::kMaxRatesUrlChars - 22, L'a')));

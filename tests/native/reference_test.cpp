@@ -61,7 +61,7 @@ TEST(DataText, EveryByteWidensAsWindows1252AtEveryPlace) {
         ASSERT_EQ(text.size(), bytes.size());
         for (int b = 1; b < 256; ++b) {
             const unsigned got = text[b - 1];
-            EXPECT_TRUE(b < 0x80 || b >= 0xA0 ? got == unsigned(b) : got >= 0x80u) << "byte " << b << ", shift " << shift;
+            EXPECT_TRUE(b < 0x80 || b >= 0xA0 ? got == unsigned(b) : got >= 0x80u) << b << " after " << shift;
         }
         // The euro sign, an unassigned byte kept, the en dash, Y with diaeresis.
         EXPECT_EQ(Texts({text.substr(0x7F, 1), text.substr(0x8C, 1), text.substr(0x95, 1), text.substr(0x9E, 1)}),
@@ -124,8 +124,9 @@ TEST(CodeListRows, LongLinesAreCutAndTabsMakeFields) {
     EXPECT_EQ(tv::CutLongLine(std::wstring(128, L'x')), std::wstring(128, L'x'));
     EXPECT_EQ(tv::CutLongLine(std::wstring(129, L'y')), std::wstring(127, L'y'));
     for (auto [line, fields, split] : {std::tuple{L"A\tB", 3, Texts{L"A", L"", L"A\tB"}},
-                                       {L"no tabs", 3, {L"", L"", L"no tabs"}}, {L"a\tb\tc\td", 3, {L"a", L"b", L"c\td"}},
-                                       {L"a\t\t", 3, {L"a", L"", L""}}, {L"whole", 1, {L"whole"}}}) {
+                                       {L"no tabs", 3, {L"", L"", L"no tabs"}},
+                                       {L"a\tb\tc\td", 3, {L"a", L"b", L"c\td"}}, {L"a\t\t", 3, {L"a", L"", L""}},
+                                       {L"whole", 1, {L"whole"}}}) {
         EXPECT_EQ(tv::SplitTabFields(line, fields), split) << line;
     }
     const std::wstring full(41, L'N');
@@ -146,7 +147,9 @@ TEST(CodeListRows, LongLinesAreCutAndTabsMakeFields) {
 // a place in the text; a short text moved along keeps its cells.
 TEST(CodeListRows, EveryLineOfALongFileIsARowUpToTheBound) {
     std::wstring text;
-    for (size_t i = 0; i <= std::max(tv::kMostCodeListRows, tv::kMostSalesTaxRows); ++i) text += Padded(L"C" + std::to_wstring(i), L"9") + L"\r\n";
+    for (size_t i = 0; i <= std::max(tv::kMostCodeListRows, tv::kMostSalesTaxRows); ++i) {
+        text += Padded(L"C" + std::to_wstring(i), L"9") + L"\r\n";
+    }
     const tv::ListRows countries(text, tv::kCountryRows, tv::kMostCodeListRows);
     ASSERT_EQ(countries.Count(), tv::kMostCodeListRows);
     for (size_t i : {size_t{0}, tv::kMostCodeListRows / 2, tv::kMostCodeListRows - 1}) {
@@ -192,7 +195,8 @@ TEST(CareLabels, FixedFieldsMakeGroupsAndLabelsInGroupOrder) {
                                                       L"140  0  Line dry\n1604x2Text\n150\n170  0" +
                                                       std::wstring(194, L'm') + L"\nCare  Washing\n      \n");
     EXPECT_EQ(Shown(book, 2), (Texts{L"2:Drying", L"0:Washing", L"0:", L"130 131 Tumble dry, low heat",
-                                     L"140 0   Line dry", L"160 4 Text", L"150 0 ", L"170 0 " + std::wstring(121, L'm')}));
+                                     L"140 0   Line dry", L"160 4 Text", L"150 0 ",
+                                     L"170 0 " + std::wstring(121, L'm')}));
     const tv::CareLabelBook ordered = tv::ReadCareLabels(
         L"100  0Before any group\n  3   Ironing\n300  0Iron low\n  5   Fifth\n301  0After group 5\n"
         L" 99   Ninety-nine\n302  0After group 99\n  1   Bleaching\n  0   Washing\n101  0Wash 30\n");
