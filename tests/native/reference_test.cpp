@@ -148,18 +148,18 @@ TEST(CodeListRows, LongLinesAreCutAndTabsMakeFields) {
 TEST(CodeListRows, EveryLineOfALongFileIsARowUpToTheBound) {
     std::wstring text;
     for (size_t i = 0; i <= std::max(tv::kMostCodeListRows, tv::kMostSalesTaxRows); ++i) {
-        text += Padded(L"C" + std::to_wstring(i), L"9") + L"\r\n";
+        text += L"C" + std::to_wstring(i) + L"\t9\t9\r\n";
     }
-    const tv::ListRows countries(text, tv::kCountryRows, tv::kMostCodeListRows);
-    ASSERT_EQ(countries.Count(), tv::kMostCodeListRows);
+    const tv::ListRows cities(text, tv::kCityAreaRows, tv::kMostCodeListRows);
+    ASSERT_EQ(cities.Count(), tv::kMostCodeListRows);
     for (size_t i : {size_t{0}, tv::kMostCodeListRows / 2, tv::kMostCodeListRows - 1}) {
-        EXPECT_EQ(countries.Row(i), (Texts{L"C" + std::to_wstring(i), L"9"}));
+        EXPECT_EQ(cities.Row(i), (Texts{L"C" + std::to_wstring(i), L"9", L"9"}));
     }
-    EXPECT_TRUE(countries.Cell(tv::kMostCodeListRows, 0).empty() && countries.Cell(0, 2).empty());
-    EXPECT_TRUE(countries.Cell(0, -1).empty() && countries.Row(tv::kMostCodeListRows).empty());
+    EXPECT_TRUE(cities.Cell(tv::kMostCodeListRows, 0).empty() && cities.Cell(0, 3).empty());
+    EXPECT_TRUE(cities.Cell(0, -1).empty() && cities.Row(tv::kMostCodeListRows).empty());
     const tv::SalesTaxText table(text, 2);
     ASSERT_EQ(table.RowCount(), tv::kMostSalesTaxRows);
-    EXPECT_EQ(table.Row(tv::kMostSalesTaxRows - 1)[1], Padded(L"C" + std::to_wstring(tv::kMostSalesTaxRows), L"9"));
+    EXPECT_EQ(table.Row(tv::kMostSalesTaxRows - 1), (Texts{L"C" + std::to_wstring(tv::kMostSalesTaxRows), L"9\t9"}));
 
     tv::ListRows later(std::wstring(L"skip\na\tb\n"), tv::kCityAreaRows, 10, 5);
     const tv::ListRows moved = std::move(later);
