@@ -24,12 +24,13 @@ namespace {
 using namespace wintest;
 using tv::kMoneyPath, tv::kSelectionPath, tv::kSettingsPath;
 
-std::vector<HWND> Edits(HWND window) {
+// The window's controls of the class `kind`.
+std::vector<HWND> Edits(HWND window, const wchar_t* kind = L"Edit") {
     std::vector<HWND> edits;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t cls[16] = {};
         GetClassNameW(child, cls, 16);
-        if (lstrcmpiW(cls, L"Edit") == 0) edits.push_back(child);
+        if (lstrcmpiW(cls, kind) == 0) edits.push_back(child);
     }
     return edits;
 }
@@ -176,7 +177,7 @@ std::wstring Loaded(const tv::AppSettings& s, const std::wstring& path, const st
 
 // Every saved value that is wrong, a line each: texts are whole 16-character
 // fields without control characters, five codes in a selection; numbers are
-// DWORDs within their range.
+// DWORDs. (Their ranges on saving are the native suite's.)
 std::wstring InsaneValues() {
     std::vector<std::pair<const wchar_t*, std::wstring>> values = {{kSettingsPath, L"EuroSel"}, {kMoneyPath, L"MoneySel"}};
     for (const wchar_t* name : {L"BoldFont", L"FSize", L"Category", L"DeciSize", L"GroupDigits"}) values.push_back({kSettingsPath, name});
@@ -187,16 +188,11 @@ std::wstring InsaneValues() {
         wchar_t text[32] = {};
         DWORD type = REG_NONE, size = sizeof text;
         RegGetValueW(HKEY_CURRENT_USER, path, n.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, text, &size);
-        const DWORD number = *reinterpret_cast<DWORD*>(text), length = DWORD(wcsnlen(text, 32));
-        const int units = path == kSelectionPath ? tv::UnitTableFor(std::stoi(n.substr(1))).count : 0;
-        bool sane = type == REG_DWORD && size == 4;
-        if (path == kSelectionPath) sane &= int(number & 0xFF) < units && int((number >> 8) & 0xFF) < units;
-        else if (n == L"Category" || n == L"DeciSize") sane &= number <= (n == L"Category" ? 13u : tv::kMostDeciSize);
-        else if (n == L"BoldFont" || n == L"GroupDigits") sane &= number <= 1;
-        else if (n == L"FSize") sane &= number <= 0xFFFF;
-        else
-            sane = type == REG_SZ && size == 32 && length < 16 && std::none_of(text, text + length, [](wchar_t c) { return c < L' '; }) &&
-                   (!n.ends_with(L"Sel") || length == 15);
+        const size_t length = wcsnlen(text, 32);
+        const bool sane = path != kMoneyPath && n != L"EuroSel"
+                              ? type == REG_DWORD && size == 4
+                              : type == REG_SZ && size == 32 && length < 16 && (!n.ends_with(L"Sel") || length == 15) &&
+                                    std::none_of(text, text + length, [](wchar_t c) { return c < L' '; });
         if (!sane) found += path + (L"\\" + n) + L": type " + std::to_wstring(type) + L" of " + std::to_wstring(size) + L"\n";
     }
     return found;
@@ -326,23 +322,15 @@ TEST_F(PastedInputTest, WhatAFieldShowsIsWhatIsCalculated) {
 // ---- Long use ----
 namespace {
 
-// One entry of the process's GDI handle table, as the PEB points to it.
-struct GdiHandleEntry {
-    uint64_t object;
-    uint32_t owner;
-    uint16_t unique;
-    uint8_t type, flags;
-    uint64_t user;
-};
-
-// Wine answers GetGuiResources with 0: there the live entries of the handle
-// table are counted, stock objects included (they never change).
+// Wine answers GetGuiResources with 0: there the live entries of the GDI
+// handle table the PEB points to are counted (24 bytes each, the type at
+// byte 14), stock objects included (they never change).
 long GdiObjects() {
     if (const DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<long>(n);
     const auto* peb = reinterpret_cast<const uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-    const auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + 0xF8);  // GdiSharedHandleTable
+    const auto* table = *reinterpret_cast<const uint8_t* const*>(peb + 0xF8);  // GdiSharedHandleTable
     long n = 0;
-    for (int i = 0; table && i < 0x10000; ++i) n += table[i].type != 0;
+    for (int i = 0; table && i < 0x10000; ++i) n += table[i * 24 + 14] != 0;
     return n;
 }
 
@@ -392,14 +380,7 @@ long long HeapInUse() {
 // Wine 8's static control keeps a 24-byte block of its own for good once it
 // is given a font, as every dialog's statics are: the only growth allowed.
 long long WineStaticBlocks(HWND dialog) {
-    if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) return 0;
-    long long n = 0;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t cls[16] = {};
-        GetClassNameW(child, cls, 16);
-        n += lstrcmpiW(cls, L"Static") == 0 ? 24 : 0;
-    }
-    return n;
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") ? 24 * Edits(dialog, L"Static").size() : 0;
 }
 
 void PaintNow(HWND window) {
