@@ -1,8 +1,8 @@
 // Every list over data files of 70,000 lines, more than 16 bits count: all
 // rows in file order, the letter strip, typing and the keys that move the
 // selection, the currency found and chosen, the tax tables and care labels
-// drawn to the last row; Ctrl+C copies nothing from a list. The strip's font
-// and the labels' icons are made once, not for each paint.
+// drawn to the last row; Ctrl+C copies nothing from a list. The labels'
+// icons are loaded once, not for each paint.
 #include <memory>
 #include <string>
 
