@@ -63,7 +63,10 @@ std::wstring Part(const std::wstring& line, size_t from, size_t length = std::ws
     return from < line.size() ? line.substr(from, length) : L"";
 }
 
-bool Matches(const std::wstring& text, const wchar_t* pattern) { return std::regex_match(text, std::wregex(pattern)); }
+bool Matches(const std::wstring& text, const wchar_t* pattern) {
+    static std::map<const wchar_t*, std::wregex> compiled;
+    return std::regex_match(text, compiled.try_emplace(pattern, pattern).first->second);
+}
 
 // Character classes by Unicode, whatever the machine's locale.
 const std::ctype<wchar_t>& Unicode() {

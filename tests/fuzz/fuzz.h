@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <regex>
 #include <string>
 
 #include "money/exchange_rate_table.h"
@@ -124,15 +125,10 @@ struct ReadBack {
 };
 
 inline std::optional<ReadBack> ReadShown(std::wstring text, const tv::NumberFormat& f) {
-    bool negative = false;
-    for (const auto& [prefix, suffix] : {std::pair{L"(", L")"}, {L"- ", L""}, {L"-", L""}, {L"", L" -"}, {L"", L"-"}}) {
-        const size_t cut = std::wcslen(prefix) + std::wcslen(suffix);
-        if (text.size() >= cut && text.starts_with(prefix) && text.ends_with(suffix)) {
-            text = text.substr(std::wcslen(prefix), text.size() - cut);
-            negative = true;
-            break;
-        }
-    }
+    static const std::wregex kNegative(L"\\((.*)\\)|- ?(.*)|(.*?) ?-");  // the negative orders
+    std::wsmatch sign;
+    const bool negative = std::regex_match(text, sign, kNegative);
+    if (negative) text = sign[1].matched ? sign.str(1) : sign[2].matched ? sign.str(2) : sign.str(3);
     std::string plain;
     for (size_t i = 0; i < text.size();) {
         if (!f.thousandSep.empty() && text.compare(i, f.thousandSep.size(), f.thousandSep) == 0) {
@@ -146,11 +142,8 @@ inline std::optional<ReadBack> ReadShown(std::wstring text, const tv::NumberForm
             return std::nullopt;
         }
     }
+    if (plain.empty() || plain == "." || std::ranges::count(plain, '.') > 1) return std::nullopt;
     const size_t point = plain.find('.');
-    if (plain.empty() || plain == "." ||
-        (point != std::string::npos && plain.find('.', point + 1) != std::string::npos)) {
-        return std::nullopt;
-    }
     const double value = std::strtod(plain.c_str(), nullptr);
     return ReadBack{negative ? -value : value, point == std::string::npos ? 0 : plain.size() - point - 1};
 }

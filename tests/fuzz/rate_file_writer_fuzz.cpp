@@ -12,11 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     feed.year = in.ConsumeIntegralInRange(1601, 9999);
     feed.month = in.ConsumeIntegralInRange(1, 12);
     feed.day = in.ConsumeIntegralInRange(1, 31);
-    tv::DateTimeFields date;
-    date.year = static_cast<uint16_t>(feed.year);
-    date.month = static_cast<uint16_t>(feed.month);
-    date.day = static_cast<uint16_t>(feed.day);
-    if (!tv::FileTimeTicks(date)) return 0;
+    const auto field = [](int value) { return static_cast<uint16_t>(value); };
+    if (!tv::FileTimeTicks({.year = field(feed.year), .month = field(feed.month), .day = field(feed.day)})) return 0;
     std::set<std::string> codes;
     while (in.remaining_bytes() >= 11 && feed.rates.size() < 64) {
         std::string code(3, 'A');
