@@ -225,7 +225,7 @@ struct Rule {
 const Rule kFileRules[] = {
     RULE("", "missing or empty", !f.bytes.empty()),
     RULE("", "8-bit text with non-ASCII bytes: the ANSI code page decides what they show; write it as UTF-16",
-         Utf16(f) || std::ranges::all_of(f.bytes, [](char b) { return b >= 0; })),
+         Utf16(f) || std::ranges::all_of(f.bytes, [](char b) { return static_cast<unsigned char>(b) < 0x80; })),
     RULE("", "UTF-16 text of an odd number of bytes", !Utf16(f) || f.bytes.size() % 2 == 0),
     RULE("", "a NUL character: the program's text ends there",
          f.text->size() == (Utf16(f) ? (f.bytes.size() - 1) / 2 : f.bytes.size())),
