@@ -11,7 +11,7 @@ add_subdirectory(cli)
 add_subdirectory(tests/native)
 add_subdirectory(tests/cli)
 
-# The shipped data files, read by the program's own readers, and that check's tests.
+# The shipped data files, read by the program's own readers and held to a table of rules.
 add_subdirectory(tests/data)
 find_program(PYTHON3 python3 REQUIRED)
 

@@ -17,9 +17,10 @@ build=$(cd "$build" && pwd)
 
 targets() { grep -v '^#' "$root/tests/fuzz/targets.txt" | grep -v '^$'; }
 
+# Configured once: the build itself configures again when a CMakeLists.txt changes.
 build_targets() {
-    cmake -S "$root" -B "$build" -DTV_FUZZ=ON -DCMAKE_BUILD_TYPE= \
-        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null &&
+    { [ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DTV_FUZZ=ON -DCMAKE_BUILD_TYPE= \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null; } &&
         cmake --build "$build" -j "$(nproc)" >"$build/build.log" 2>&1 ||
         { cat "$build/build.log" >&2; echo "fuzz: the build failed" >&2; return 1; }
 }
@@ -72,8 +73,15 @@ case $command in
         report=${3:?report}
         . "$root/tests/install/junit.sh"
         build_targets || exit 1
+        # Every target at once, one process over its whole corpus; then each result in turn.
+        mkdir -p "$build/replay"
+        export -f replay_target
+        export build root
+        targets | cut -d' ' -f1 | xargs -P "$(nproc)" -I{} bash -c \
+            'replay_target {} >"$build/replay/{}.log" 2>&1; echo $? >"$build/replay/{}.status"'
+        replayed() { cat "$build/replay/$1.log"; return "$(cat "$build/replay/$1.status")"; }
         junit_begin FuzzCorpus "$report"
-        while read -r name _; do check "$name" replay_target "$name"; done < <(targets)
+        while read -r name _; do check "$name" replayed "$name"; done < <(targets)
         junit_end
         ;;
     *) echo "fuzz.sh: unknown command $command" >&2; exit 2 ;;

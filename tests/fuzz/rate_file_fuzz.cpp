@@ -1,11 +1,7 @@
-// CurRates.dat as the currency converter reads it: the date line, then a
-// code and a worth a line.
-#include <cmath>
+// CurRates.dat as the currency converter reads it: the date line, then a code and a worth a line.
 #include <map>
 
-#include "fuzz_support.h"
-#include "money/exchange_rate_table.h"
-#include "numfmt/number_text.h"
+#include "fuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<std::wstring> text = fuzz::DataFileText(data, size);
@@ -14,13 +10,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     table.LoadText(*text);
     (void)table.Date().IsValid();
     FUZZ_CHECK(table.Date().dayOfWeek <= 6);
-
     // Each code has the worth of its last line; every cross rate is a number.
     const std::vector<std::wstring_view> lines = tv::SplitLines(*text);
     std::map<std::wstring, double> last;
     for (size_t i = 1; i < lines.size(); ++i) {
-        last[std::wstring(lines[i].substr(0, 3))] =
-            tv::ParseNumberText(lines[i].size() > 4 ? lines[i].substr(4) : std::wstring_view());
+        last[std::wstring(lines[i].substr(0, 3))] = tv::ParseNumberText(lines[i].size() > 4 ? lines[i].substr(4) : L"");
     }
     std::vector<std::wstring> codes;
     for (const auto& [code, worth] : last) {

@@ -1,6 +1,5 @@
-// The three tax files (CanVat.dat, UsaVat.dat, EuroVat.dat): each input is
-// read as every region reads its file.
-#include "fuzz_support.h"
+// The three tax files: each input read as every region reads its file.
+#include "fuzz.h"
 #include "reference/sales_tax.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -9,10 +8,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t lines = tv::SplitLines(*text).size();
     for (const tv::SalesTaxRegion& region : tv::kSalesTaxRegions) {
         const tv::SalesTaxText table(*text, region.columns);
-        const size_t columns = static_cast<size_t>(region.columns);
-        FUZZ_CHECK(table.Titles().size() == (lines ? columns : 0));
+        FUZZ_CHECK(table.Titles().size() == (lines ? static_cast<size_t>(region.columns) : 0));
         FUZZ_CHECK(table.RowCount() == std::min(lines ? lines - 1 : 0, tv::kMostSalesTaxRows));
-        for (size_t i = 0; i < table.RowCount(); ++i) FUZZ_CHECK(table.Row(i).size() == columns);
+        for (size_t i = 0; i < table.RowCount(); ++i) FUZZ_CHECK(std::ssize(table.Row(i)) == region.columns);
         FUZZ_CHECK(table.Row(table.RowCount()).empty());
     }
     return 0;
