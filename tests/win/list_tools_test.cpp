@@ -10,6 +10,7 @@
 #include "reference/mapped_text_file.h"
 #include "reference/sales_tax_dialog.h"
 #include "tools/clothing_sizes.h"
+#include "tool_dialog_test_support.h"
 #include "tools/clothing_sizes_dialog.h"
 
 namespace {
@@ -20,14 +21,7 @@ using ListToolTest = DataFolderTest;
 HWND Choice(HWND dialog) { return GetDlgItem(dialog, IDC_LIST_TOOL_CHOICE); }
 HWND List(HWND dialog) { return GetDlgItem(dialog, IDC_LIST_TOOL_TABLE); }
 
-Texts Entries(HWND dialog) {
-    Texts entries;
-    wchar_t text[128];
-    while (SendMessageW(Choice(dialog), CB_GETLBTEXT, entries.size(), reinterpret_cast<LPARAM>(text)) >= 0) {
-        entries.push_back(text);
-    }
-    return entries;
-}
+Texts Entries(HWND dialog) { return ListEntries(Choice(dialog)); }
 
 // Picks an entry of the list at the top as a tap would.
 void Choose(HWND dialog, int index) {
