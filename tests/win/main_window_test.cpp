@@ -178,19 +178,15 @@ TEST_F(MainWindowTest, AFocusedKeypadKeyShowsItsFocus) {
     RECT r;
     GetClientRect(key, &r);
     const auto pixels = [&](UINT state) {
-        HDC screen = GetDC(key);
-        HDC dc = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
-        HGDIOBJ old = SelectObject(dc, bitmap);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, CreateBitmap(r.right, r.bottom, 1, 32, nullptr));
         DRAWITEMSTRUCT item = {ODT_BUTTON, IDC_KEY_0 + 5, 0, ODA_DRAWENTIRE, state, key, dc, r, 0};
         tv::KeypadButton(key).Draw(item);
         std::vector<COLORREF> all;
         for (int y = 0; y < r.bottom; ++y)
             for (int x = 0; x < r.right; ++x) all.push_back(GetPixel(dc, x, y));
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
+        DeleteObject(SelectObject(dc, old));
         DeleteDC(dc);
-        ReleaseDC(key, screen);
         return all;
     };
     const auto plain = pixels(0), focused = pixels(ODS_FOCUS), pressed = pixels(ODS_SELECTED);

@@ -616,15 +616,12 @@ protected:
             for (int i = 0; i < 400 && UpdateItem() != L"Update Currency Data; "; ++i) Pump(loop, 25);
         });
     }
-    std::string Bytes() const {
-        std::ifstream in(fs::path(file), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
     // The rate file's bytes and time of last change, and whether a temporary file is left.
     std::string FileState() const {
         WIN32_FILE_ATTRIBUTE_DATA data = {};
         GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data);
-        return Bytes() + "@" + std::to_string(data.ftLastWriteTime.dwHighDateTime) + ":" +
+        std::ifstream in(fs::path(file), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {}) + "@" + std::to_string(data.ftLastWriteTime.dwHighDateTime) + ":" +
                std::to_string(data.ftLastWriteTime.dwLowDateTime) +
                (fs::exists(fs::path(folder) / L"CurRates.tmp") ? " and CurRates.tmp" : "");
     }
