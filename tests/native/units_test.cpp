@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_settings_store.h"
+#include "fakes.h"
 #include "units/unit_category.h"
 
 namespace {
@@ -24,8 +24,8 @@ struct UnitsTest : ::testing::Test {
     tv::SettingsHome home{{}, &store};
     RecordingList from, to;
     // Fills both lists from a fresh category object, as a category switch does.
-    void Fill(tv::SettingsHome& h, int id) {
-        auto c = tv::CreateUnitCategory(id, h);
+    void Fill(int id) {
+        auto c = tv::CreateUnitCategory(id, home);
         c->FillFromList(from);
         c->FillToList(to);
     }
@@ -39,30 +39,28 @@ TEST_F(UnitsTest, ConversionsBetweenListPositionsGiveTheseExactDoubles) {
     const int counts[tv::kCategoryCount] = {3, 9, 8, 20, 8, 7, 10, 15, 5, 6, 17, 8, 6, 15};
     for (int id = 0; id < tv::kCategoryCount; ++id) EXPECT_EQ(tv::UnitTableFor(id).count, counts[id]) << id;
     struct Case { int id; double value; int from, to; const wchar_t* units; double result; };
+    // Lb to g is multiplied first, then divided; km/h is rounded, not 1 / 3.6;
+    // rad/s is not 1 / 2π; MW and fresnel are mended entries. Temperature goes
+    // every direction, the order of operations fixing the last bit.
     const Case cases[] = {
-        {tv::kMass, 0.1, 3, 1, L"lb|g", 45.359237625400006},  // multiplied first, then divided
-        {tv::kSpeed, 1, 3, 0, L"km/h|m/s", 0.277777777778},        // rounded, not 1 / 3.6
-        {tv::kFrequency, 1, 10, 1, L"rad/s|Hz", 0.15915494327375637},  // not 1 / 2π
-        {tv::kPower, 1, 2, 0, L"MW|kW", 1000.0},         // a mended entry
-        {tv::kFrequency, 1, 14, 1, L"fresnel|Hz", 1e12},  // a mended entry
-        // Temperature: every direction, the order of operations fixing the last bit.
-        {tv::kTemperature, 37, 0, 1, L"C|F", 98.60000000000001},
-        {tv::kTemperature, 0, 0, 2, L"C|K", 273.15},
-        {tv::kTemperature, 212, 1, 0, L"F|C", 100.0},
-        {tv::kTemperature, 32, 1, 2, L"F|K", 273.15},
-        {tv::kTemperature, 100, 2, 0, L"K|C", -173.14999999999998},
-        {tv::kTemperature, 0, 2, 1, L"K|F", ((-273.15 * 9.0) * 0.2) + 32.0},
-        {tv::kTemperature, 0.1, 2, 2, L"K|K", 0.1},
+        {tv::kMass, 0.1, 3, 1, L"lb|g", 45.359237625400006}, {tv::kSpeed, 1, 3, 0, L"km/h|m/s", 0.277777777778},
+        {tv::kFrequency, 1, 10, 1, L"rad/s|Hz", 0.15915494327375637}, {tv::kPower, 1, 2, 0, L"MW|kW", 1000.0},
+        {tv::kFrequency, 1, 14, 1, L"fresnel|Hz", 1e12}, {tv::kTemperature, 37, 0, 1, L"C|F", 98.60000000000001},
+        {tv::kTemperature, 0, 0, 2, L"C|K", 273.15}, {tv::kTemperature, 212, 1, 0, L"F|C", 100.0},
+        {tv::kTemperature, 32, 1, 2, L"F|K", 273.15}, {tv::kTemperature, 100, 2, 0, L"K|C", -173.14999999999998},
+        {tv::kTemperature, 0, 2, 1, L"K|F", ((-273.15 * 9.0) * 0.2) + 32.0}, {tv::kTemperature, 0.1, 2, 2, L"K|K", 0.1},
     };
     for (const Case& c : cases) {
         const tv::UnitTable& t = tv::UnitTableFor(c.id);
         EXPECT_EQ(std::wstring(t.names[c.from]) + L"|" + t.names[c.to], c.units);
         EXPECT_EQ(tv::CreateUnitCategory(c.id, home)->Convert(c.value, c.from, c.to), c.result) << c.units;
     }
-    // Mended entries whose names the tables now match.
-    EXPECT_NEAR(tv::CreateUnitCategory(tv::kForce, home)->Convert(1, 0, 5), 100000.0, 1e-9) << "N to dynes";
-    EXPECT_NEAR(tv::CreateUnitCategory(tv::kPressure, home)->Convert(760, 13, 3), 1.0, 1e-6) << "mm Hg to atm";
-    EXPECT_NEAR(tv::CreateUnitCategory(tv::kPower, home)->Convert(1, 7, 1), 745.7, 0.01) << "hp (mech) to W";
+    // Mended entries whose names the tables now match: N to dynes, mm Hg to atm, hp (mech) to W.
+    for (auto [id, value, from, to, result, near] :
+         {std::tuple{tv::kForce, 1, 0, 5, 100000.0, 1e-9}, {tv::kPressure, 760, 13, 3, 1.0, 1e-6},
+          {tv::kPower, 1, 7, 1, 745.7, 0.01}}) {
+        EXPECT_NEAR(tv::CreateUnitCategory(id, home)->Convert(value, from, to), result, near) << id;
+    }
 }
 
 // Positions above 15 show that each takes a whole byte.
@@ -76,8 +74,8 @@ TEST_F(UnitsTest, ConvertRecordsThePairAndTheListsShowIt) {
     volume.reset();  // saves the whole record; the registry tests read it back after a restart
     EXPECT_EQ(store.keys[tv::kSelectionPath][L"C3"], FakeSettingsStore::Dword(0x12341113u));
     EXPECT_EQ(store.keys[tv::kSettingsPath][L"DeciSize"], FakeSettingsStore::Dword(2));
-    Fill(home, tv::kLength);
-    Fill(home, tv::kVolume);
+    Fill(tv::kLength);
+    Fill(tv::kVolume);
     EXPECT_TRUE(from.selected == 19 && to.selected == 17);
     EXPECT_EQ(from.resets, 2);  // emptied before each filling
     EXPECT_EQ(from.items.size(), 20u);
@@ -87,7 +85,7 @@ TEST_F(UnitsTest, ConvertRecordsThePairAndTheListsShowIt) {
 TEST_F(UnitsTest, PositionsOutsideTheTableNeverReadOutsideIt) {
     // A damaged stored word: From 200, To 9 in a five-unit table.
     home.record.Selection[tv::kTorque] = 0xFFFF09C8u;
-    Fill(home, tv::kTorque);
+    Fill(tv::kTorque);
     EXPECT_TRUE(from.selected == 0 && to.selected == 0);
     EXPECT_EQ(home.record.Selection[tv::kTorque], 0xFFFF09C8u);
 

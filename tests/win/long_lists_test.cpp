@@ -1,11 +1,10 @@
-// Every list over data files of 100,000 lines: all rows in file order, the
-// letter strip, typing and the keys that move the selection, the currency
-// found and chosen, the tax tables and care labels drawn to the last row;
-// Ctrl+C copies nothing from a list. The strip's font and the labels' icons
-// are made once, not for each paint.
+// Every list over data files of 70,000 lines, more than 16 bits count: all
+// rows in file order, the letter strip, typing and the keys that move the
+// selection, the currency found and chosen, the tax tables and care labels
+// drawn to the last row; Ctrl+C copies nothing from a list. The labels'
+// icons are loaded once, not for each paint.
 #include <memory>
 #include <string>
-#include <tuple>
 
 #include "list_test_support.h"
 #include "money/currency_picker_dialog.h"
@@ -19,44 +18,24 @@ namespace {
 
 using namespace wintest;
 
-constexpr int kLines = 100000;
+constexpr int kLines = 70000;
 
 // A Countries.dat line: the name padded to 41 characters, then the code.
 std::string Country(const std::string& name, const std::string& code) {
     return name + std::string(41 - name.size(), ' ') + code + "\r\n";
 }
 
-// Bravo 0 to Bravo 59999, Delta 60000 to Delta 99998, Echo 99999, each
-// with its number's last three digits as its code.
-std::string Countries() {
-    std::string text;
-    for (int i = 0; i < kLines; ++i) {
-        const char* name = i < 60000 ? "Bravo " : i < kLines - 1 ? "Delta " : "Echo ";
-        text += Country(name + std::to_string(i), std::to_string(i % 1000));
-    }
-    return text;
-}
-
-std::wstring Cell(HWND list, int row, int column) {
-    wchar_t text[260] = {};
-    ListView_GetItemText(list, row, column, text, 260);
-    return text;
-}
-
-// Every cell of one row, as the list asks for them when it draws the row.
-Texts RowOf(HWND list, int row) {
-    Texts cells;
-    const int columns = Header_GetItemCount(ListView_GetHeader(list));
-    for (int column = 0; column < columns; ++column) cells.push_back(Cell(list, row, column));
-    return cells;
-}
-
-Texts Titles(HWND list) {
-    Texts titles;
-    wchar_t text[64];
+// Every cell of the row, as the list asks for them when it draws the row,
+// joined by "|"; the row -1: the column titles.
+std::wstring Row(HWND list, int row) {
+    std::wstring cells;
+    wchar_t text[64] = {};
     LVCOLUMNW column = {LVCF_TEXT, 0, 0, text, 64};
-    while (ListView_GetColumn(list, static_cast<int>(titles.size()), &column)) titles.push_back(text);
-    return titles;
+    for (int c = 0; ListView_GetColumn(list, c, &column); ++c) {
+        if (row >= 0) ListView_GetItemText(list, row, c, text, 64);
+        cells += (c ? L"|" : L"") + std::wstring(text);
+    }
+    return cells;
 }
 
 int Selected(HWND list) { return ListView_GetNextItem(list, -1, LVNI_SELECTED); }
@@ -94,30 +73,27 @@ protected:
             DispatchMessageW(&msg);
         }
     }
-    // Ctrl and `key` pressed on the focused control, as a user types them.
-    static void PressWithControl(HWND window, BYTE key) {
-        SetForegroundWindow(window);
-        keybd_event(VK_CONTROL, 0, 0, 0);
-        keybd_event(key, 0, 0, 0);
-        keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-        keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-        for (const DWORD end = GetTickCount() + 150; static_cast<int>(end - GetTickCount()) > 0; Sleep(5)) Pump();
-    }
-    static void SetClipboard(const std::wstring& text) {
-        ASSERT_TRUE(OpenClipboard(nullptr));
+    // "kept" on the clipboard, Ctrl+C typed on the focused list as a user
+    // types it; what the clipboard then holds.
+    static std::wstring ClipboardAfterCtrlC(HWND window) {
+        OpenClipboard(nullptr);
         EmptyClipboard();
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-        lstrcpyW(static_cast<wchar_t*>(GlobalLock(memory)), text.c_str());
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof L"kept");
+        lstrcpyW(static_cast<wchar_t*>(GlobalLock(memory)), L"kept");
         GlobalUnlock(memory);
         SetClipboardData(CF_UNICODETEXT, memory);
         CloseClipboard();
-    }
-    static std::wstring Clipboard() {
+        SetForegroundWindow(window);
+        keybd_event(VK_CONTROL, 0, 0, 0);
+        keybd_event('C', 0, 0, 0);
+        keybd_event('C', 0, KEYEVENTF_KEYUP, 0);
+        keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+        for (const DWORD end = GetTickCount() + 150; static_cast<int>(end - GetTickCount()) > 0; Sleep(5)) Pump();
         std::wstring text = L"(no text)";
         if (!OpenClipboard(nullptr)) return L"(busy)";
-        if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(GlobalLock(memory));
-            GlobalUnlock(memory);
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(GlobalLock(data));
+            GlobalUnlock(data);
         }
         CloseClipboard();
         return text;
@@ -127,57 +103,56 @@ protected:
 
 }  // namespace
 
-// Every row in file order; the strip steps from Bravo to Delta to Echo and
-// round to Delta again, each time with the row in view; typing a letter or
-// two finds the rows that begin with them; Home, End and the arrows move
-// the selection; Ctrl+C leaves the clipboard as it was.
+// Bravo 0 to 39999, Delta 40000 to 69998, Echo 69999, each with its
+// number's last three digits as its code: every row in file order; the strip
+// steps from Bravo to Delta to Echo and round to Delta again, each time with
+// the row in view; typing finds the rows that begin with what is typed;
+// Home, End, the arrows and Page Down move the selection; Ctrl+C leaves the
+// clipboard as it was.
 TEST_F(LongListTest, DialingCodesShowEveryRowAndTheStripTypingAndKeysReachAnyOfThem) {
-    HWND window = Open(L"Countries.dat", Countries(),
-                       std::make_unique<tv::DialingCodesDialog>(folder + L"Countries.dat"));
+    std::string text;
+    for (int i = 0; i < kLines; ++i) {
+        text += Country((i < 40000 ? "Bravo " : i < kLines - 1 ? "Delta " : "Echo ") + std::to_string(i),
+                        std::to_string(i % 1000));
+    }
+    HWND window = Open(L"Countries.dat", text, std::make_unique<tv::DialingCodesDialog>(folder + L"Countries.dat"));
     HWND list = GetDlgItem(window, IDC_CODE_LIST);
     HWND strip = FindWindowExW(window, nullptr, L"TallyvaneLetterStrip", nullptr);
     ASSERT_EQ(Rows(list), kLines);
-    for (const auto& [row, name, code] : {std::tuple{0, L"Bravo 0", L"0"}, {50000, L"Bravo 50000", L"0"},
-                                          {60000, L"Delta 60000", L"0"}, {99999, L"Echo 99999", L"999"}}) {
-        EXPECT_EQ(Cell(list, row, 0) + L"|" + Cell(list, row, 1), std::wstring(name) + L"|" + code);
-    }
-    EXPECT_EQ(Draw(list, CDDS_ITEMPREPAINT, 99998).first, LRESULT(CDRF_NEWFONT));  // even rows striped to the end
-    EXPECT_EQ(Draw(list, CDDS_ITEMPREPAINT, 99999).first, LRESULT(CDRF_DODEFAULT));
+    EXPECT_EQ(Row(list, 0) + L" " + Row(list, 40000) + L" " + Row(list, 69999), L"Bravo 0|0 Delta 40000|0 Echo 69999|999");
+    EXPECT_EQ(Draw(list, CDDS_ITEMPREPAINT, 69998).first, LRESULT(CDRF_NEWFONT));  // even rows striped to the end
+    EXPECT_EQ(Draw(list, CDDS_ITEMPREPAINT, 69999).first, LRESULT(CDRF_DODEFAULT));
 
     EXPECT_EQ(Selected(list), 0);
-    for (int expected : {60000, 99999, 60000}) {
+    for (int expected : {40000, 69999, 40000}) {
         Tap(strip, 1);  // "cde"
         EXPECT_EQ(Selected(list), expected);
         EXPECT_TRUE(SelectionInView(list)) << expected;
         EXPECT_EQ(GetFocus(), list);
     }
     Tap(strip, 8);  // "xyz": nothing begins so, the selection stays
-    EXPECT_EQ(Selected(list), 60000);
+    EXPECT_EQ(Selected(list), 40000);
 
     SendMessageW(list, WM_CHAR, L'e', 1);
-    EXPECT_EQ(Selected(list), 99999);
-    Sleep(600);  // a new search, not "eb"
+    EXPECT_EQ(Selected(list), 69999);
+    Sleep(600);                            // a new search, not "eb"
     SendMessageW(list, WM_CHAR, L'B', 1);  // on from the row after, round from the top
     EXPECT_EQ(Selected(list), 0);
     Sleep(600);
     SendMessageW(list, WM_CHAR, L'd', 1);
     SendMessageW(list, WM_CHAR, L'e', 1);  // at once: "de"
-    EXPECT_EQ(Selected(list), 60000);
+    EXPECT_EQ(Selected(list), 40000);
 
-    const std::pair<UINT, int> keys[] = {{VK_END, 99999}, {VK_UP, 99998}, {VK_HOME, 0}, {VK_DOWN, 1}};
+    const std::pair<UINT, int> keys[] = {{VK_END, 69999}, {VK_UP, 69998}, {VK_HOME, 0}, {VK_DOWN, 1}, {VK_NEXT, -1}};
     for (const auto [key, row] : keys) {
         SendMessageW(list, WM_KEYDOWN, key, 0);
         SendMessageW(list, WM_KEYUP, key, 0);
-        EXPECT_EQ(Selected(list), row) << key;
+        if (row >= 0) EXPECT_EQ(Selected(list), row) << key;
         EXPECT_TRUE(SelectionInView(list)) << key;
     }
-    SendMessageW(list, WM_KEYDOWN, VK_NEXT, 0);
-    EXPECT_GT(Selected(list), 1);
-
-    SetClipboard(L"before");
+    EXPECT_GT(Selected(list), 1);  // a page down
     SetFocus(list);
-    PressWithControl(window, 'C');
-    EXPECT_EQ(Clipboard(), L"before");
+    EXPECT_EQ(ClipboardAfterCtrlC(window), L"kept");
     EXPECT_GT(Selected(list), 1);  // Ctrl+C typed nothing to search for
 }
 
@@ -186,17 +161,16 @@ TEST_F(LongListTest, DialingCodesShowEveryRowAndTheStripTypingAndKeysReachAnyOfT
 TEST_F(LongListTest, CityAreasShowEveryRowAndOpenWithNothingSelected) {
     std::string text;
     for (int i = 0; i < kLines; ++i) {
-        text += (i == 77777 ? "Cork" : "Oslo") + std::to_string(i) + "\tRegion " + std::to_string(i % 7) + "\t" +
+        text += (i == 66666 ? "Cork" : "Oslo") + std::to_string(i) + "\tRegion " + std::to_string(i % 7) + "\t" +
                 std::to_string(i) + "\n";
     }
     HWND window = Open(L"CityArea.dat", text, std::make_unique<tv::CityAreaCodesDialog>(folder + L"CityArea.dat"));
     HWND list = GetDlgItem(window, IDC_CODE_LIST);
     ASSERT_EQ(Rows(list), kLines);
-    EXPECT_EQ(RowOf(list, 99999), (Texts{L"Oslo99999", L"Region " + std::to_wstring(99999 % 7), L"99999"}));
-    EXPECT_EQ(Cell(list, 0, 0) + Cell(list, 50000, 1) + Cell(list, 77777, 0), L"Oslo0Region 6Cork77777");
+    EXPECT_EQ(Row(list, 69999), L"Oslo69999|Region 6|69999");
     EXPECT_EQ(Selected(list), -1);
     Tap(FindWindowExW(window, nullptr, L"TallyvaneLetterStrip", nullptr), 1);
-    EXPECT_EQ(Selected(list), 77777);
+    EXPECT_EQ(Selected(list), 66666);
     EXPECT_TRUE(SelectionInView(list));
 }
 
@@ -205,17 +179,15 @@ TEST_F(LongListTest, CityAreasShowEveryRowAndOpenWithNothingSelected) {
 TEST_F(LongListTest, ThePickerFindsAndGivesTheCodeOfTheLastRow) {
     std::string text;
     for (int i = 0; i < kLines - 1; ++i) text += "C" + std::to_string(i % 100) + "\tCurrency " + std::to_string(i) + "\r\n";
-    text += "ZZZ\tThe last one\r\n";
     auto made = std::make_unique<tv::CurrencyPickerDialog>(tv::CurrencyListKind::kCurrencyCodes, L"zzz",
                                                           folder + L"CurrencyCode.dat");
     tv::CurrencyPickerDialog& picker = *made;
-    HWND window = Open(L"CurrencyCode.dat", text, std::move(made));
+    HWND window = Open(L"CurrencyCode.dat", text + "ZZZ\tThe last one\r\n", std::move(made));
     HWND list = GetDlgItem(window, IDC_CODE_LIST);
     ASSERT_EQ(Rows(list), kLines);
     EXPECT_EQ(Selected(list), kLines - 1);
     EXPECT_TRUE(SelectionInView(list));
-    EXPECT_EQ(Cell(list, kLines - 1, 1), L"The last one");
-    EXPECT_EQ(Cell(list, 12345, 0) + L" " + Cell(list, 12345, 1), L"C45 Currency 12345");
+    EXPECT_EQ(Row(list, kLines - 1), L"ZZZ|The last one");
     SendMessageW(window, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(picker.Code(), L"ZZZ");
 }
@@ -225,41 +197,36 @@ TEST_F(LongListTest, ThePickerFindsAndGivesTheCodeOfTheLastRow) {
 TEST_F(LongListTest, SalesTaxTablesShowEveryRowOfEachRegion) {
     std::string canada = "Province\tGST\tPST\tHST\r\n", usa = "State\tRate\r\n";
     for (int i = 0; i < kLines; ++i) {
-        canada += (i == 99000 ? "Yukon " : "Ontario ") + std::to_string(i) + "\t5%\t" + std::to_string(i % 10) + "%\t\r\n";
+        canada += (i == 69000 ? "Yukon " : "Ontario ") + std::to_string(i) + "\t5%\t" + std::to_string(i % 10) + "%\t\r\n";
         usa += "State " + std::to_string(i) + "\t" + std::to_string(i % 9) + ".5%\r\n";
     }
     Write(L"UsaVat.dat", usa);
     HWND window = Open(L"CanVat.dat", canada, std::make_unique<tv::SalesTaxDialog>(folder));
     HWND list = GetDlgItem(window, IDC_LIST_TOOL_TABLE);
     ASSERT_EQ(Rows(list), kLines);
-    EXPECT_EQ(Titles(list), (Texts{L"Province", L"GST", L"PST", L"HST"}));
-    EXPECT_EQ(RowOf(list, 0), (Texts{L"Ontario 0", L"5%", L"0%", L""}));
-    EXPECT_EQ(RowOf(list, 99999), (Texts{L"Ontario 99999", L"5%", L"9%", L""}));
+    EXPECT_EQ(Row(list, -1) + L" " + Row(list, 0), L"Province|GST|PST|HST Ontario 0|5%|0%|");
+    EXPECT_EQ(Row(list, 69999), L"Ontario 69999|5%|9%|");
     SetFocus(list);
     SendMessageW(list, WM_CHAR, L'y', 1);
-    EXPECT_EQ(Selected(list), 99000);
+    EXPECT_EQ(Selected(list), 69000);
     EXPECT_TRUE(SelectionInView(list));
-    SetClipboard(L"kept");
-    PressWithControl(window, 'C');
-    EXPECT_EQ(Clipboard(), L"kept");
+    EXPECT_EQ(ClipboardAfterCtrlC(window), L"kept");
 
     HWND choice = GetDlgItem(window, IDC_LIST_TOOL_CHOICE);
     SendMessageW(choice, CB_SETCURSEL, 1, 0);
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_LIST_TOOL_CHOICE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(choice));
     ASSERT_EQ(Rows(list), kLines);
     EXPECT_EQ(Selected(list), -1);
-    EXPECT_EQ(Titles(list), (Texts{L"State", L"Rate"}));
-    EXPECT_EQ(RowOf(list, 0), (Texts{L"State 0", L"0.5%"}));
-    EXPECT_EQ(Cell(list, 54321, 0) + L" " + Cell(list, 54321, 1), L"State 54321 6.5%");
+    EXPECT_EQ(Row(list, -1) + L" " + Row(list, 69999), L"State|Rate State 69999|6.5%");
 }
 
-// A hundred thousand labels, grouped as the file says; the last one draws
-// its icons when scrolled to; typing finds no row, every text being empty.
+// Seventy thousand labels, grouped as the file says; the last one draws its
+// icons when scrolled to; typing finds no row, every text being empty.
 TEST_F(LongListTest, CareLabelsListEveryLabelAndDrawTheLastOne) {
     ASSERT_TRUE(CopyFileW(tv::DataFilePath(L"test_label_icons.dll").c_str(), (folder + L"wLabels.dll").c_str(), FALSE));
     std::string text = "  0  0Washing\r\n";
     for (int i = 0; i < kLines - 1; ++i) {
-        if (i == 50000) text += "  1  0Drying\r\n";
+        if (i == 30000) text += "  1  0Drying\r\n";
         text += i == kLines - 2 ? "131130Blue then red\r\n" : "130  0Wash " + std::to_string(i) + "\r\n";
     }
     HWND window = Open(L"wLabels.dat", text, std::make_unique<tv::CareLabelsDialog>(folder));
@@ -268,7 +235,7 @@ TEST_F(LongListTest, CareLabelsListEveryLabelAndDrawTheLastOne) {
     HWND choice = GetDlgItem(window, IDC_LIST_TOOL_CHOICE);
     SendMessageW(choice, CB_SETCURSEL, 2, 0);  // Drying
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_LIST_TOOL_CHOICE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(choice));
-    ASSERT_EQ(Rows(list), kLines - 1 - 50000);
+    ASSERT_EQ(Rows(list), kLines - 1 - 30000);
     SetFocus(list);
     SendMessageW(list, WM_CHAR, L'w', 1);
     EXPECT_EQ(Selected(list), -1);
@@ -291,34 +258,24 @@ TEST_F(LongListTest, LabelIconsAreLoadedOnceAndDestroyedWhenCleared) {
     ASSERT_TRUE(library);
     tv::LabelIcons icons(library.Get());
     HICON red = icons.Get(130);
-    ICONINFO info = {};
-    ASSERT_TRUE(red && GetIconInfo(red, &info));
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    ASSERT_NE(red, nullptr);
     EXPECT_EQ(icons.Get(130), red);
     EXPECT_NE(icons.Get(131), red);
-    EXPECT_EQ(icons.Get(999), nullptr);
     EXPECT_EQ(icons.Get(999), nullptr);
     icons.Clear();
     EXPECT_FALSE(DestroyIcon(red));  // already destroyed
     EXPECT_EQ(tv::LabelIcons().Get(130), nullptr);
 }
 
-// The strip draws with one font from its making to its end, Tahoma at 8
-// points for the screen, and deletes it as it goes.
-TEST_F(LongListTest, TheLetterStripMakesItsFontOnceAndDeletesItWhenItGoes) {
+// The strip draws with Tahoma at 8 points for the screen. (That it makes its
+// font once and deletes it is the long use test's: a dialing code list opens
+// and paints there again and again, and no GDI object may be left.)
+TEST_F(LongListTest, TheLetterStripDrawsWithTahomaAtEightPoints) {
     HWND window = Open(L"Countries.dat", Country("Zambia", "260"),
                        std::make_unique<tv::DialingCodesDialog>(folder + L"Countries.dat"));
     HWND strip = FindWindowExW(window, nullptr, L"TallyvaneLetterStrip", nullptr);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(strip, WM_GETFONT, 0, 0));
     LOGFONTW shape = {};
-    ASSERT_EQ(GetObjectW(font, sizeof shape, &shape), int(sizeof shape));
-    EXPECT_EQ(std::wstring(shape.lfFaceName), L"Tahoma");
-    EXPECT_EQ(shape.lfHeight, -static_cast<int>(tv::shell::LogPixelsY() * 80 / 720.0 + 0.5));
-    for (int paint = 0; paint < 3; ++paint) {
-        RedrawWindow(strip, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(strip, WM_GETFONT, 0, 0)), font);
-    }
-    dialog.reset();
-    EXPECT_EQ(GetObjectType(font), 0u);
+    ASSERT_EQ(GetObjectW(HFONT(SendMessageW(strip, WM_GETFONT, 0, 0)), sizeof shape, &shape), int(sizeof shape));
+    EXPECT_EQ(std::wstring(shape.lfFaceName) + L" " + std::to_wstring(shape.lfHeight),
+              L"Tahoma " + std::to_wstring(-int(tv::shell::LogPixelsY() * 80 / 720.0 + 0.5)));
 }
