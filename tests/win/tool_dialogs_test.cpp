@@ -432,7 +432,7 @@ TEST_F(ToolTest, EachToolOpensOnceFromTheMenuAndWorksThroughItsControls) {
          }}},
         // Opens on rectangle area; each formula empties the fields it does not read.
         {ID_AREA_VOLUME, L"areavol", {[&] {
-             home->record.DeciSize = 2;
+             home->record.DeciSize = 5;  // out of range: formatted as the default
              EXPECT_EQ(ListEntries(Field(IDC_CALC_FORMULA)), Names(tv::kAreaVolumeFormulas));
              EXPECT_EQ(limits({IDC_AREA_BASE, IDC_AREA_WIDTH, IDC_AREA_HEIGHT}), (Limits{31, 31, 31}));
              EXPECT_EQ(area(), L" |  | [] | []");
@@ -484,7 +484,9 @@ TEST_F(ToolTest, EachToolOpensOnceFromTheMenuAndWorksThroughItsControls) {
     Close();
     Open();
     EXPECT_EQ(std::wstring(home->record.MoneySel), L"EURCADJPYEURAED");
-    EXPECT_EQ(std::wstring(home->record.CustomRates[1]) + L" " + home->record.CustomRates[3], L"140 0.000000");
+    const auto& rates = home->record.CustomRates;
+    EXPECT_EQ(std::wstring(rates[0]) + L" " + rates[1] + L" " + rates[2] + L" " + rates[3],
+              L"1.666667 140 1.000000 0.000000");
     EXPECT_EQ(std::wstring(home->record.EuroSel), L"ITLEURFRFITLNLG");
 }
 
