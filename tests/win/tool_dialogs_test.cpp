@@ -495,12 +495,6 @@ using MoneyTest = ToolTest;
 // A saved row the file has no rate for shows the row's own rate; the Edit
 // menu names each row after its code; the data window shows the file's date.
 TEST_F(MoneyTest, SavedRatesFillRowsTheFileLacksEditMenuCopiesEachRowAndTheDateShows) {
-    // A folder of the file's name is found but cannot be read: it closes silently, keeping nothing.
-    fs::create_directories(folder + L"Folder.dat");
-    EXPECT_EQ(CloseMessageBoxes(main, [&] { OpenCurrency(folder + L"Folder.dat"); }), L"");
-    EXPECT_EQ(dialog, nullptr);
-    EXPECT_EQ(std::wstring(home->record.CustomRates[0]), L"1.0");
-
     lstrcpyW(home->record.MoneySel, L"USDCADXXXEURCNY");
     lstrcpyW(home->record.CustomRates[1], L"7.75");
     OpenCurrency(WriteRates(kRates));
