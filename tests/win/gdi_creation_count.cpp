@@ -28,37 +28,21 @@ struct Maker {
     void** original;
 };
 
-#define TV_COUNTED(function)                                                          \
-    Maker {                                                                           \
-        #function, reinterpret_cast<void*>(&Counted<decltype(&function), __LINE__>::Stub), \
-            reinterpret_cast<void**>(&Counted<decltype(&function), __LINE__>::original)   \
+#define TV_COUNTED(function)                                                                   \
+    Maker {                                                                                    \
+        #function, reinterpret_cast<void*>(&Counted<decltype(&function), __LINE__>::Stub),     \
+            reinterpret_cast<void**>(&Counted<decltype(&function), __LINE__>::original)        \
     }
 
 const Maker kMakers[] = {
-    TV_COUNTED(CreateSolidBrush),
-    TV_COUNTED(CreateBrushIndirect),
-    TV_COUNTED(CreateHatchBrush),
-    TV_COUNTED(CreatePatternBrush),
-    TV_COUNTED(CreatePen),
-    TV_COUNTED(CreatePenIndirect),
-    TV_COUNTED(ExtCreatePen),
-    TV_COUNTED(CreateFontIndirectW),
-    TV_COUNTED(CreateFontW),
-    TV_COUNTED(CreateBitmap),
-    TV_COUNTED(CreateCompatibleBitmap),
-    TV_COUNTED(CreateDIBSection),
-    TV_COUNTED(CreateCompatibleDC),
-    TV_COUNTED(CreateRectRgn),
-    TV_COUNTED(CreateRectRgnIndirect),
-    TV_COUNTED(CreateRoundRectRgn),
-    TV_COUNTED(CreateEllipticRgn),
-    TV_COUNTED(CreatePolygonRgn),
-    TV_COUNTED(LoadImageW),
-    TV_COUNTED(LoadIconW),
-    TV_COUNTED(LoadBitmapW),
-    TV_COUNTED(CopyImage),
-    TV_COUNTED(CreateIconIndirect),
-    TV_COUNTED(ImageList_Create),
+    TV_COUNTED(CreateSolidBrush),    TV_COUNTED(CreateBrushIndirect),   TV_COUNTED(CreateHatchBrush),
+    TV_COUNTED(CreatePatternBrush),  TV_COUNTED(CreatePen),             TV_COUNTED(CreatePenIndirect),
+    TV_COUNTED(ExtCreatePen),        TV_COUNTED(CreateFontIndirectW),   TV_COUNTED(CreateFontW),
+    TV_COUNTED(CreateBitmap),        TV_COUNTED(CreateCompatibleBitmap), TV_COUNTED(CreateDIBSection),
+    TV_COUNTED(CreateCompatibleDC),  TV_COUNTED(CreateRectRgn),         TV_COUNTED(CreateRectRgnIndirect),
+    TV_COUNTED(CreateRoundRectRgn),  TV_COUNTED(CreateEllipticRgn),     TV_COUNTED(CreatePolygonRgn),
+    TV_COUNTED(LoadImageW),          TV_COUNTED(LoadIconW),             TV_COUNTED(LoadBitmapW),
+    TV_COUNTED(CopyImage),           TV_COUNTED(CreateIconIndirect),    TV_COUNTED(ImageList_Create),
 };
 
 }  // namespace
@@ -66,28 +50,27 @@ const Maker kMakers[] = {
 bool CountGdiCreations() {
     static const bool routed = [] {
         auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
-        const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
         const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-        if (!imports.VirtualAddress) return false;
         int found = 0;
         for (auto* library = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-             library->Name; ++library) {
+             imports.VirtualAddress && library->Name; ++library) {
             if (!library->OriginalFirstThunk) continue;  // no names left to match
             auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + library->OriginalFirstThunk);
             auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + library->FirstThunk);
             for (; names->u1.AddressOfData; ++names, ++slots) {
                 if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-                const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+                const auto* name = reinterpret_cast<const char*>(
+                    reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData)->Name);
                 for (const Maker& maker : kMakers) {
-                    if (std::strcmp(reinterpret_cast<const char*>(byName->Name), maker.name) != 0) continue;
                     DWORD was = 0;
-                    if (!VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &was)) break;
+                    if (std::strcmp(name, maker.name) != 0 ||
+                        !VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &was))
+                        continue;
                     *maker.original = reinterpret_cast<void*>(slots->u1.Function);
                     slots->u1.Function = reinterpret_cast<ULONG_PTR>(maker.stub);
                     VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, was, &was);
                     ++found;
-                    break;
                 }
             }
         }

@@ -1,5 +1,6 @@
 // The list tools driven as a user would: clothing size tables, sales tax and
-// VAT rates, care labels, and the row stripes they share with the code lists.
+// VAT rates, care labels, the dialing-code and city-area lists searched by
+// the letter strip under them, and the row stripes they share.
 #include <memory>
 #include <tuple>
 
@@ -9,6 +10,7 @@
 #include "reference/mapped_text_file.h"
 #include "reference/sales_tax_dialog.h"
 #include "tools/clothing_sizes.h"
+#include "tool_dialog_test_support.h"
 #include "tools/clothing_sizes_dialog.h"
 
 namespace {
@@ -19,14 +21,7 @@ using ListToolTest = DataFolderTest;
 HWND Choice(HWND dialog) { return GetDlgItem(dialog, IDC_LIST_TOOL_CHOICE); }
 HWND List(HWND dialog) { return GetDlgItem(dialog, IDC_LIST_TOOL_TABLE); }
 
-Texts Entries(HWND dialog) {
-    Texts entries;
-    wchar_t text[128];
-    while (SendMessageW(Choice(dialog), CB_GETLBTEXT, entries.size(), reinterpret_cast<LPARAM>(text)) >= 0) {
-        entries.push_back(text);
-    }
-    return entries;
-}
+Texts Entries(HWND dialog) { return ListEntries(Choice(dialog)); }
 
 // Picks an entry of the list at the top as a tap would.
 void Choose(HWND dialog, int index) {
@@ -135,26 +130,47 @@ TEST_F(ListToolTest, CareLabelsFilterByGroupListAllInGroupOrderAndDrawTheLibrary
               (std::vector<COLORREF>{RGB(255, 0, 0), RGB(0, 0, 255), GetSysColor(COLOR_HIGHLIGHT)}));
 }
 
-}  // namespace
-
-using ListToolsFromTheMenu = wintest::MainWindowTest;
-
-// Each opens modally and closes with OK. Sizes and sales tax share their help
-// topic; care labels have none, and show whatever the program's own file holds.
-TEST_F(ListToolsFromTheMenu, OpenModallyAndCloseWithOk) {
-    Open();
-    const std::pair<int, int> tools[] = {{ID_CLOTHING_SIZES, 7}, {ID_SALES_TAX, 3}, {ID_CARE_LABELS, -1}};
-    for (const auto [command, entries] : tools) {
-        int shown = -2;  // not opened
-        wintest::WhenDialogOpens([&shown, entries](HWND dialog) {
-            shown = entries < 0 ? entries : static_cast<int>(Entries(dialog).size());
-            SendMessageW(dialog, WM_HELP, 0, 0);
-            SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-        });
-        Command(command);
-        EXPECT_EQ(shown, entries) << command;
+// The selected row before and after each of `taps` clicks on the strip's `cell`.
+std::vector<int> Selections(HWND dialog, int cell, int taps) {
+    HWND list = GetDlgItem(dialog, IDC_CODE_LIST), strip = FindWindowExW(dialog, nullptr, L"TallyvaneLetterStrip", nullptr);
+    RECT r;
+    GetClientRect(strip, &r);
+    std::vector<int> selections = {ListView_GetNextItem(list, -1, LVNI_SELECTED)};
+    while (taps--) {
+        SetFocus(strip);  // the list gets it back
+        SendMessageW(strip, WM_LBUTTONUP, 0, MAKELPARAM(cell * (r.right / 9) + 1, r.bottom / 2));
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        selections.push_back(ListView_GetNextItem(list, -1, LVNI_SELECTED));
     }
-    EXPECT_EQ(helpUrls.size(), 2u);
-    for (const std::wstring& url : helpUrls) EXPECT_TRUE(url.ends_with(L"#clothes"));
-    EXPECT_TRUE(IsWindow(main));
+    return selections;
 }
+
+std::string Country(const std::string& name, const std::string& code) {
+    return name + std::string(41 - name.size(), ' ') + code + "\r\n";
+}
+
+// Dialing codes open on row 0, the strip under the list; two taps on "cde"
+// from Zambia go to c, then d, and each gives the list back the focus. City
+// areas open with nothing selected; a row starting with 0 comes first.
+TEST_F(ListToolTest, TheCodeListsStripUnderTheListStepsThroughALetterGroup) {
+    Write(L"codes.dat", Country("Zambia", "260") + "\r\n" + Country("Canada", "1") + Country("Denmark", "45"));
+    tv::DialingCodesDialog codes(folder + L"codes.dat");
+    HWND dialog = codes.CreateModeless(nullptr), list = GetDlgItem(dialog, IDC_CODE_LIST);
+    ASSERT_NE(dialog, nullptr);
+    RECT client;
+    GetClientRect(dialog, &client);
+    const RECT strip = Placed(FindWindowExW(dialog, nullptr, L"TallyvaneLetterStrip", nullptr));
+    EXPECT_TRUE(Placed(list).bottom == strip.top && strip.bottom == client.bottom);
+    EXPECT_EQ(Shown(list), (Table{{L"", L""}, {L"Zambia", L"260"}, {L"Canada", L"1"}, {L"Denmark", L"45"}}));
+    EXPECT_EQ(Selections(dialog, 1, 2), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(GetFocus(), list);
+
+    Write(L"areas.dat", "1st Avenue\tSomewhere\t555\n0 Road\tNowhere\t1\n");
+    tv::CityAreaCodesDialog areas(folder + L"areas.dat");
+    ASSERT_NE(areas.CreateModeless(nullptr), nullptr);
+    EXPECT_EQ(Shown(GetDlgItem(areas.Handle(), IDC_CODE_LIST)).back(), (Texts{L"0 Road", L"Nowhere", L"1"}));
+    EXPECT_EQ(Selections(areas.Handle(), 0, 2), (std::vector<int>{-1, 1, 0}));
+}
+
+}  // namespace

@@ -1,12 +1,15 @@
-// The main window, driven through its real controls and menus.
+// The main window and its keypad, driven through their real controls and menus.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
+#include "app/keypad_panel.h"
 #include "settings/app_settings.h"
 #include "window_test_support.h"
 
 using wintest::MainWindowTest;
 using wintest::StoredDword;
-using wintest::WhenDialogOpens;
 
 namespace {
 
@@ -29,7 +32,6 @@ TEST_F(MainWindowTest, ListChangesAndEnterAnywhereConvert) {
     ChooseUnit(IDC_FROM_LIST, 2);  // Kelvin to Kelvin
     EXPECT_EQ(ItemText(IDC_RESULT), L"100.0000");
     EXPECT_EQ(GetFocus(), Item(IDC_INPUT));
-
     for (auto [focus, typed] : {std::pair{IDC_TO_LIST, L"2"}, {IDC_KEY_0 + 7, L"3"}}) {
         SetWindowTextW(Item(IDC_INPUT), typed);
         SetFocus(Item(focus));
@@ -38,30 +40,49 @@ TEST_F(MainWindowTest, ListChangesAndEnterAnywhereConvert) {
     }
 }
 
-// Coming back to a category, or restarting, restores its units: Ctrl+Q saves
-// those chosen last.
-TEST_F(MainWindowTest, CategoriesEmptyTheFieldsAndKeepTheirUnitsAcrossCtrlQAndARestart) {
+// Swap Units, from the Edit menu or Ctrl+R, exchanges the lists in any
+// category and converts again. A category switch empties the fields and is
+// saved; coming back to a category, or restarting, restores its units: Ctrl+Q
+// saves those chosen last, swapped or not.
+TEST_F(MainWindowTest, SwapUnitsAndCategoriesKeepTheirUnitsAcrossCtrlQAndARestart) {
     Open();
-    SetWindowTextW(Item(IDC_INPUT), L"5");
-    Click(IDC_CONVERT_BUTTON);
-    ASSERT_FALSE(ItemText(IDC_RESULT).empty());
+    HMENU edit = tv::shell::MenuBarSubMenu(main, IDMB_EDIT);
+    wchar_t text[64] = {};
+    GetMenuStringW(edit, ID_SWAP_UNITS, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"Swap Units\tCtrl+R");
+    EXPECT_EQ(MenuItemState(main, IDMB_EDIT, ID_SWAP_UNITS) & MF_GRAYED, 0u);
+    SetWindowTextW(Item(IDC_INPUT), L"100");
+    ChooseUnit(IDC_TO_LIST, 1);  // C to F
+    EXPECT_EQ(ItemText(IDC_RESULT), L"212.0000");
+    Command(ID_SWAP_UNITS);
+    EXPECT_EQ(Selected(Item(IDC_FROM_LIST)) * 100 + Selected(Item(IDC_TO_LIST)), 100);
+    EXPECT_EQ(ItemText(IDC_RESULT), L"37.7778");
+    SetFocus(Item(IDC_TO_LIST));
+    Key('R', true);
+    EXPECT_EQ(ItemText(IDC_RESULT), L"212.0000");
+    Key('R', true);
+
     Command(ID_CATEGORY_FIRST + tv::kLength);
     EXPECT_EQ(ItemText(IDC_INPUT) + ItemText(IDC_RESULT), L"");
     ChooseUnit(IDC_FROM_LIST, 4);
     ChooseUnit(IDC_TO_LIST, 7);
+    Command(ID_SWAP_UNITS);
     Command(ID_CATEGORY_FIRST + tv::kVolume);
     EXPECT_EQ(SendMessageW(Item(IDC_FROM_LIST), CB_GETCOUNT, 0, 0), 20);
     EXPECT_EQ(StoredDword(tv::kSettingsPath, L"Category"), DWORD{tv::kVolume});  // every switch saves
     Command(ID_CATEGORY_FIRST + tv::kLength);
+    EXPECT_EQ(Selected(Item(IDC_FROM_LIST)) * 100 + Selected(Item(IDC_TO_LIST)), 704);
     SetFocus(Item(IDC_INPUT));
     Key('Q', true);
     EXPECT_FALSE(IsWindow(main));
     Close();  // as the program ends once its window is gone
+    const auto stored = [](const wchar_t* slot) { return StoredDword(tv::kSelectionPath, slot) & 0xFFFF; };
+    EXPECT_EQ(stored(L"C0"), 0x0001u);  // Temperature: F to C
+    EXPECT_EQ(stored(L"C2"), 0x0407u);  // Length: swapped, then saved
 
     Open();  // a restart: everything read back from the registry
     EXPECT_EQ(window->Category()->Id(), tv::kLength);
-    EXPECT_EQ(Selected(Item(IDC_FROM_LIST)), 4);
-    EXPECT_EQ(Selected(Item(IDC_TO_LIST)), 7);
+    EXPECT_EQ(Selected(Item(IDC_FROM_LIST)) * 100 + Selected(Item(IDC_TO_LIST)), 704);
 }
 
 // Copy needs a result and Paste text on the clipboard: a copied result
@@ -94,12 +115,10 @@ TEST_F(MainWindowTest, WindowMenuAndKeypadFollowTheScreenShape) {
         const int scale = tv::shell::LogPixelsY() / 96;
         RECT client;
         GetClientRect(main, &client);
-        EXPECT_EQ(client.right, screen.cx * scale);
-        EXPECT_EQ(client.bottom, (screen.cy - 52) * scale);
         POINT origin = {0, 0};
         ClientToScreen(main, &origin);
-        EXPECT_TRUE(origin.x == work.left && origin.y == work.top);
-
+        EXPECT_EQ(std::tuple(client.right, client.bottom, origin.x, origin.y),
+                  std::tuple(screen.cx * scale, (screen.cy - 52) * scale, work.left, work.top));
         Command(ID_CATEGORY_FIRST + tv::kPressure);
         const bool portrait = screen.cy > screen.cx;
         for (int id = ID_CATEGORY_FIRST; id <= ID_CATEGORY_LAST; ++id) {
@@ -113,104 +132,78 @@ TEST_F(MainWindowTest, WindowMenuAndKeypadFollowTheScreenShape) {
     }
 }
 
-// A stored category and decimal count that name nothing. Opening Options
-// saves the repaired category; in the dialog F1 asks for its topic and Esc is
-// the title-bar OK: it stores, and the result shows it at once. About has no
-// help topic; in the main window F1 asks for its own, and Esc ends the program.
-TEST_F(MainWindowTest, DamagedSettingsOptionsHelpAboutAndEscape) {
-    wintest::StoreDword(tv::kSettingsPath, L"Category", 77);
-    wintest::StoreDword(tv::kSettingsPath, L"DeciSize", 9);
+// Keys edit at the caret of the edit focused last, which the read-only result
+// can be: it refuses them. Minus prefixes a sign each time, the caret after
+// the text, until the edit is full; Clear empties it.
+TEST_F(MainWindowTest, KeypadKeysEditAtTheCaretOfTheLastFocusedEdit) {
     Open();
-    ASSERT_NE(window->Category(), nullptr);
-    EXPECT_EQ(home->record.Category, tv::kTemperature);
-    SetWindowTextW(Item(IDC_INPUT), L"1234");
-    Click(IDC_CONVERT_BUTTON);
-
-    DWORD categoryWhileOpen = 77;
-    WhenDialogOpens([&](HWND dialog) {
-        categoryWhileOpen = StoredDword(tv::kSettingsPath, L"Category");
-        EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_DECIMAL_PLACES, CB_GETCURSEL, 0, 0), 2);  // the default
-        SendDlgItemMessageW(dialog, IDC_DECIMAL_PLACES, CB_SETCURSEL, 0, 0);             // (Unlimited)
-        SetFocus(GetDlgItem(dialog, IDC_DIGIT_GROUPING));
-        CheckDlgButton(dialog, IDC_DIGIT_GROUPING, BST_CHECKED);
-        for (BYTE key : {BYTE(VK_F1), BYTE(VK_ESCAPE)}) {
-            keybd_event(key, 0, 0, 0);
-            keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    HWND input = Item(IDC_INPUT);
+    // Taps `key`, the input first holding `text` with the caret at `caret`;
+    // the input's text after. A key's events reach the focused edit only in
+    // the foreground.
+    const auto tap = [&](int key, const wchar_t* text = nullptr, int caret = 99) {
+        if (text) {
+            SetWindowTextW(input, text);
+            SendMessageW(input, EM_SETSEL, caret, caret);
+            SetFocus(input);
         }
-    });
-    Command(ID_OPTIONS);
-    EXPECT_EQ(categoryWhileOpen, DWORD{tv::kTemperature});
-    EXPECT_EQ(ItemText(IDC_RESULT), L"1,234.00000000");
-
-    WhenDialogOpens([](HWND dialog) {
-        SendMessageW(dialog, WM_HELP, 0, 0);
-        SendMessageW(dialog, WM_CLOSE, 0, 0);  // the title-bar OK
-    });
-    Command(ID_ABOUT);
-    SetFocus(Item(IDC_TO_LIST));
-    Key(VK_F1);
-    ASSERT_EQ(helpUrls.size(), 2u);
-    EXPECT_TRUE(helpUrls[0].starts_with(L"file:///") && helpUrls[0].ends_with(L"/TallyvanePro.htm#options"))
-        << helpUrls[0];
-    EXPECT_TRUE(helpUrls[1].ends_with(L"#unit"));
-    Key(VK_ESCAPE);
-    EXPECT_FALSE(IsWindow(main));
+        SetForegroundWindow(main);
+        Click(key);
+        wintest::Pump(loop, 60);
+        return wintest::Text(input);
+    };
+    SetWindowTextW(input, L"4");
+    SetFocus(Item(IDC_RESULT));
+    EXPECT_EQ(tap(IDC_KEY_0 + 2), L"4");
+    EXPECT_EQ(ItemText(IDC_RESULT), L"");
+    EXPECT_EQ(tap(IDC_KEY_0 + 7, L"12"), L"127");
+    EXPECT_EQ(tap(IDC_KEY_POINT), L"127.");
+    EXPECT_EQ(tap(IDC_KEY_0, L"15", 1), L"105");
+    EXPECT_EQ(tap(IDC_KEY_BACK, L"123", 2), L"13");
+    EXPECT_EQ(tap(IDC_KEY_MINUS, L"5"), L"-5");
+    tap(IDC_KEY_MINUS);
+    EXPECT_EQ(tap(IDC_KEY_0 + 1), L"--51");
+    const std::wstring full = std::wstring(47, L'9') + L"1";  // the input takes 48
+    EXPECT_EQ(tap(IDC_KEY_0 + 1, full.substr(0, 47).c_str()), full);
+    EXPECT_EQ(tap(IDC_KEY_MINUS), full);  // no room for the sign: a beep, no change
+    SendMessageW(Item(IDC_KEY_CLEAR), BM_CLICK, 0, 0);  // at once: no key events to wait for
+    EXPECT_EQ(wintest::Text(input), L"");
 }
 
-TEST_F(MainWindowTest, EnterRunsTheKeypadToolsActionInsteadOfClosingThem) {
+// A key drawn with the focus differs from the same key without it, inside
+// its bevel; pressed, its edges swap.
+TEST_F(MainWindowTest, AFocusedKeypadKeyShowsItsFocus) {
     Open();
-    struct Case { int command, input, output; const wchar_t *typed, *shown; };
-    for (const Case& c : {Case{ID_NUMBER_BASE, IDC_BASE_INPUT, IDC_BASE_OUTPUT_1, L"255", L"FF"},
-                          Case{ID_PRICE_COMPARISON, IDC_QUANTITY_1, IDC_UNIT_PRICE_1, L"2", L"2.00"}}) {
-        std::wstring shown = L"<closed>";
-        WhenDialogOpens([&](HWND dialog) {
-            SetDlgItemTextW(dialog, IDC_PRICE_1, L"3.99");  // no such field in the base converter
-            SetDlgItemTextW(dialog, c.input, c.typed);
-            SetFocus(GetDlgItem(dialog, c.input));
-            keybd_event(VK_RETURN, 0, 0, 0);
-            keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
-            WhenDialogOpens([&](HWND still) {
-                shown = wintest::Text(GetDlgItem(still, c.output));
-                SendMessageW(still, WM_COMMAND, IDOK, 0);
-            });
-        });
-        Command(c.command);
-        EXPECT_EQ(shown, c.shown) << c.command;
-    }
+    HWND key = Item(IDC_KEY_0 + 5);
+    RECT r;
+    GetClientRect(key, &r);
+    const auto pixels = [&](UINT state) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, CreateBitmap(r.right, r.bottom, 1, 32, nullptr));
+        DRAWITEMSTRUCT item = {ODT_BUTTON, IDC_KEY_0 + 5, 0, ODA_DRAWENTIRE, state, key, dc, r, 0};
+        tv::KeypadButton(key).Draw(item);
+        std::vector<COLORREF> all;
+        for (int y = 0; y < r.bottom; ++y)
+            for (int x = 0; x < r.right; ++x) all.push_back(GetPixel(dc, x, y));
+        DeleteObject(SelectObject(dc, old));
+        DeleteDC(dc);
+        return all;
+    };
+    const auto plain = pixels(0), focused = pixels(ODS_FOCUS), pressed = pixels(ODS_SELECTED);
+    EXPECT_NE(plain, focused);
+    EXPECT_EQ(plain, pixels(ODS_FOCUS | ODS_NOFOCUSRECT));
+    EXPECT_NE(plain[0], pressed[0]);  // the top-left edge goes dark
 }
 
-// Swap Units, from the Edit menu or Ctrl+R, exchanges the lists in any
-// category, converts the input again and is what the category then saves.
-TEST_F(MainWindowTest, SwapUnitsExchangesTheListsConvertsAgainAndIsSaved) {
-    Open();
-    HMENU edit = tv::shell::MenuBarSubMenu(main, IDMB_EDIT);
-    wchar_t text[64] = {};
-    GetMenuStringW(edit, ID_SWAP_UNITS, text, 64, MF_BYCOMMAND);
-    EXPECT_STREQ(text, L"Swap Units\tCtrl+R");
-    EXPECT_EQ(MenuItemState(main, IDMB_EDIT, ID_SWAP_UNITS) & MF_GRAYED, 0u);
-
-    SetWindowTextW(Item(IDC_INPUT), L"100");
-    ChooseUnit(IDC_TO_LIST, 1);  // C to F
-    EXPECT_EQ(ItemText(IDC_RESULT), L"212.0000");
-    Command(ID_SWAP_UNITS);
-    EXPECT_EQ(Selected(Item(IDC_FROM_LIST)), 1);
-    EXPECT_EQ(Selected(Item(IDC_TO_LIST)), 0);
-    EXPECT_EQ(ItemText(IDC_RESULT), L"37.7778");
-    SetFocus(Item(IDC_TO_LIST));
-    Key('R', true);
-    EXPECT_EQ(ItemText(IDC_RESULT), L"212.0000");
-    Key('R', true);
-
-    Command(ID_CATEGORY_FIRST + tv::kLength);
-    ChooseUnit(IDC_FROM_LIST, 4);
-    ChooseUnit(IDC_TO_LIST, 7);
-    SetWindowTextW(Item(IDC_INPUT), L"3");
-    Command(ID_SWAP_UNITS);
-    EXPECT_EQ(Selected(Item(IDC_FROM_LIST)) * 100 + Selected(Item(IDC_TO_LIST)), 704);
-    SetFocus(Item(IDC_INPUT));
-    Key('Q', true);
-    Close();
-    const auto stored = [](const wchar_t* slot) { return wintest::StoredDword(tv::kSelectionPath, slot) & 0xFFFF; };
-    EXPECT_EQ(stored(L"C0"), 0x0001u);  // Temperature: F to C
-    EXPECT_EQ(stored(L"C2"), 0x0407u);  // Length: swapped, then saved
+// A window of the program's class that some other code creates, without the
+// frame object, is a plain window: nothing dereferences the missing object.
+TEST_F(MainWindowTest, AWindowOfTheClassWithoutItsObjectIsAPlainWindow) {
+    Open();  // the class is registered
+    HWND stray = CreateWindowExW(0, tv::AppFrame::kClassName, L"stray", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(stray, nullptr);
+    SendMessageW(stray, WM_COMMAND, ID_ABOUT, 0);
+    SendMessageW(stray, WM_PAINT, 0, 0);
+    EXPECT_TRUE(DestroyWindow(stray));
+    EXPECT_TRUE(IsWindow(main));
 }

@@ -1,6 +1,8 @@
-// A window painted again, with nothing changed, draws with the objects it
-// already holds: a repaint that makes brushes, pens or fonts churns the
-// system's object table and slows every paint.
+// What a window costs and leaves behind. Painted again with nothing changed,
+// it draws with the objects it already holds: a repaint that makes brushes,
+// pens or fonts churns the system's object table and slows every paint. A
+// tool closed with work still queued sends nothing to its object, whose
+// derived parts are gone by then.
 #include "gdi_creation_count.h"
 #include "tool_dialog_test_support.h"
 #include "tools/calculator_dialog.h"
@@ -8,11 +10,10 @@
 namespace wintest {
 namespace {
 
-constexpr UINT kFullRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
-
 // Objects made by `repaints` full repaints of `window`, after a first one
 // that may fill what the window keeps for later.
 long MadeByRepaints(tv::MessageLoop& loop, HWND window, int repaints) {
+    constexpr UINT kFullRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
     RedrawWindow(window, nullptr, nullptr, kFullRepaint);
     loop.RunPending();
     const long before = GdiObjectsCreated();
@@ -21,6 +22,20 @@ long MadeByRepaints(tv::MessageLoop& loop, HWND window, int repaints) {
         loop.RunPending();
     }
     return GdiObjectsCreated() - before;
+}
+
+HWND g_dying = nullptr;
+int g_reached = 0, g_seen = 0;
+
+// Counts the messages sent to the dying dialog, and those that still find
+// their object attached.
+LRESULT CALLBACK WatchSent(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == g_dying) {
+        ++g_seen;
+        if (GetWindowLongPtrW(sent->hwnd, DWLP_USER)) ++g_reached;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 class PaintChurnTest : public ToolDialogTest {
@@ -38,8 +53,7 @@ TEST_F(PaintChurnTest, TheCounterSeesWhatTheProgramMakes) {
     EXPECT_EQ(GdiObjectsCreated() - before, 2);
     // A fresh tool makes its fonts and brushes: the counter sees window code too.
     tool = std::make_unique<tv::CalculatorDialog>(tv::kCircleCalculator, home->record);
-    dialog = tool->CreateModeless(main);
-    ASSERT_NE(dialog, nullptr);
+    ASSERT_NE(tool->CreateModeless(main), nullptr);
     EXPECT_GT(GdiObjectsCreated() - before, 2);
 }
 
@@ -53,15 +67,27 @@ TEST_F(PaintChurnTest, TheMainWindowRepaintsWithoutMakingObjects) {
     EXPECT_EQ(MadeByRepaints(loop, main, 2), 0);
 }
 
-TEST_F(PaintChurnTest, EveryToolRepaintsWithoutMakingObjects) {
+// Closed with every control's notification queued and everything to repaint,
+// a tool's window gets WM_DESTROY and the rest without its object.
+TEST_F(PaintChurnTest, EveryToolRepaintsWithoutMakingObjectsAndClosesWithWorkQueuedUnreached) {
     const std::wstring rates = tv::shell::ProgramFolder() + L"sample\\CurRates.dat";
     for (const ToolMaker& maker : EveryTool(home->record, rates, tv::shell::ProgramFolder())) {
         tool = maker.make();
         dialog = tool->CreateModeless(main);
         ASSERT_NE(dialog, nullptr) << maker.name;
         EXPECT_EQ(MadeByRepaints(loop, dialog, 3), 0) << maker.name;
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), CBN_SELCHANGE), reinterpret_cast<LPARAM>(child));
+        HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchSent, nullptr, GetCurrentThreadId());
+        g_dying = dialog;
+        g_seen = g_reached = 0;
         tool.reset();
-        Pump(loop, 10);
+        UnhookWindowsHookEx(hook);
+        EXPECT_FALSE(IsWindow(dialog)) << maker.name;
+        EXPECT_GT(g_seen, 0) << maker.name;  // WM_DESTROY at least
+        EXPECT_EQ(g_reached, 0) << maker.name;
+        Pump(loop);  // what was queued finds no window
     }
     dialog = nullptr;
 }

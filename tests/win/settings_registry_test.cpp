@@ -19,10 +19,6 @@ std::pair<DWORD, DWORD> TypeAndSize(const wchar_t* path, const wchar_t* name) {
     return {type, size};
 }
 
-void Put(const wchar_t* path, const wchar_t* name, DWORD type, const void* data, DWORD size) {
-    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, path, name, type, data, size), 0);
-}
-
 class RegistrySettings : public ::testing::Test {
 protected:
     void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, tv::kSettingsPath); }
@@ -35,22 +31,18 @@ protected:
     tv::RegistrySettingsStore store;
 };
 
-}  // namespace
-
 TEST_F(RegistrySettings, SavedValuesHaveTheirTypesAndSizesAndLoadBack) {
     tv::AppSettings s = Load();
     s.GroupDigits = true;
     std::wcscpy(s.CustomRates[1], L"0.75");
     s.Selection[tv::kPressure] = 0xBEEF030Du;  // a DWORD's high bits too
     tv::SaveSettings(s, store);
-
-    struct Value { const wchar_t* path; const wchar_t* name; DWORD type, size; };
+    struct Value { const wchar_t *path, *name; DWORD type, size; };
     for (const Value& v : {Value{tv::kSettingsPath, L"GroupDigits", REG_DWORD, 4},
                            Value{tv::kSettingsPath, L"EuroSel", REG_SZ, 32},
                            Value{tv::kSelectionPath, L"C13", REG_DWORD, 4},
-                           Value{tv::kMoneyPath, L"MoneySel", REG_SZ, 32}, Value{tv::kMoneyPath, L"C1", REG_SZ, 32}}) {
+                           Value{tv::kMoneyPath, L"MoneySel", REG_SZ, 32}, Value{tv::kMoneyPath, L"C1", REG_SZ, 32}})
         EXPECT_EQ(TypeAndSize(v.path, v.name), std::pair(v.type, v.size)) << v.name;
-    }
     tv::AppSettings again = Load();
     EXPECT_TRUE(again.GroupDigits);
     EXPECT_STREQ(again.CustomRates[1], L"0.75");
@@ -58,9 +50,12 @@ TEST_F(RegistrySettings, SavedValuesHaveTheirTypesAndSizesAndLoadBack) {
 }
 
 TEST_F(RegistrySettings, DamagedValuesFallBackOrAreCut) {
-    Put(tv::kSettingsPath, L"DeciSize", REG_SZ, L"10", 6);  // six bytes: not a number
-    Put(tv::kMoneyPath, L"MoneySel", REG_SZ, std::wstring(40, L'Q').c_str(), 82);
-    Put(tv::kMoneyPath, L"C0", REG_SZ, L"ABCDEFGHIJKLMNOP", 32);  // fills the field, no end
+    const std::wstring q(40, L'Q');
+    struct Value { const wchar_t *path, *name; const wchar_t* text; DWORD size; };
+    for (const Value& v : {Value{tv::kSettingsPath, L"DeciSize", L"10", 6},  // six bytes: not a number
+                           Value{tv::kMoneyPath, L"MoneySel", q.c_str(), 82},
+                           Value{tv::kMoneyPath, L"C0", L"ABCDEFGHIJKLMNOP", 32}})  // fills the field, no end
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, v.path, v.name, REG_SZ, v.text, v.size), 0);
     tv::AppSettings s = Load();
     EXPECT_EQ(s.DeciSize, 2);
     EXPECT_STREQ(s.MoneySel, L"USDCADHKDEURCNY");
@@ -68,3 +63,5 @@ TEST_F(RegistrySettings, DamagedValuesFallBackOrAreCut) {
     const std::wstring rate = s.CustomRates[0];
     EXPECT_TRUE(rate == L"ABCDEFGHIJKLMNO" || rate == L"1.0") << rate.size();
 }
+
+}  // namespace

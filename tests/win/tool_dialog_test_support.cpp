@@ -86,29 +86,4 @@ bool ShowsWholeText(HWND edit) {
     return size.cx <= room.right - room.left;
 }
 
-void ToolDialogTest::OpenFromMenu(int command, const wchar_t* helpTopic, const std::function<void()>& check) {
-    bool opened = false;
-    WhenDialogOpens([&](HWND d) {
-        opened = true;
-        // Exactly over the main window: no control reaches past the handheld
-        // screen's width, which would have widened it. The keypad tools' wider
-        // templates may.
-        RECT r, m;
-        GetWindowRect(d, &r);
-        GetWindowRect(main, &m);
-        if (GetDlgItem(d, IDC_KEY_0)) r.right = m.right;
-        EXPECT_TRUE(EqualRect(&r, &m));
-        dialog = d;
-        check();
-        dialog = nullptr;
-        SendMessageW(d, WM_HELP, 0, 0);
-        SendMessageW(d, WM_CLOSE, 0, 0);  // the title-bar OK
-    });
-    Command(command);
-    EXPECT_TRUE(opened);
-    EXPECT_TRUE(IsWindow(main));
-    ASSERT_EQ(helpUrls.size(), helpTopic ? 1u : 0u);
-    if (helpTopic) EXPECT_TRUE(helpUrls[0].ends_with(std::wstring(L"#") + helpTopic)) << helpUrls[0];
-}
-
 }  // namespace wintest

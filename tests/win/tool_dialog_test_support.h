@@ -35,15 +35,6 @@ std::wstring MenuItems(HWND window, int button, std::initializer_list<int> ids);
 // The edit's whole text fits the room its formatting rectangle gives it.
 bool ShowsWholeText(HWND edit);
 
-// The list shows the formulas' names in table order, the first chosen.
-template <typename Formula, size_t N>
-void ExpectFormulaList(HWND list, const Formula (&formulas)[N]) {
-    std::vector<std::wstring> names;
-    for (const Formula& f : formulas) names.emplace_back(f.name.text);
-    EXPECT_EQ(ListEntries(list), names);
-    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 0);
-}
-
 class ToolDialogTest : public MainWindowTest {
 protected:
     void SetUp() override {
@@ -54,11 +45,6 @@ protected:
         tool.reset();
         MainWindowTest::TearDown();
     }
-
-    // Opens a tool from the main window's menu; `check` runs with it as
-    // `dialog`, then help is asked for and the title-bar OK closes it.
-    // helpTopic: nullptr for none.
-    void OpenFromMenu(int command, const wchar_t* helpTopic, const std::function<void()>& check);
 
     HWND Field(int id) const { return GetDlgItem(dialog, id); }
     std::wstring TextOf(int id) const { return Text(Field(id)); }
@@ -84,13 +70,12 @@ protected:
     void Tap(int id) {
         SetForegroundWindow(dialog);
         Press(id);
-        Pump(loop, 100);
+        Pump(loop, 60);
     }
     // Taps `button` and tells the message boxes it raised, closed.
     std::wstring Messages(int button = IDC_CALC_BUTTON) {
         return CloseMessageBoxes(dialog, [&] { SendMessageW(Field(button), BM_CLICK, 0, 0); });
     }
-    void CalculateQuietly() { EXPECT_EQ(Messages(), L""); }
 
     std::unique_ptr<tv::ToolDialog> tool;
     HWND dialog = nullptr;

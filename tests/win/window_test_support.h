@@ -21,8 +21,9 @@
 
 namespace wintest {
 
-// Handles messages for `ms` milliseconds (injected keys arrive late).
-inline void Pump(tv::MessageLoop& loop, int ms = 60) {
+// Handles what is queued, and what arrives within `ms` milliseconds (injected
+// keys arrive late; sent messages and what they post need no wait).
+inline void Pump(tv::MessageLoop& loop, int ms = 0) {
     for (const DWORD end = GetTickCount() + ms; static_cast<int>(end - GetTickCount()) > 0; Sleep(5)) loop.RunPending();
     loop.RunPending();
 }
@@ -52,10 +53,9 @@ public:
     MessageBoxWatch(const MessageBoxWatch&) = delete;
     MessageBoxWatch& operator=(const MessageBoxWatch&) = delete;
     const std::wstring& Seen() const { return seen_; }
+    static BOOL CALLBACK CloseIfBox(HWND window, LPARAM watch);
 
 private:
-    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
-    static BOOL CALLBACK CloseIfBox(HWND window, LPARAM watch);
     HWND owner_;
     std::wstring seen_;
     UINT_PTR timer_;
@@ -64,18 +64,14 @@ private:
 // Runs `action` under a MessageBoxWatch; what it saw.
 std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action);
 
-// Runs `action` with the dialog that opens next, from inside its modal loop.
+// Runs `action` with the dialog that opens next, from inside its modal loop;
+// nullptr stops waiting.
 void WhenDialogOpens(std::function<void(HWND dialog)> action);
 
 // A value of the current user's registry read as a DWORD, or `missing`.
 inline DWORD StoredDword(const wchar_t* path, const wchar_t* name, DWORD missing = 0xFFFFFFFF) {
     DWORD value = 0, size = sizeof value;
     return RegGetValueW(HKEY_CURRENT_USER, path, name, RRF_RT_ANY, nullptr, &value, &size) ? missing : value;
-}
-
-// Writes a DWORD value, creating the key when absent.
-inline void StoreDword(const wchar_t* path, const wchar_t* name, DWORD value) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, path, name, REG_DWORD, &value, sizeof value);
 }
 
 // The main window on a fresh registry, with the program's message loop.
@@ -109,7 +105,7 @@ protected:
     // Destroys the window object as the program does at exit.
     void Close() {
         window.reset();
-        Pump(loop, 10);
+        Pump(loop);
     }
 
     HWND Item(int id) const { return GetDlgItem(main, id); }
@@ -127,14 +123,14 @@ protected:
         SendMessageW(main, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(listId)));
         Pump(loop);
     }
-    // Presses and releases a key on the focused control.
+    // Presses and releases a key, with Ctrl held when asked, on the focused control.
     void Key(BYTE key, bool control = false) {
         SetForegroundWindow(main);
         if (control) keybd_event(VK_CONTROL, 0, 0, 0);
         keybd_event(key, 0, 0, 0);
         keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
         if (control) keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-        Pump(loop, 150);
+        Pump(loop, 100);
     }
 
     tv::RegistrySettingsStore store;
