@@ -24,13 +24,13 @@ namespace {
 using namespace wintest;
 using tv::kMoneyPath, tv::kSelectionPath, tv::kSettingsPath;
 
-// The window's controls of the class `kind`.
-std::vector<HWND> Edits(HWND window, const wchar_t* kind = L"Edit") {
+// The window's edit controls.
+std::vector<HWND> Edits(HWND window) {
     std::vector<HWND> edits;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t cls[16] = {};
         GetClassNameW(child, cls, 16);
-        if (lstrcmpiW(cls, kind) == 0) edits.push_back(child);
+        if (lstrcmpiW(cls, L"Edit") == 0) edits.push_back(child);
     }
     return edits;
 }
@@ -334,89 +334,30 @@ long GdiObjects() {
     return n;
 }
 
-BOOL CALLBACK CountChild(HWND, LPARAM count) {
-    ++*reinterpret_cast<long*>(count);
-    return TRUE;
-}
-BOOL CALLBACK CountWindow(HWND window, LPARAM count) {  // a top-level window and every window inside it
-    EnumChildWindows(window, CountChild, count);
-    return CountChild(window, count);
-}
-
-// Wine again: this thread's windows, then every menu, accelerator table,
-// icon and cursor found by trying each handle a USER object can have.
-long UserObjects() {
-    if (const DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return static_cast<long>(n);
-    long n = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&n));
-    for (HWND w = nullptr; (w = FindWindowExW(HWND_MESSAGE, w, nullptr, nullptr));) {
-        n += GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId();
-    }
-    using FrameInfo = HCURSOR(WINAPI*)(HCURSOR, DWORD, DWORD, DWORD*, DWORD*);
-    const auto frameInfo = reinterpret_cast<FrameInfo>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetCursorFrameInfo")));
-    for (uintptr_t h = 0x20; h < 0x10000; h += 2) {
-        DWORD rate = 0, steps = 0;
-        n += IsMenu(reinterpret_cast<HMENU>(h)) || CopyAcceleratorTableW(reinterpret_cast<HACCEL>(h), nullptr, 0) > 0 ||
-             (frameInfo && frameInfo(reinterpret_cast<HCURSOR>(h), 0, 0, &rate, &steps));
-    }
-    return n;
-}
-
-// The bytes of every heap block in use: fine enough that a small leak shows.
-long long HeapInUse() {
-    HANDLE heaps[64];
-    const DWORD count = GetProcessHeaps(64, heaps);
-    long long total = 0;
-    for (DWORD i = 0; i < count && i < 64; ++i) {
-        PROCESS_HEAP_ENTRY entry = {};
-        if (!HeapLock(heaps[i])) continue;
-        while (HeapWalk(heaps[i], &entry)) total += (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ? entry.cbData : 0;
-        HeapUnlock(heaps[i]);
-    }
-    return total;
-}
-
-// Wine 8's static control keeps a 24-byte block of its own for good once it
-// is given a font, as every dialog's statics are: the only growth allowed.
-long long WineStaticBlocks(HWND dialog) {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") ? 24 * Edits(dialog, L"Static").size() : 0;
-}
-
 void PaintNow(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 }  // namespace
 
-// Each round opens every tool, calculates with "12" in its fields, closes
-// it, and switches categories five times; the first and last rounds paint
-// too, twice. What the first round leaves held is what later rounds start from.
-TEST_F(LongUseTest, RoundsOfEveryToolAndCategorySwitchesHoldNoMoreThanTheFirst) {
-    long gdi = 0, user = 0;
-    long long heap = 0, allowed = 4 << 10;  // a few blocks the system keeps in caches
-    for (int round = 1, rounds = 12; round <= rounds; ++round) {
-        const int paints = round == 1 || round == rounds ? 2 : 0;
+// Each round opens every tool, calculates with "12" in its fields, paints
+// and closes it, and switches categories five times, painting: what the
+// first round leaves held is what later rounds start from.
+TEST_F(LongUseTest, RoundsOfEveryToolAndCategorySwitchesHoldNoMoreGdiObjectsThanTheFirst) {
+    long gdi = 0;
+    for (int round = 0; round < 8; ++round) {
+        if (round == 1) gdi = GdiObjects();  // the first round fills what the system caches for good
         for (const ToolMaker& maker : tools) {
             ASSERT_NE(OpenTool(maker.make()), nullptr) << maker.name;
             EXPECT_EQ(Calculate(dialog, L"12"), L"") << maker.name;
-            for (int i = 0; i < paints; ++i) PaintNow(dialog);
-            allowed += round > 1 ? WineStaticBlocks(dialog) : 0;
+            PaintNow(dialog);
             CloseTool();
         }
         for (int i = 0; i < 5; ++i) {
             SendMessageW(main, WM_COMMAND, ID_CATEGORY_FIRST + (round * 5 + i) % tv::kCategoryCount, 0);
             Calculate(main, L"12");
-        }
-        for (int i = 0; i < paints; ++i) PaintNow(main);
-        loop.RunPending();
-        if (round == 1) {
-            gdi = GdiObjects();  // first: the others make no GDI objects, but nothing is left to chance
-            user = UserObjects();
-            heap = HeapInUse();
+            PaintNow(main);
         }
     }
     EXPECT_EQ(GdiObjects(), gdi);
-    EXPECT_EQ(UserObjects(), user);
-    EXPECT_LE(HeapInUse() - heap, allowed);
 }
