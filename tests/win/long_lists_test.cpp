@@ -58,18 +58,11 @@ protected:
         RECT r;
         GetClientRect(strip, &r);
         SendMessageW(strip, WM_LBUTTONUP, 0, MAKELPARAM(cell * (r.right / 9) + 1, r.bottom / 2));
-        Pump();
-    }
-    static void Pump() {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        Pump(loop);
     }
     // "kept" on the clipboard, Ctrl+C typed on the focused list as a user
     // types it; what the clipboard then holds.
-    static std::wstring ClipboardAfterCtrlC(HWND window) {
+    std::wstring ClipboardAfterCtrlC(HWND window) {
         OpenClipboard(nullptr);
         EmptyClipboard();
         HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof L"kept");
@@ -78,20 +71,18 @@ protected:
         SetClipboardData(CF_UNICODETEXT, memory);
         CloseClipboard();
         SetForegroundWindow(window);
-        keybd_event(VK_CONTROL, 0, 0, 0);
-        keybd_event('C', 0, 0, 0);
-        keybd_event('C', 0, KEYEVENTF_KEYUP, 0);
-        keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-        for (const DWORD end = GetTickCount() + 150; static_cast<int>(end - GetTickCount()) > 0; Sleep(5)) Pump();
-        std::wstring text = L"(no text)";
-        if (!OpenClipboard(nullptr)) return L"(busy)";
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
+        for (const auto [key, up] : {std::pair<BYTE, DWORD>{VK_CONTROL, 0}, {'C', 0}, {'C', KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}}) {
+            keybd_event(key, 0, up, 0);
         }
+        Pump(loop, 150);
+        OpenClipboard(nullptr);
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        const std::wstring text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"(no text)";
+        if (data) GlobalUnlock(data);
         CloseClipboard();
         return text;
     }
+    tv::MessageLoop loop;
     std::unique_ptr<tv::ToolDialog> dialog;
 };
 
@@ -113,6 +104,10 @@ TEST_F(LongListTest, DialingCodesShowEveryRowAndTheStripTypingAndKeysReachAnyOfT
     HWND list = GetDlgItem(window, IDC_CODE_LIST);
     HWND strip = FindWindowExW(window, nullptr, L"TallyvaneLetterStrip", nullptr);
     ASSERT_EQ(Rows(list), kLines);
+    LOGFONTW shape = {};  // the strip's font: Tahoma at 8 points for the screen
+    GetObjectW(HFONT(SendMessageW(strip, WM_GETFONT, 0, 0)), sizeof shape, &shape);
+    EXPECT_EQ(std::wstring(shape.lfFaceName) + L" " + std::to_wstring(shape.lfHeight),
+              L"Tahoma " + std::to_wstring(-int(tv::shell::LogPixelsY() * 80 / 720.0 + 0.5)));
     EXPECT_EQ(Row(list, 0) + L" " + Row(list, 40000) + L" " + Row(list, 69999), L"Bravo 0|0 Delta 40000|0 Echo 69999|999");
     EXPECT_EQ(Draw(list, CDDS_ITEMPREPAINT, 69998).first, LRESULT(CDRF_NEWFONT));  // even rows striped to the end
     EXPECT_EQ(Draw(list, CDDS_ITEMPREPAINT, 69999).first, LRESULT(CDRF_DODEFAULT));
@@ -178,17 +173,4 @@ TEST_F(LongListTest, LabelIconsAreLoadedOnceAndDestroyedWhenCleared) {
     icons.Clear();
     EXPECT_FALSE(DestroyIcon(red));  // already destroyed
     EXPECT_EQ(tv::LabelIcons().Get(130), nullptr);
-}
-
-// The strip draws with Tahoma at 8 points for the screen. (That it makes its
-// font once and deletes it is the long use test's: a dialing code list opens
-// and paints there again and again, and no GDI object may be left.)
-TEST_F(LongListTest, TheLetterStripDrawsWithTahomaAtEightPoints) {
-    HWND window = Open(L"Countries.dat", Country("Zambia", "260"),
-                       std::make_unique<tv::DialingCodesDialog>(folder + L"Countries.dat"));
-    HWND strip = FindWindowExW(window, nullptr, L"TallyvaneLetterStrip", nullptr);
-    LOGFONTW shape = {};
-    ASSERT_EQ(GetObjectW(HFONT(SendMessageW(strip, WM_GETFONT, 0, 0)), sizeof shape, &shape), int(sizeof shape));
-    EXPECT_EQ(std::wstring(shape.lfFaceName) + L" " + std::to_wstring(shape.lfHeight),
-              L"Tahoma " + std::to_wstring(-int(tv::shell::LogPixelsY() * 80 / 720.0 + 0.5)));
 }
