@@ -197,10 +197,6 @@ long GdiObjects() {
     return n;
 }
 
-void PaintNow(HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-}
-
 }  // namespace
 
 using DamagedSettingsTest = HardUseTest;
@@ -230,14 +226,14 @@ TEST_F(DamagedSettingsTest, EachDamagedValueLoadsAsTheTableSaysAndTheProgramRuns
         for (const ToolMaker& maker : tools) {
             ASSERT_NE(OpenTool(maker.make()), nullptr) << maker.name;
             EXPECT_EQ(Calculate(dialog, L"12"), L"") << maker.name;
-            PaintNow(dialog);
+            RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
             SendMessageW(dialog, WM_COMMAND, IDOK, 0);  // the dialogs that keep settings keep them now
             CloseTool();
         }
         for (int i = 0; i < 5; ++i) {
             Command(ID_CATEGORY_FIRST + int((&round - kRounds) * 5 + i) % tv::kCategoryCount);
             Calculate(main, L"12");
-            PaintNow(main);
+            RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         }
         Close();
         EXPECT_EQ(InsaneValues(), L"") << "saved at the end";
@@ -252,10 +248,7 @@ TEST_F(DamagedSettingsTest, EachDamagedValueLoadsAsTheTableSaysAndTheProgramRuns
 
 // Pasted into every field: what one that takes input then holds (nullptr:
 // no more than its limit); a read-only one keeps its text.
-const struct {
-    std::wstring text;
-    const wchar_t* holds;
-} kPastes[] = {
+const std::pair<std::wstring, const wchar_t*> kPastes[] = {
     {L"1\t2\x01\x1B" L"3\x7F" L"4\r\n5", nullptr},
     {std::wstring(L"12\0" L"34", 5), L"12"},  // the clipboard's text ends at the zero
     {std::wstring(10000, L'7'), nullptr},
