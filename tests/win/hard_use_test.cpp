@@ -10,6 +10,7 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "money/currency_dialog.h"
@@ -96,13 +97,7 @@ std::string Dword(DWORD n) { return std::string(reinterpret_cast<const char*>(&n
 
 // One damaged value and what the program loads from it: the record's field,
 // or for RatesUrl the host the rate update asks.
-struct Damage {
-    const wchar_t* path;
-    std::wstring name;
-    DWORD type;
-    std::string bytes;
-    std::wstring loads;
-};
+using Damage = std::tuple<const wchar_t*, std::wstring, DWORD, std::string, std::wstring>;  // path, name, type, bytes, loads
 
 const std::wstring kNone = L"(none)", kEuroSel = L"EURDEMFRFITLNLG", kMoneySel = L"USDCADHKDEURCNY";
 const std::string kSevenNine("7\0" "9\0", 4), kHuge = Bytes(std::wstring(10000, L'9'));
@@ -212,11 +207,13 @@ TEST_F(DamagedSettingsTest, EachDamagedValueLoadsAsTheTableSaysAndTheProgramRuns
     for (const std::vector<Damage>& round : kRounds) {
         Close();
         RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsPath);
-        for (const Damage& d : round) {
-            ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, d.path, d.name.c_str(), d.type, d.bytes.data(), DWORD(d.bytes.size())), 0);
+        for (const auto& [path, name, type, bytes, loads] : round) {
+            ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, path, name.c_str(), type, bytes.data(), DWORD(bytes.size())), 0);
         }
         Open();
-        for (const Damage& d : round) EXPECT_EQ(Loaded(home->record, d.path, d.name), d.loads) << d.path << L"\\" << d.name;
+        for (const auto& [path, name, type, bytes, loads] : round) {
+            EXPECT_EQ(Loaded(home->record, path, name), loads) << path << L"\\" << name;
+        }
         tools = EveryTool(home->record, rates, tv::shell::ProgramFolder());
         ASSERT_NE(window->Category(), nullptr);
         EXPECT_EQ(Calculate(main, L"12"), L"");
