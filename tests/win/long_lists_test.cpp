@@ -1,17 +1,17 @@
-// Every list over data files of 70,000 lines, more than 16 bits count: all
-// rows in file order, the letter strip, typing and the keys that move the
-// selection, the currency found and chosen, the tax tables and care labels
-// drawn to the last row; Ctrl+C copies nothing from a list. The labels'
+// Lists over data files of 70,000 lines, more than 16 bits count (every list
+// shares the one virtual list code): all rows in file order, the letter
+// strip, typing and the keys that move the selection, the currency found and
+// chosen in the last row; Ctrl+C copies nothing from a list. The labels'
 // icons are loaded once, not for each paint.
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "list_test_support.h"
 #include "money/currency_picker_dialog.h"
 #include "reference/care_labels_dialog.h"
 #include "reference/code_list_dialog.h"
 #include "reference/mapped_text_file.h"
-#include "reference/sales_tax_dialog.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -25,17 +25,12 @@ std::string Country(const std::string& name, const std::string& code) {
     return name + std::string(41 - name.size(), ' ') + code + "\r\n";
 }
 
-// Every cell of the row, as the list asks for them when it draws the row,
-// joined by "|"; the row -1: the column titles.
+// The row's two cells, as the list asks for them when it draws the row, joined by "|".
 std::wstring Row(HWND list, int row) {
-    std::wstring cells;
-    wchar_t text[64] = {};
-    LVCOLUMNW column = {LVCF_TEXT, 0, 0, text, 64};
-    for (int c = 0; ListView_GetColumn(list, c, &column); ++c) {
-        if (row >= 0) ListView_GetItemText(list, row, c, text, 64);
-        cells += (c ? L"|" : L"") + std::wstring(text);
-    }
-    return cells;
+    wchar_t name[64] = {}, code[64] = {};
+    ListView_GetItemText(list, row, 0, name, 64);
+    ListView_GetItemText(list, row, 1, code, 64);
+    return name + (L"|" + std::wstring(code));
 }
 
 int Selected(HWND list) { return ListView_GetNextItem(list, -1, LVNI_SELECTED); }
@@ -64,18 +59,11 @@ protected:
         RECT r;
         GetClientRect(strip, &r);
         SendMessageW(strip, WM_LBUTTONUP, 0, MAKELPARAM(cell * (r.right / 9) + 1, r.bottom / 2));
-        Pump();
-    }
-    static void Pump() {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        Pump(loop);
     }
     // "kept" on the clipboard, Ctrl+C typed on the focused list as a user
     // types it; what the clipboard then holds.
-    static std::wstring ClipboardAfterCtrlC(HWND window) {
+    std::wstring ClipboardAfterCtrlC(HWND window) {
         OpenClipboard(nullptr);
         EmptyClipboard();
         HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof L"kept");
@@ -84,20 +72,17 @@ protected:
         SetClipboardData(CF_UNICODETEXT, memory);
         CloseClipboard();
         SetForegroundWindow(window);
-        keybd_event(VK_CONTROL, 0, 0, 0);
-        keybd_event('C', 0, 0, 0);
-        keybd_event('C', 0, KEYEVENTF_KEYUP, 0);
-        keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-        for (const DWORD end = GetTickCount() + 150; static_cast<int>(end - GetTickCount()) > 0; Sleep(5)) Pump();
-        std::wstring text = L"(no text)";
-        if (!OpenClipboard(nullptr)) return L"(busy)";
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
+        const std::pair<BYTE, DWORD> keys[] = {{VK_CONTROL, 0}, {'C', 0}, {'C', KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}};
+        for (const auto [key, up] : keys) keybd_event(key, 0, up, 0);
+        Pump(loop, 150);
+        OpenClipboard(nullptr);
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        const std::wstring text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"(no text)";
+        if (data) GlobalUnlock(data);
         CloseClipboard();
         return text;
     }
+    tv::MessageLoop loop;
     std::unique_ptr<tv::ToolDialog> dialog;
 };
 
@@ -119,59 +104,34 @@ TEST_F(LongListTest, DialingCodesShowEveryRowAndTheStripTypingAndKeysReachAnyOfT
     HWND list = GetDlgItem(window, IDC_CODE_LIST);
     HWND strip = FindWindowExW(window, nullptr, L"TallyvaneLetterStrip", nullptr);
     ASSERT_EQ(Rows(list), kLines);
+    LOGFONTW shape = {};  // the strip's font: Tahoma at 8 points for the screen
+    GetObjectW(HFONT(SendMessageW(strip, WM_GETFONT, 0, 0)), sizeof shape, &shape);
+    EXPECT_EQ(std::wstring(shape.lfFaceName) + L" " + std::to_wstring(shape.lfHeight),
+              L"Tahoma " + std::to_wstring(-int(tv::shell::LogPixelsY() * 80 / 720.0 + 0.5)));
     EXPECT_EQ(Row(list, 0) + L" " + Row(list, 40000) + L" " + Row(list, 69999), L"Bravo 0|0 Delta 40000|0 Echo 69999|999");
     EXPECT_EQ(Draw(list, CDDS_ITEMPREPAINT, 69998).first, LRESULT(CDRF_NEWFONT));  // even rows striped to the end
     EXPECT_EQ(Draw(list, CDDS_ITEMPREPAINT, 69999).first, LRESULT(CDRF_DODEFAULT));
 
     EXPECT_EQ(Selected(list), 0);
-    for (int expected : {40000, 69999, 40000}) {
-        Tap(strip, 1);  // "cde"
-        EXPECT_EQ(Selected(list), expected);
-        EXPECT_TRUE(SelectionInView(list)) << expected;
+    // Tapped (t) on "cde" or "xyz", typed at once (c) or after a pause (p), a
+    // key (k): the row then selected (-1: any), in view.
+    const std::tuple<char, UINT, int> steps[] = {
+        {'t', 1, 40000}, {'t', 1, 69999}, {'t', 1, 40000}, {'t', 8, 40000},  // round to Delta; nothing begins "xyz"
+        {'c', L'e', 69999}, {'p', L'B', 0},                                  // a new search, on from the next row, round
+        {'p', L'd', 40000}, {'c', L'e', 40000},                              // "de"
+        {'k', VK_END, 69999}, {'k', VK_UP, 69998}, {'k', VK_HOME, 0}, {'k', VK_DOWN, 1}, {'k', VK_NEXT, -1},
+    };
+    for (const auto [how, what, row] : steps) {
+        if (how == 'p') Sleep(600);
+        if (how == 't') Tap(strip, int(what));
+        else SendMessageW(list, how == 'k' ? WM_KEYDOWN : WM_CHAR, what, how == 'k' ? 0 : 1);
+        if (row >= 0) EXPECT_EQ(Selected(list), row) << how << what;
+        EXPECT_TRUE(SelectionInView(list)) << how << what;
         EXPECT_EQ(GetFocus(), list);
     }
-    Tap(strip, 8);  // "xyz": nothing begins so, the selection stays
-    EXPECT_EQ(Selected(list), 40000);
-
-    SendMessageW(list, WM_CHAR, L'e', 1);
-    EXPECT_EQ(Selected(list), 69999);
-    Sleep(600);                            // a new search, not "eb"
-    SendMessageW(list, WM_CHAR, L'B', 1);  // on from the row after, round from the top
-    EXPECT_EQ(Selected(list), 0);
-    Sleep(600);
-    SendMessageW(list, WM_CHAR, L'd', 1);
-    SendMessageW(list, WM_CHAR, L'e', 1);  // at once: "de"
-    EXPECT_EQ(Selected(list), 40000);
-
-    const std::pair<UINT, int> keys[] = {{VK_END, 69999}, {VK_UP, 69998}, {VK_HOME, 0}, {VK_DOWN, 1}, {VK_NEXT, -1}};
-    for (const auto [key, row] : keys) {
-        SendMessageW(list, WM_KEYDOWN, key, 0);
-        SendMessageW(list, WM_KEYUP, key, 0);
-        if (row >= 0) EXPECT_EQ(Selected(list), row) << key;
-        EXPECT_TRUE(SelectionInView(list)) << key;
-    }
     EXPECT_GT(Selected(list), 1);  // a page down
-    SetFocus(list);
     EXPECT_EQ(ClipboardAfterCtrlC(window), L"kept");
     EXPECT_GT(Selected(list), 1);  // Ctrl+C typed nothing to search for
-}
-
-// City areas: three fields a row to the last, nothing selected at first,
-// and the strip's first tap searches from the group's first letter.
-TEST_F(LongListTest, CityAreasShowEveryRowAndOpenWithNothingSelected) {
-    std::string text;
-    for (int i = 0; i < kLines; ++i) {
-        text += (i == 66666 ? "Cork" : "Oslo") + std::to_string(i) + "\tRegion " + std::to_string(i % 7) + "\t" +
-                std::to_string(i) + "\n";
-    }
-    HWND window = Open(L"CityArea.dat", text, std::make_unique<tv::CityAreaCodesDialog>(folder + L"CityArea.dat"));
-    HWND list = GetDlgItem(window, IDC_CODE_LIST);
-    ASSERT_EQ(Rows(list), kLines);
-    EXPECT_EQ(Row(list, 69999), L"Oslo69999|Region 6|69999");
-    EXPECT_EQ(Selected(list), -1);
-    Tap(FindWindowExW(window, nullptr, L"TallyvaneLetterStrip", nullptr), 1);
-    EXPECT_EQ(Selected(list), 66666);
-    EXPECT_TRUE(SelectionInView(list));
 }
 
 // The picker finds the code in the last row, whatever its case, and hands
@@ -192,63 +152,6 @@ TEST_F(LongListTest, ThePickerFindsAndGivesTheCodeOfTheLastRow) {
     EXPECT_EQ(picker.Code(), L"ZZZ");
 }
 
-// Each region's table to its last row, its titles from the file, and typing
-// finds a row there too; Ctrl+C copies nothing.
-TEST_F(LongListTest, SalesTaxTablesShowEveryRowOfEachRegion) {
-    std::string canada = "Province\tGST\tPST\tHST\r\n", usa = "State\tRate\r\n";
-    for (int i = 0; i < kLines; ++i) {
-        canada += (i == 69000 ? "Yukon " : "Ontario ") + std::to_string(i) + "\t5%\t" + std::to_string(i % 10) + "%\t\r\n";
-        usa += "State " + std::to_string(i) + "\t" + std::to_string(i % 9) + ".5%\r\n";
-    }
-    Write(L"UsaVat.dat", usa);
-    HWND window = Open(L"CanVat.dat", canada, std::make_unique<tv::SalesTaxDialog>(folder));
-    HWND list = GetDlgItem(window, IDC_LIST_TOOL_TABLE);
-    ASSERT_EQ(Rows(list), kLines);
-    EXPECT_EQ(Row(list, -1) + L" " + Row(list, 0), L"Province|GST|PST|HST Ontario 0|5%|0%|");
-    EXPECT_EQ(Row(list, 69999), L"Ontario 69999|5%|9%|");
-    SetFocus(list);
-    SendMessageW(list, WM_CHAR, L'y', 1);
-    EXPECT_EQ(Selected(list), 69000);
-    EXPECT_TRUE(SelectionInView(list));
-    EXPECT_EQ(ClipboardAfterCtrlC(window), L"kept");
-
-    HWND choice = GetDlgItem(window, IDC_LIST_TOOL_CHOICE);
-    SendMessageW(choice, CB_SETCURSEL, 1, 0);
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_LIST_TOOL_CHOICE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(choice));
-    ASSERT_EQ(Rows(list), kLines);
-    EXPECT_EQ(Selected(list), -1);
-    EXPECT_EQ(Row(list, -1) + L" " + Row(list, 69999), L"State|Rate State 69999|6.5%");
-}
-
-// Seventy thousand labels, grouped as the file says; the last one draws its
-// icons when scrolled to; typing finds no row, every text being empty.
-TEST_F(LongListTest, CareLabelsListEveryLabelAndDrawTheLastOne) {
-    ASSERT_TRUE(CopyFileW(tv::DataFilePath(L"test_label_icons.dll").c_str(), (folder + L"wLabels.dll").c_str(), FALSE));
-    std::string text = "  0  0Washing\r\n";
-    for (int i = 0; i < kLines - 1; ++i) {
-        if (i == 30000) text += "  1  0Drying\r\n";
-        text += i == kLines - 2 ? "131130Blue then red\r\n" : "130  0Wash " + std::to_string(i) + "\r\n";
-    }
-    HWND window = Open(L"wLabels.dat", text, std::make_unique<tv::CareLabelsDialog>(folder));
-    HWND list = GetDlgItem(window, IDC_LIST_TOOL_TABLE);
-    ASSERT_EQ(Rows(list), kLines - 1);
-    HWND choice = GetDlgItem(window, IDC_LIST_TOOL_CHOICE);
-    SendMessageW(choice, CB_SETCURSEL, 2, 0);  // Drying
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_LIST_TOOL_CHOICE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(choice));
-    ASSERT_EQ(Rows(list), kLines - 1 - 30000);
-    SetFocus(list);
-    SendMessageW(list, WM_CHAR, L'w', 1);
-    EXPECT_EQ(Selected(list), -1);
-
-    const int last = Rows(list) - 1;
-    ListView_EnsureVisible(list, last, FALSE);
-    RECT r;
-    ListView_GetItemRect(list, last, &r, LVIR_BOUNDS);
-    const int s = tv::shell::LogPixelsX() / 96, icon = GetSystemMetrics(SM_CXICON);
-    const int x = r.left + s + icon / 2, y = r.top + s + icon / 2;
-    EXPECT_EQ(Painted(list, {{x, y}, {x + icon + 2 * s, y}}), (std::vector<COLORREF>{RGB(0, 0, 255), RGB(255, 0, 0)}));
-}
-
 // An icon is loaded once and kept: asked again it is the same one, and it
 // is destroyed once cleared. An icon the library lacks is none, as is any
 // without a library.
@@ -265,17 +168,4 @@ TEST_F(LongListTest, LabelIconsAreLoadedOnceAndDestroyedWhenCleared) {
     icons.Clear();
     EXPECT_FALSE(DestroyIcon(red));  // already destroyed
     EXPECT_EQ(tv::LabelIcons().Get(130), nullptr);
-}
-
-// The strip draws with Tahoma at 8 points for the screen. (That it makes its
-// font once and deletes it is the long use test's: a dialing code list opens
-// and paints there again and again, and no GDI object may be left.)
-TEST_F(LongListTest, TheLetterStripDrawsWithTahomaAtEightPoints) {
-    HWND window = Open(L"Countries.dat", Country("Zambia", "260"),
-                       std::make_unique<tv::DialingCodesDialog>(folder + L"Countries.dat"));
-    HWND strip = FindWindowExW(window, nullptr, L"TallyvaneLetterStrip", nullptr);
-    LOGFONTW shape = {};
-    ASSERT_EQ(GetObjectW(HFONT(SendMessageW(strip, WM_GETFONT, 0, 0)), sizeof shape, &shape), int(sizeof shape));
-    EXPECT_EQ(std::wstring(shape.lfFaceName) + L" " + std::to_wstring(shape.lfHeight),
-              L"Tahoma " + std::to_wstring(-int(tv::shell::LogPixelsY() * 80 / 720.0 + 0.5)));
 }
