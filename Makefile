@@ -7,7 +7,7 @@ WIN     := $(BUILD)/win
 FUZZ    := $(BUILD)/fuzz
 JOBS    ?= $(shell nproc)
 
-.PHONY: all setup native win cli test native-test win-test fuzz dist install uninstall run screenshots gallery bench clean
+.PHONY: all setup native win cli test native-test win-test faults fuzz dist install uninstall run screenshots gallery bench clean
 
 all: native win
 
@@ -41,6 +41,11 @@ test:
 	$(MAKE) --no-print-directory win-test || status=1; \
 	bash scripts/test-summary.sh $(NATIVE)/results $(WIN)/results || status=1; \
 	exit $$status
+
+# Each mistake of tests/faults/faults.txt planted in turn: which test catches
+# it. Needs the builds of make test.
+faults:
+	@python3 tests/faults/plant.py
 
 # Each fuzz target for FUZZ_SECONDS from its committed corpus, FUZZ_JOBS at a
 # time; fails on any finding. (make test runs each once over its corpus.)
