@@ -66,7 +66,8 @@ TEST(Cli, AnswersAloneOnTheirLines) {
         {"units", "Temperature\nMass\nLength\nVolume\nArea\nComputer\nSpeed\nPower\nTorque\nForce\nPressure\nEnergy\n"
                     "Astronomical\nFrequency"},
         {"units|length", "mm\ncm\nm\nkm\nmi\nyd\nft\nin"},
-        {"base|0x1F|--from|hexadecimal", "31\n1F\n37\n00011111"}, {"base|777|--from|oct", "511\n1FF\n777\n000111111111"},
+        {"base|0x1F|--from|hexadecimal", "31\n1F\n37\n00011111"},
+        {"base|777|--from|oct", "511\n1FF\n777\n000111111111"},
         {"base|101|--from|BIN", "5\n5\n5\n0101"}, {"base|65535|--group", "65.535\nFFFF\n177 777\n1111 1111 1111 1111"},
         {"days|2024-03-01|2024-02-01", "-29"},
         {"perm|5|3", "60"}, {"comb|52|5", "2598960"}, {"fact|20", "2432902008176640000"},

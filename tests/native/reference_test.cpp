@@ -243,5 +243,6 @@ TEST(SalesTax, FirstNonBlankLineGivesTheTitlesAndEveryOtherLineARow) {
     EXPECT_EQ(usa.Row(1), (Texts{L"Texas", L"6.25%\tplus local"}));
     EXPECT_TRUE(usa.Row(3).empty() && usa.Field(1, 2).empty() && usa.Field(3, 0).empty());
     EXPECT_EQ(tv::SalesTaxText(L"A\tB\r\n", 4).Titles(), (Texts{L"A", L"", L"A", L"B"}));
-    EXPECT_TRUE(tv::SalesTaxText(L"Country\tVAT\r\n", 2).RowCount() == 0u && tv::SalesTaxText(L"\r\n\n", 2).Titles().empty());
+    EXPECT_TRUE(tv::SalesTaxText(L"Country\tVAT\r\n", 2).RowCount() == 0u &&
+                tv::SalesTaxText(L"\r\n\n", 2).Titles().empty());
 }

@@ -242,7 +242,9 @@ TEST(NumberBase, LeadingNumbersUpToSixtyFourBits) {
         const tv::BaseValue v = tv::ParseInBase(text, base);
         EXPECT_TRUE(v.status == tv::BaseParseStatus::kOk && v.value == value) << text;
     }
-    for (NumberBase base : {kDec, kHex, kOct}) EXPECT_EQ(tv::ParseInBase(L" \r\n", base).status, tv::BaseParseStatus::kEmptyInput);
+    for (NumberBase base : {kDec, kHex, kOct}) {
+        EXPECT_EQ(tv::ParseInBase(L" \r\n", base).status, tv::BaseParseStatus::kEmptyInput);
+    }
     for (auto [text, base] : {std::pair<std::wstring, NumberBase>{L"18446744073709551616", kDec},
                               {L"-9223372036854775809", kDec}, {L"10000000000000000", kHex},
                               {L"2000000000000000000000", kOct}, {L"1" + std::wstring(64, L'0'), kBin},
