@@ -50,7 +50,7 @@ CliRun Tallyvane(const std::string& line, std::string defaultRates = "/home/u/Do
 TEST(Cli, AnswersAloneOnTheirLines) {
     const std::pair<std::string, std::string> answers[] = {
         {"convert|1|gal (UK)|l", "4.5461"}, {"convert|1|m\xC2\xB2|cm\xC2\xB2", "10000.0000"},
-        {"convert|2.5e1|mm|cm", "2.5000"},
+        {"convert|2.5e1|mm|cm", "2.5000"}, {"convert|.5|t|kg", "500.0000"}, {"convert|1|ft lb-f/s|W", "1.3558"},
         // Names exactly first, then ignoring case ("khz" is the list's spelling).
         {"convert|100|f|c", "37.7778"}, {"convert|1|MHz|kHz", "1000.0000"}, {"convert|1000|mHz|Hz", "1.0000"},
         // A name of several categories needs one; a pair only one holds needs none.
@@ -175,7 +175,8 @@ TEST(Cli, NumberFormatOfTheCLibraryLocale) {
         const char* grouping;
         const wchar_t *plain, *shown;
     } cases[] = {
-        {L",", L".", "\3\2", L"-1234567.5", L"-12.34.567,50"}, {L".", L"", "", L"1234567.5", L"1,234,567.50"},
+        {L",", L".", "\3\2", L"-1234567.5", L"-12.34.567,50"}, {L".", L",", "\3\x7f", L"123456789", L"123456,789.00"},
+        {L".", L"", "", L"1234567.5", L"1,234,567.50"},
         {L",", L".", "\x7f", L"1234567.5", L"1,234,567.50"}, {L",", L"\u202F", "\3", L"1234.5", L"1\u202F234,50"},
     };
     for (const auto& c : cases) {
@@ -194,8 +195,9 @@ TEST(Cli, Utf8BothWays) {
     }
     for (auto [bytes, wide] : {std::pair<const char*, const wchar_t*>{"a\xFF" "b", L"a\uFFFDb"},
                                {"\xC0\xAF", L"\uFFFD\uFFFD"},  // overlong
+                               {"\xE2\x82", L"\uFFFD"},        // cut short
                                {"\xED\xA0\x80", L"\uFFFD"},    // a surrogate
-                               {"\xE2\x82" "A", L"\uFFFDA"}}) {  // cut short
+                               {"\xE2\x82" "A", L"\uFFFDA"}}) {
         EXPECT_EQ(tv::cli::WidenUtf8(bytes), wide) << bytes;
     }
 }

@@ -34,9 +34,9 @@ TEST(ExchangeRateFile, DateLineThenOneCurrencyPerLine) {
         EXPECT_EQ(table.CrossRate(from, to), rate) << from << to;
     }
     const tv::ExchangeRateTable atof =
-        Loaded(L"20040115\nUSD\t1.0\nCAD,0.75\nJPY 1,5\nusd 2\nXYZ\nAUD 9\nAUD 0.5 (last)");
-    for (auto [code, value] : {std::pair{L"USD", 1.0}, {L"CAD", 0.75}, {L"JPY", 1.0}, {L"usd", 2.0}, {L"XYZ", 0.0},
-                               {L"AUD", 0.5}}) {
+        Loaded(L"20040115\nUSD\t1.0\nCAD,0.75\nGBP=1.5e0\nJPY 1,5\nusd 2\nCHF  0.5\nXYZ\nAUD 9\nAUD 0.5 (last)");
+    for (auto [code, value] : {std::pair{L"USD", 1.0}, {L"CAD", 0.75}, {L"GBP", 1.5}, {L"JPY", 1.0}, {L"usd", 2.0},
+                               {L"CHF", 0.5}, {L"XYZ", 0.0}, {L"AUD", 0.5}}) {
         EXPECT_EQ(atof.ValueOf(code), value) << code;
     }
     EXPECT_EQ(atof.CrossRate(L"USD", L"XYZ"), 0.0);  // no division by a zero worth
@@ -80,6 +80,7 @@ TEST(CalendarDate, DayOfWeekOfEveryDateAgreesWithDayCounting) {
 TEST(MoneyAmounts, RateTimesAmountAsTheRateFieldShowsIt) {
     EXPECT_EQ(tv::RateText(0.75) + L" " + tv::RateText(1.3333333333333333), L"0.750000 1.333333");
     EXPECT_TRUE(tv::ShowableRate(12345678.5) == 12345678.5 && tv::ShowableRate(123456789.0) == 0.0);
+    EXPECT_EQ(tv::ShowableRate(1e250), 0.0);
     tv::NumberFormat german = Format(L",", L".");
     german.decimals = 3;
     const FakeNumberGrouping kGerman(german);
