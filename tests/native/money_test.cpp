@@ -140,8 +140,8 @@ TEST(UnitPrice, TwoDecimalsHalfCentsUpGroupedInTheLocalesWay) {
     const std::tuple<const wchar_t*, const wchar_t*, bool, const tv::NumberGrouping*, std::wstring> cases[] = {
         {L"0.25", L"2", false, &kEnUs, L"0.13"}, {L"abc", L" 4 pieces", false, &kEnUs, L"0.00"},
         {L"5", L"0000000000000010", false, &kEnUs, L"5.00"}, {L"1e400", L"2", false, &kEnUs, tv::kNotFiniteText},
-        {L"3.99", L"-1", false, &kEnUs, L"<unchanged>"}, {L"-1234.5", L"1", true, &kEnUs, L"-1,234.50"},
-        {L"2469135.5", L"2", true, &german, L"1.234.567,75"},
+        {L"3.99", L"0", false, &kEnUs, L"<unchanged>"}, {L"3.99", L"-1", false, &kEnUs, L"<unchanged>"},
+        {L"-1234.5", L"1", true, &kEnUs, L"-1,234.50"}, {L"2469135.5", L"2", true, &german, L"1.234.567,75"},
     };
     for (const auto& [price, quantity, group, grouping, shown] : cases) {
         EXPECT_EQ(tv::UnitPriceText(price, quantity, group, *grouping).value_or(L"<unchanged>"), shown) << price;
