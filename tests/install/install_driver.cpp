@@ -26,9 +26,11 @@ namespace {
 const wchar_t* const kUninstallKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TallyvanePro";
 int failures = 0;
 
-void Fail(const std::wstring& message) {
+// Says what failed; false, for the callers that then give up.
+bool Fail(const std::wstring& message) {
     std::fprintf(stderr, "%ls\n", message.c_str());
     ++failures;
+    return false;
 }
 
 // Polls `find` for up to `ms`; nullptr when it never answers, or once `process` ends.
@@ -50,11 +52,8 @@ bool KeyExists(HKEY root, const wchar_t* path) {
 // Starts `program` with `command` in `folder`; false with the failure said.
 bool Start(const std::wstring& program, std::wstring command, const wchar_t* folder, PROCESS_INFORMATION& pi) {
     STARTUPINFOW si = {sizeof si};
-    if (CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &si, &pi)) {
-        return true;
-    }
-    Fail(L"cannot start " + program + L" (error " + std::to_wstring(GetLastError()) + L")");
-    return false;
+    return CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &si, &pi) ||
+           Fail(L"cannot start " + program + L" (error " + std::to_wstring(GetLastError()) + L")");
 }
 
 // Waits up to `ms` for `pi` to end, ending it when it does not: its exit code, or -1.
@@ -111,23 +110,20 @@ struct Program {
 // The dialing codes list shows the installed Countries.dat; closing saves the
 // settings, which the uninstaller must then keep.
 void OpenACodeList(const std::wstring& exe) {
-    bool shown = false;
     {
         Program program(exe);
-        if (!(shown = program.main != nullptr)) return;
+        if (!program.main) return;
         PostMessageW(program.main, WM_COMMAND, ID_DIALING_CODES, 0);
         HWND dialog = WaitFor(program.pi.hProcess, 10000, [&] { return program.Window(L"#32770", true); });
         DWORD_PTR rows = 0;
-        if (dialog) {
-            SendMessageTimeoutW(Program::List(dialog), LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &rows);
-            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-            WaitFor(program.pi.hProcess, 5000, [&]() -> HWND { return IsWindow(dialog) ? nullptr : program.main; });
-        }
-        if (!dialog) Fail(L"International Dialing Codes opened no dialog with a list");
-        else if (rows == 0) Fail(L"the dialing codes list is empty: the installed program did not read Countries.dat");
-        else if (IsWindow(dialog)) Fail(L"the dialing codes dialog did not close on OK");
+        if (!dialog) return void(Fail(L"International Dialing Codes opened no dialog with a list"));
+        SendMessageTimeoutW(Program::List(dialog), LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &rows);
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        WaitFor(program.pi.hProcess, 5000, [&]() -> HWND { return IsWindow(dialog) ? nullptr : program.main; });
+        if (rows == 0) Fail(L"the dialing codes list is empty: the installed program did not read Countries.dat");
+        if (IsWindow(dialog)) Fail(L"the dialing codes dialog did not close on OK");
     }
-    if (shown && !KeyExists(HKEY_CURRENT_USER, tv::kSettingsPath)) Fail(L"closing the program saved no settings");
+    if (!KeyExists(HKEY_CURRENT_USER, tv::kSettingsPath)) Fail(L"closing the program saved no settings");
 }
 
 // Every value of the entry, and its size in KB of what is in the folder (each file may be rounded on its own).
@@ -141,10 +137,8 @@ void Entry(const std::wstring& version, const std::wstring& dir) {
     for (const auto& [name, wanted] : texts) {
         wchar_t value[1024] = {};
         DWORD size = sizeof value;
-        if (RegGetValueW(HKEY_LOCAL_MACHINE, kUninstallKey, name, RRF_RT_REG_SZ, nullptr, value, &size)) {
-            lstrcpyW(value, L"(none)");
-        }
-        if (lstrcmpiW(value, wanted.c_str()) != 0) Fail(std::wstring(name) + L" is " + value + L", not " + wanted);
+        if (RegGetValueW(HKEY_LOCAL_MACHINE, kUninstallKey, name, RRF_RT_REG_SZ, nullptr, value, &size)) *value = 0;
+        if (lstrcmpiW(value, wanted.c_str()) != 0) Fail(std::wstring(name) + L" is '" + value + L"', not " + wanted);
     }
     long long bytes = 0, files = 0;
     for (const auto& file : std::filesystem::recursive_directory_iterator(dir)) {
@@ -211,8 +205,7 @@ int wmain(int argc, wchar_t** argv) {
         SHGetFolderPathW(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
         std::printf("%ls\n%ls\n", documents, programs);
     } else {
-        std::fprintf(stderr, "usage: install_driver program EXE | entry VERSION DIR | folders | uninstall DIR |"
-                             " busy EXE SETUP DIR | removed | settings\n");
+        std::fputs("usage: install_driver COMMAND ..., the commands as listed atop install_driver.cpp\n", stderr);
         return 2;
     }
     return failures ? 1 : 0;

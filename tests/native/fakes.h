@@ -18,7 +18,6 @@ struct FakeNumberGrouping final : tv::NumberGrouping {
     explicit FakeNumberGrouping(tv::NumberFormat format = {}) : f(std::move(format)) {}
     std::wstring DecimalSeparator() const override { return f.decimalSep; }
     std::wstring Group(std::wstring_view plain, int decimals) const override {
-        ++calls;
         tv::NumberFormat g = f;
         if (decimals != tv::kLocaleDecimals) g.decimals = static_cast<unsigned>(decimals);
         const size_t point = plain.find(L'.');
@@ -28,7 +27,6 @@ struct FakeNumberGrouping final : tv::NumberGrouping {
         return tv::ApplyNumberFormat(plain, g);
     }
     tv::NumberFormat f;
-    mutable int calls = 0;
 };
 
 // A format from its decimal and thousands separators, grouping, negative order and leading zero.

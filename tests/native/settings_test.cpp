@@ -68,19 +68,6 @@ TEST(Settings, FirstRunGivesTheDefaultsThenSaveWritesTheWholeRecordAndLoadGivesI
     EXPECT_TRUE(std::ranges::equal(s.Selection, saved.Selection));
 }
 
-// Values of the wrong type or size are the store's to refuse; the registry
-// tests show the real one does.
-TEST(Settings, StoredValuesAreReadWithTheLoadRules) {
-    FakeSettingsStore store;
-    auto& top = store.keys[kSettingsPath];
-    top[L"BoldFont"] = top[L"GroupDigits"] = Dword(2);  // only 1 is true
-    top[L"FSize"] = Dword(65537);                       // the low 16 bits
-    top[L"Category"] = Dword(0x20005);
-    top[L"DeciSize"] = Dword(9);  // damaged, loaded as it is
-    store.keys[kMoneyPath][L"C0"] = L"AAABBBCCCDDDEEEF";  // fills the field without a terminator: cut to 15
-    EXPECT_EQ(Fields(Loaded(store)), L"9 5 1 0 0|EURDEMFRFITLNLG|USDCADHKDEURCNY|AAABBBCCCDDDEEE|1.0|1.0|1.0");
-}
-
 // A key that cannot be made or opened stops what depends on it; a value that
 // cannot be written or read falls back on its own. Loading from a store
 // holding Changed() into a record with empty texts and every selection 7
@@ -123,7 +110,9 @@ TEST(Settings, EachKeyOrValueThatFailsStopsItsPart) {
 }
 
 // Texts no dialog writes load as unreadable ones do; numbers beyond their
-// range load as they are and are saved as the program reads them.
+// range load as they are (their low 16 bits) and are saved as the program
+// reads them. Values of the wrong type or size are the store's to refuse; the
+// registry tests show the real one does.
 TEST(Settings, DamagedTextsLoadAsDefaultsAndDamagedNumbersAreSavedAsTheyAreRead) {
     FakeSettingsStore store;
     auto& top = store.keys[kSettingsPath];
@@ -133,14 +122,17 @@ TEST(Settings, DamagedTextsLoadAsDefaultsAndDamagedNumbersAreSavedAsTheyAreRead)
     money[L"C0"] = L"2.5\t";
     money[L"C1"] = L"";                                   // emptied by its user: kept
     money[L"C2"] = std::wstring(L"7\0\x02", 3);            // what follows the end is never read
+    money[L"C3"] = L"AAABBBCCCDDDEEEF";  // fills the field without a terminator: cut to 15
+    top[L"BoldFont"] = top[L"GroupDigits"] = Dword(2);  // only 1 is true
+    top[L"FSize"] = Dword(0x10003);
     top[L"DeciSize"] = Dword(5);
-    top[L"Category"] = Dword(14);
+    top[L"Category"] = Dword(0x2000E);
     auto& selection = store.keys[tv::kSelectionPath];
     selection[L"C0"] = Dword(0x12340302);  // temperature has units 0 to 2
     selection[L"C1"] = Dword(0x12340809);  // mass has 0 to 8
     selection[L"C8"] = Dword(0x0000FF04);  // torque has 0 to 4
     AppSettings s = Loaded(store);
-    EXPECT_EQ(Fields(s), L"5 14 1 1 0|EURDEMFRFITLNLG|USDCADHKDEURCNY|1.0||7|1.0");
+    EXPECT_EQ(Fields(s), L"5 14 3 0 0|EURDEMFRFITLNLG|USDCADHKDEURCNY|1.0||7|AAABBBCCCDDDEEE");
     EXPECT_EQ(s.Selection[0], 0x12340302u);
 
     // Saved as read (each value's units joined), then as changed.

@@ -114,10 +114,8 @@ TEST(CircleFormulas, TrigonometricRejectionsAndValues) {
         {tv::kCylinderSurfaceArea, {1e200, 0, -1e300, 0}, kTooLarge, 0}, {tv::kCircleFormulaCount, {}, kNoFormula, 0},
     };
     for (const auto& [f, in, status, value] : cases) EXPECT_TRUE(Is(tv::CalculateCircle(f, in), status, value)) << f;
-    EXPECT_DOUBLE_EQ(Circle(tv::kDegreeRadianConversion, {0, pi, 0, tv::kRadian}), 180.0);
     EXPECT_DOUBLE_EQ(Circle(tv::kSine, {0, 30, 0, 7}), 0.5);  // a unit position but Radian is degrees
-    EXPECT_DOUBLE_EQ(Circle(tv::kCylinderSurfaceArea, {3, 0, 2, 0}), 30 * pi);
-    EXPECT_DOUBLE_EQ(Circle(tv::kSphereVolume, {3, 0, 0, 0}), 36 * pi);
+    EXPECT_DOUBLE_EQ(Circle(tv::kCylinderSurfaceArea, {3, 0, 2, 0}) + Circle(tv::kSphereVolume, {3, 0, 0, 0}), 66 * pi);
 }
 
 // A field changes the result exactly when its formula makes it editable; the
@@ -148,11 +146,12 @@ TEST(CircleAndAreaVolumeFormulas, FieldStatesMatchWhatEachFormulaReads) {
 }
 
 TEST(AreaVolumeFormulas, Values) {
-    EXPECT_EQ(AreaVolume(tv::kRectanglePerimeter, {3, 4, 0}), 14.0);
-    EXPECT_EQ(AreaVolume(tv::kPrismSurfaceArea, {2, 3, 4}), 52.0);
-    EXPECT_EQ(AreaVolume(tv::kTriangleArea, {5, 99, 3}), 7.5);  // whatever Width holds
-    EXPECT_DOUBLE_EQ(AreaVolume(tv::kPyramidVolume, {3, 3, 3}), 9.0);
-    EXPECT_EQ(AreaVolume(tv::kRectangleArea, {-3, 4, 0}), -12.0);  // nothing is refused
+    // Triangle: whatever Width holds; a negative rectangle: nothing is refused.
+    for (auto [f, values, result] : {std::tuple{tv::kRectanglePerimeter, tv::AreaVolumeValues{3, 4, 0}, 14.0},
+                                     {tv::kPrismSurfaceArea, {2, 3, 4}, 52.0}, {tv::kTriangleArea, {5, 99, 3}, 7.5},
+                                     {tv::kPyramidVolume, {3, 3, 3}, 9.0}, {tv::kRectangleArea, {-3, 4, 0}, -12.0}}) {
+        EXPECT_DOUBLE_EQ(AreaVolume(f, values), result) << f;
+    }
     EXPECT_TRUE(Is(tv::CalculateAreaVolume(tv::kPrismVolume, {1e200, 1e200, 1}), kTooLarge));
     EXPECT_TRUE(Is(tv::CalculateAreaVolume(-1, {1, 1, 1}), kNoFormula));
 }
@@ -251,11 +250,6 @@ TEST(NumberBase, LeadingNumbersUpToSixtyFourBits) {
                               {L"2000000000000000000000", kOct}, {L"1" + std::wstring(64, L'0'), kBin},
                               {std::wstring(63, L'1') + L"2", kBin}}) {  // the last would wrap to 0
         EXPECT_EQ(tv::ParseInBase(text, base).status, tv::BaseParseStatus::kTooLarge) << text;
-    }
-    for (uint64_t v : {uint64_t{7}, uint64_t{0x123456789ABCDEF0}, kMax}) {
-        for (NumberBase base : {kDec, kHex, kOct, kBin}) {
-            EXPECT_EQ(tv::ParseInBase(tv::FormatInBase(v, base), base).value, v);
-        }
     }
 }
 

@@ -76,9 +76,8 @@ TEST_F(UnitsTest, ConvertRecordsThePairAndTheListsShowIt) {
     EXPECT_EQ(store.keys[tv::kSettingsPath][L"DeciSize"], FakeSettingsStore::Dword(2));
     Fill(tv::kLength);
     Fill(tv::kVolume);
-    EXPECT_TRUE(from.selected == 19 && to.selected == 17);
-    EXPECT_EQ(from.resets, 2);  // emptied before each filling
-    EXPECT_EQ(from.items.size(), 20u);
+    // Emptied before each filling.
+    EXPECT_TRUE(from.selected == 19 && to.selected == 17 && from.resets == 2 && from.items.size() == 20u);
     EXPECT_EQ(home.record.Selection[tv::kVolume], 0x12341113u);  // filling alone changes nothing
 }
 
@@ -96,11 +95,9 @@ TEST_F(UnitsTest, PositionsOutsideTheTableNeverReadOutsideIt) {
     EXPECT_EQ(torque->Convert(2, 300, -7), 2.0);
     for (int id = 0; id < tv::kCategoryCount; ++id) {
         auto c = tv::CreateUnitCategory(id, home);
-        ASSERT_NE(c, nullptr);
-        EXPECT_EQ(c->Id(), id);
+        ASSERT_TRUE(c && c->Id() == id) << id;
         EXPECT_EQ(c->Convert(5, 255, 1000), 5.0) << id;
         EXPECT_EQ(c->Selection() & 0xFFFF, 0u) << id;
     }
-    EXPECT_EQ(tv::CreateUnitCategory(14, home), nullptr);
-    EXPECT_EQ(tv::CreateUnitCategory(-1, home), nullptr);
+    EXPECT_TRUE(!tv::CreateUnitCategory(14, home) && !tv::CreateUnitCategory(-1, home));
 }
