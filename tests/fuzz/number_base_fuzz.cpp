@@ -7,6 +7,10 @@ void fuzz::Fuzz(std::string_view, FuzzedDataProvider& in) {
     const uint64_t any = in.ConsumeIntegral<uint64_t>();
     const tv::FormatNumberGrouping grouping(LocaleFrom(in));
     const std::wstring text = WideText(in.ConsumeRemainingBytesAsString());
+    // Decimal input takes a minus down to the lowest 64-bit value, as two's complement.
+    const tv::BaseValue negated =
+        tv::ParseInBase(L"-" + tv::FormatInBase(any, tv::NumberBase::kDecimal), tv::NumberBase::kDecimal);
+    FUZZ_CHECK(any > uint64_t{1} << 63 || (negated.status == tv::BaseParseStatus::kOk && negated.value == 0 - any));
     for (const tv::NumberBase base :
          {tv::NumberBase::kBinary, tv::NumberBase::kOctal, tv::NumberBase::kDecimal, tv::NumberBase::kHexadecimal}) {
         const std::wstring written = tv::FormatInBase(any, base);
