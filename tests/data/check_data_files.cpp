@@ -10,9 +10,9 @@
 #include <fstream>
 #include <locale>
 #include <map>
+#include <ranges>
 #include <regex>
 #include <set>
-#include <span>
 
 #include "money/euro_fixed_rates.h"
 #include "money/exchange_rate_table.h"
@@ -279,8 +279,9 @@ const Rule kLineRules[] = {
     RULE("wLabels\\.dat", "a group line with a second number, or a second icon below 100",
          Number(f.rows[i][1]) == 0 || (Number(f.rows[i][0]) >= 100 && Number(f.rows[i][1]) >= 100)),
     RULE("wLabels\\.dat", "an icon not in wLabels.rc",
-         Number(f.rows[i][0]) < 100 || (Listed(Shipped(kScript).rows, 0, f.rows[i][0]) &&
-                                        (Number(f.rows[i][1]) == 0 || Listed(Shipped(kScript).rows, 0, f.rows[i][1])))),
+         Number(f.rows[i][0]) < 100 ||
+             std::ranges::all_of(f.rows[i] | std::views::take(Number(f.rows[i][1]) ? 2 : 1),
+                                 [](auto& id) { return Listed(Shipped(kScript).rows, 0, id); })),
     RULE("\\.rc", "not an icon resource with a three-digit id", !f.rows[i][0].empty()),
     RULE("\\.rc", "no icon file with the 32x32 and the 64x64 image",
          f.rows[i][1].empty() || HasDialogImages(Bytes(TV_SOURCE_DIR "/resources/" +
@@ -292,16 +293,15 @@ const Rule kLineRules[] = {
 std::vector<std::string> Faults(const File& f) {
     if (!f.text) return {"the program reads no text of it"};
     std::vector<std::string> faults;
-    for (const auto& [rules, eachLine] :
-         {std::pair(std::span<const Rule>(kFileRules), false), std::pair(std::span<const Rule>(kLineRules), true)}) {
-        for (const Rule& rule : rules) {
-            std::string lines;
-            for (size_t i = 0; i < (eachLine ? f.lines.size() : 1) && std::regex_search(f.name, std::regex(rule.files));
-                 ++i) {
-                if (!rule.ok(f, i)) lines += (lines.empty() ? "line " : ", ") + std::to_string(i + 1);
-            }
-            if (!lines.empty()) faults.push_back(eachLine ? lines + ": " + rule.fault : rule.fault);
+    for (const Rule& rule : kFileRules) {
+        if (std::regex_search(f.name, std::regex(rule.files)) && !rule.ok(f, 0)) faults.push_back(rule.fault);
+    }
+    for (const Rule& rule : kLineRules) {
+        std::string lines;
+        for (size_t i = 0; i < f.lines.size() && std::regex_search(f.name, std::regex(rule.files)); ++i) {
+            if (!rule.ok(f, i)) lines += (lines.empty() ? "line " : ", ") + std::to_string(i + 1);
         }
+        if (!lines.empty()) faults.push_back(lines + ": " + rule.fault);
     }
     return faults;
 }
