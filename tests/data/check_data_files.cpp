@@ -10,6 +10,7 @@
 #include <fstream>
 #include <locale>
 #include <map>
+#include <ranges>
 #include <regex>
 #include <set>
 
@@ -36,7 +37,7 @@ const char kScript[] = "../resources/wLabels.rc";  // the care-label icons
 const char* const kFiles[] = {"Countries.dat",    "CityArea.dat", "CanVat.dat",  "UsaVat.dat",          "EuroVat.dat",
                               "CurrencyCode.dat", "Euro.dat",     "wLabels.dat", "sample/CurRates.dat", kScript};
 
-// The regions each tax file lists, each once.
+// The regions each tax file lists, each once, in order.
 const std::map<std::string, std::wstring> kRegions = {
     {"CanVat.dat",
      L"|Alberta|British Columbia|Manitoba|New Brunswick|Newfoundland and Labrador|Northwest Territories"
@@ -53,6 +54,14 @@ const std::map<std::string, std::wstring> kRegions = {
      L"|Hungary|Ireland|Italy|Latvia|Lithuania|Luxembourg|Malta|Netherlands|Poland|Portugal|Romania"
      L"|Slovakia|Slovenia|Spain|Sweden|"},
 };
+
+const std::map<std::string, const tv::RowReader*> kReaders = {{"Countries.dat", &tv::kCountryRows},
+                                                              {"CityArea.dat", &tv::kCityAreaRows},
+                                                              {"CurrencyCode.dat", &tv::kCurrencyRows},
+                                                              {"Euro.dat", &tv::kCurrencyRows}};
+const std::map<std::string, int> kRowsHint = {{"Countries.dat", tv::kCountryRowsHint},
+                                              {"CityArea.dat", tv::kCityAreaRowsHint},
+                                              {"CurrencyCode.dat", tv::kCurrencyRowsHint}};
 
 std::string Bytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -92,20 +101,14 @@ File Read(const std::string& name, std::string bytes) {
         if (!name.ends_with(".rc") || !line.starts_with(L"//")) f.lines.emplace_back(line);
     }
     f.kept = f.lines.size();
-    const auto cut = [&](const tv::RowReader& reader) {
-        for (const std::wstring& line : f.lines) f.rows.push_back(tv::ReadRow(reader, line));
-        f.kept = tv::ListRows(*f.text, reader, tv::kMostCodeListRows).Count();
-    };
     std::wsmatch icon;
-    if (name == "Countries.dat" || name == "CityArea.dat") {
-        cut(name == "Countries.dat" ? tv::kCountryRows : tv::kCityAreaRows);
-    } else if (name == "CurrencyCode.dat" || name == "Euro.dat") {
-        cut(tv::kCurrencyRows);
+    if (kReaders.count(name)) {
+        for (const std::wstring& line : f.lines) f.rows.push_back(tv::ReadRow(*kReaders.at(name), line));
+        f.kept = tv::ListRows(*f.text, *kReaders.at(name), tv::kMostCodeListRows).Count();
     } else if (kRegions.count(name)) {
-        const tv::SalesTaxText table(*f.text,
-                                     std::ranges::find(tv::kSalesTaxRegions, std::wstring(name.begin(), name.end()),
-                                                       &tv::SalesTaxRegion::fileName)
-                                         ->columns);
+        const std::wstring file(name.begin(), name.end());
+        const auto region = std::ranges::find(tv::kSalesTaxRegions, file, &tv::SalesTaxRegion::fileName);
+        const tv::SalesTaxText table(*f.text, region->columns);
         f.rows.push_back(table.Titles());
         for (size_t i = 0; i < table.RowCount(); ++i) f.rows.push_back(table.Row(i));
         f.kept = table.RowCount() + !f.lines.empty();
@@ -141,41 +144,46 @@ int Year(const File& f) {
     return named ? std::stoi(year.str()) : 0;
 }
 
+// The regions a tax file's rows name, in order.
+std::wstring Regions(const File& f) {
+    std::vector<std::wstring> names;
+    for (size_t i = 1; i < f.rows.size(); ++i) names.push_back(f.rows[i][0]);
+    std::ranges::sort(names);
+    std::wstring list = L"|";
+    for (const std::wstring& name : names) list += name + L'|';
+    return list;
+}
+
 tv::ExchangeRateTable Rates(std::wstring_view text) {
     tv::ExchangeRateTable table(L"", tv::CalendarDate());
     table.LoadText(text);
     return table;
 }
 
-template <typename T>
-T At(const std::string& bytes, size_t at) {
-    T value{};
-    if (at + sizeof value <= bytes.size()) std::memcpy(&value, bytes.data() + at, sizeof value);
-    return value;
-}
-
 // Whether an .ico file holds the 32x32 and the 64x64 image the dialog loads, each within the file.
 bool HasDialogImages(const std::string& ico) {
-    std::set<int> sizes;  // width | height << 8
-    for (size_t entry = 6; entry < 6 + 16u * At<uint16_t>(ico, 4); entry += 16) {
-        if (uint64_t{At<uint32_t>(ico, entry + 12)} + At<uint32_t>(ico, entry + 8) > ico.size()) return false;
-        sizes.insert(At<uint16_t>(ico, entry));
+    const auto at = [&](size_t at, size_t bytes) {  // little-endian, 0 past the end
+        uint64_t value = 0;
+        if (at + bytes <= ico.size()) std::memcpy(&value, ico.data() + at, bytes);
+        return value;
+    };
+    std::set<uint64_t> sizes;  // width | height << 8
+    for (size_t entry = 6; entry < 6 + 16 * at(4, 2); entry += 16) {
+        if (at(entry + 12, 4) + at(entry + 8, 4) > ico.size()) return false;
+        sizes.insert(at(entry, 2));
     }
-    return At<uint32_t>(ico, 0) == 0x10000 && sizes.count(32 | 32 << 8) && sizes.count(64 | 64 << 8);
+    return at(0, 4) == 0x10000 && sizes.count(32 | 32 << 8) && sizes.count(64 | 64 << 8);
 }
 
-// Whether `key` is in column `column` of one of the first `end` rows.
-bool Listed(const std::vector<Row>& rows, size_t column, const std::wstring& key, size_t end = SIZE_MAX) {
-    return std::any_of(rows.begin(), rows.begin() + std::min(end, rows.size()),
-                       [&](const Row& row) { return row[column] == key; });
+// Whether `key` is in column `column` of a row.
+bool Listed(const std::vector<Row>& rows, size_t column, const std::wstring& key) {
+    return std::ranges::any_of(rows, [&](const Row& row) { return row[column] == key; });
 }
 
 bool Printable(wchar_t c) {
     return c == L'\t' || c == L'\r' || c == L'\n' ||
            (Unicode().is(std::ctype_base::print, c) && (c < 0xE000 || c >= 0xF900));
 }
-
-bool Near(size_t rows, int hint) { return std::abs(static_cast<int>(rows) - hint) <= hint / 10; }
 
 // A tax rate: "7%", "9.975%" or "-" for a tax not levied, up to 30%: no sales tax or VAT comes near it.
 bool IsRate(const std::wstring& text) {
@@ -196,19 +204,12 @@ std::multiset<int> Groups(const File& f) {
 }
 
 bool MeaningsFit(const File& f) {
-    for (const auto& group : tv::ReadCareLabels(*f.text).labels) {
+    return std::ranges::all_of(tv::ReadCareLabels(*f.text).labels, [](const auto& group) {
         std::set<std::wstring> meanings;
-        for (const tv::CareLabel& label : group) {
-            if (label.meaning.size() > 64 || !meanings.insert(label.meaning).second) return false;
-        }
-    }
-    return true;
-}
-
-int LatestTaxYear() {
-    int latest = 0;
-    for (const auto& [name, regions] : kRegions) latest = std::max(latest, Year(Shipped(name)));
-    return latest;
+        return std::ranges::all_of(group, [&](const tv::CareLabel& label) {
+            return label.meaning.size() <= 64 && meanings.insert(label.meaning).second;
+        });
+    });
 }
 
 struct Rule {
@@ -231,14 +232,11 @@ const Rule kFileRules[] = {
          f.text->size() == (Utf16(f) ? (f.bytes.size() - 1) / 2 : f.bytes.size())),
     RULE("", "a control, private-use or unassigned character, or a surrogate", std::ranges::all_of(*f.text, Printable)),
     RULE("", "lines the program's reader leaves out", f.kept == f.lines.size()),
-    RULE("Countries", "not near the rows the program reserves room for", Near(f.lines.size(), tv::kCountryRowsHint)),
-    RULE("CityArea", "not near the rows the program reserves room for", Near(f.lines.size(), tv::kCityAreaRowsHint)),
-    RULE("CurrencyCode", "not near the rows the program reserves room for",
-         Near(f.lines.size(), tv::kCurrencyRowsHint)),
-    RULE("Vat", "not one row for each region of the file",
-         std::ssize(f.lines) == std::ranges::count(kRegions.at(f.name), L'|')),
+    RULE("Countries|CityArea|CurrencyCode", "not near the rows the program reserves room for",
+         std::abs(std::ssize(f.lines) - kRowsHint.at(f.name)) <= kRowsHint.at(f.name) / 10),
+    RULE("Vat", "not a row for each region of the file, each once", Regions(f) == kRegions.at(f.name)),
     RULE("Vat", "the title line names no year, or another than the other tax files'",
-         Year(f) && Year(f) == LatestTaxYear()),
+         Year(f) && Year(f) == Year(Shipped("CanVat.dat"))),
     RULE("Euro\\.dat", "not the euro converter's codes in its order",
          std::ranges::equal(f.rows, tv::kEuroFixedRateTable,
                             [](const Row& row, const tv::EuroFixedRate& rate) { return row[0] == rate.code; })),
@@ -251,8 +249,10 @@ const Rule kFileRules[] = {
 const Rule kLineRules[] = {
     RULE("Countries|CurrencyCode|Euro\\.dat|wLabels\\.dat", "longer than 128 characters: the program cuts it",
          f.lines[i].size() <= 128),
-    RULE("Countries|CurrencyCode|Euro\\.dat|Vat|CurRates|\\.rc", "listed twice", !Listed(f.rows, 0, f.rows[i][0], i)),
-    RULE("CityArea", "listed twice", std::find(f.rows.begin(), f.rows.begin() + i, f.rows[i]) == f.rows.begin() + i),
+    RULE("Countries|CityArea|CurrencyCode|Euro\\.dat|CurRates|\\.rc", "listed twice",  // a city by its whole row
+         std::none_of(
+             f.rows.begin(), f.rows.begin() + i,
+             [&](const Row& row) { return f.name == "CityArea.dat" ? row == f.rows[i] : row[0] == f.rows[i][0]; })),
     RULE("Countries|CityArea|CurrencyCode", "out of order", i == 0 || Fold(f.rows[i - 1][0]) <= Fold(f.rows[i][0])),
     RULE("Countries", "no name in characters 1 to 41, or no blank between it and the code",
          !f.rows[i][0].empty() && f.rows[i][0].size() < 41),
@@ -268,8 +268,6 @@ const Rule kLineRules[] = {
              std::ranges::none_of(f.rows[i], &std::wstring::empty)),
     RULE("Vat", "not a rate such as 7%, 9.975% or - up to 30%",
          i == 0 || std::all_of(f.rows[i].begin() + 1, f.rows[i].end(), IsRate)),
-    RULE("Vat", "a region not of this file",
-         i == 0 || kRegions.at(f.name).find(L'|' + f.rows[i][0] + L'|') != std::wstring::npos),
     RULE("CurRates", "the first line is not the day of the rates as YYYYMMDD",
          i > 0 || (Matches(f.lines[0], L"[0-9]{8}") && Rates(*f.text).Date().IsValid())),
     RULE("CurRates", "not a code, a blank and a worth above 0 with a point for decimals", i == 0 || IsWorth(f, i)),
@@ -281,8 +279,9 @@ const Rule kLineRules[] = {
     RULE("wLabels\\.dat", "a group line with a second number, or a second icon below 100",
          Number(f.rows[i][1]) == 0 || (Number(f.rows[i][0]) >= 100 && Number(f.rows[i][1]) >= 100)),
     RULE("wLabels\\.dat", "an icon not in wLabels.rc",
-         Number(f.rows[i][0]) < 100 || (Listed(Shipped(kScript).rows, 0, f.rows[i][0]) &&
-                                        (Number(f.rows[i][1]) == 0 || Listed(Shipped(kScript).rows, 0, f.rows[i][1])))),
+         Number(f.rows[i][0]) < 100 ||
+             std::ranges::all_of(f.rows[i] | std::views::take(Number(f.rows[i][1]) ? 2 : 1),
+                                 [](auto& id) { return Listed(Shipped(kScript).rows, 0, id); })),
     RULE("\\.rc", "not an icon resource with a three-digit id", !f.rows[i][0].empty()),
     RULE("\\.rc", "no icon file with the 32x32 and the 64x64 image",
          f.rows[i][1].empty() || HasDialogImages(Bytes(TV_SOURCE_DIR "/resources/" +
