@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cwctype>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -109,13 +108,6 @@ TEST(DataText, BothEncodingsAndAnyLineEndsGiveTheSameLines) {
     EXPECT_EQ(oneByOne.size(), filled);
 }
 
-// White space is what the platform says it is, every character of 16 bits.
-TEST(DataText, WhiteSpaceIsThePlatformsEverywhere) {
-    for (unsigned c = 0; c <= 0xFFFF; ++c) {
-        if (tv::IsWhiteSpace(wchar_t(c)) != (std::iswspace(wint_t(c)) != 0)) ADD_FAILURE() << "U+" << std::hex << c;
-    }
-}
-
 // Lines over 128 characters are cut to 127. A failed search for a TAB starts
 // again at the line's beginning; the last field keeps any further TABs.
 // Country names fill 41 characters, tabs trimmed like blanks; a currency name
@@ -169,20 +161,12 @@ TEST(CodeListRows, EveryLineOfALongFileIsARowUpToTheBound) {
 }
 
 // Cells are 26 wide at 240 pixels; nothing right of the ninth or in a strip
-// narrower than nine pixels; a cell outside the strip searches nothing (the
-// search itself is the code-list window tests').
+// narrower than nine pixels (the search itself is the code-list window tests').
 TEST(LetterStrip, CellsByPosition) {
     for (auto [x, width, cell] : {std::tuple{25, 240, 0}, {26, 240, 1}, {233, 240, 8}, {234, 240, -1}, {-3, 240, -1},
                                   {0, 8, -1}}) {
         EXPECT_EQ(tv::StripCellAt(x, width), cell) << x << " of " << width;
     }
-    struct Untouched : tv::LetterSearchList {
-        int Selected() const override { ADD_FAILURE(); return -1; }
-        std::wstring FirstColumn(int) const override { ADD_FAILURE(); return L""; }
-        int FindStartingWith(wchar_t) const override { ADD_FAILURE(); return -1; }
-        void Select(int) override { ADD_FAILURE(); }
-    } list;
-    for (int cell : {-1, tv::kStripCells}) EXPECT_EQ(tv::StripSearch(list, cell), -1);
 }
 
 // Fixed fields: trailing blanks and tabs go, leading ones stay; B ends at the
