@@ -495,10 +495,6 @@ TEST_F(MoneyTest, PickerFindsTheCodeInAnyCaseAndOnlyLeavesWithARowOrWithNoList) 
     HWND window = picker.CreateModeless(main);
     HWND list = GetDlgItem(window, IDC_CODE_LIST);
     EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 1);
-    RECT client;
-    GetClientRect(list, &client);
-    EXPECT_EQ(ListView_GetColumnWidth(list, 0), 40);
-    EXPECT_EQ(40 + ListView_GetColumnWidth(list, 1), client.right);  // the names fill the rest
     ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
     SendMessageW(window, WM_COMMAND, IDOK, 0);  // beeps and stays
     EXPECT_EQ(picker.Result(), -1);
