@@ -88,6 +88,23 @@ protected:
         row.after();
     }
 
+    // A calculator's steps: the formula chosen (-1: kept) and the fields
+    // typed; Calculate tapped and its message told unless `message` is
+    // nullptr; then the texts of `fields`.
+    struct Step {
+        int formula;
+        std::vector<std::pair<int, const wchar_t*>> typed;
+        const wchar_t* message;
+        const wchar_t* shown;
+    };
+    void Calculate(const std::vector<int>& fields, const std::vector<Step>& steps) {
+        for (const auto& [formula, typed, message, shown] : steps) {
+            if (formula >= 0) Choose(IDC_CALC_FORMULA, formula);
+            for (auto [id, text] : typed) Type(id, text);
+            if (message) EXPECT_EQ(Messages(), message) << shown;
+            EXPECT_EQ(Fields(fields), shown);
+        }
+    }
     std::wstring WriteRates(const std::string& bytes, std::wstring file = {}) {
         if (file.empty()) file = folder + L"CurRates.dat";
         fs::create_directories(fs::path(file).parent_path());
@@ -177,12 +194,8 @@ TEST_F(ToolTest, EachToolOpensOnceFromTheMenuAndWorksThroughItsControls) {
     const auto copyItems = [&] {
         return MenuItems(dialog, IDMB_EDIT, {ID_COPY_OUTPUT_FIRST, ID_COPY_OUTPUT_FIRST + 1, ID_COPY_OUTPUT_FIRST + 2});
     };
-    const auto area = [&] { return Fields({IDC_AREA_BASE, IDC_AREA_WIDTH, IDC_AREA_HEIGHT, IDC_CALC_RESULT}); };
-    // Radius, angle, height and result, and whether the angle unit can change.
-    const auto circle = [&] {
-        return Fields({IDC_CIRCLE_RADIUS, IDC_CIRCLE_ANGLE, IDC_CIRCLE_HEIGHT, IDC_CALC_RESULT}) +
-               (IsWindowEnabled(Field(IDC_CIRCLE_ANGLE_UNIT)) ? L" | unit" : L"");
-    };
+    const std::vector<int> area = {IDC_AREA_BASE, IDC_AREA_WIDTH, IDC_AREA_HEIGHT, IDC_CALC_RESULT};
+    const std::vector<int> circle = {IDC_CIRCLE_RADIUS, IDC_CIRCLE_ANGLE, IDC_CIRCLE_HEIGHT, IDC_CALC_RESULT};
     const std::vector<int> electrical = {IDC_ELEC_WATTS, IDC_ELEC_VOLTS, IDC_ELEC_OHMS, IDC_ELEC_AMPERES};
     const std::vector<int> prices = {IDC_PRICE_1, IDC_QUANTITY_1, IDC_UNIT_PRICE_1,
                                      IDC_PRICE_2, IDC_QUANTITY_2, IDC_UNIT_PRICE_2};
@@ -363,80 +376,54 @@ TEST_F(ToolTest, EachToolOpensOnceFromTheMenuAndWorksThroughItsControls) {
              EXPECT_EQ(TextOf(IDC_CIRCLE_PI), L"3.1415926535897932384626433832795");
              EXPECT_TRUE(ShowsWholeText(Field(IDC_CIRCLE_PI)));
              EXPECT_EQ(Limit(IDC_CIRCLE_RADIUS), 31);
-             Type(IDC_CIRCLE_RADIUS, L"1");
-             EXPECT_EQ(Messages(), L"");
-             EXPECT_EQ(circle(), L"1 | [] | [] | [6.28318530717959]");
-             Choose(IDC_CALC_FORMULA, tv::kArcLength);
-             EXPECT_EQ(circle(), L"1 |  | [] | [] | unit");
-             Choose(IDC_CALC_FORMULA, tv::kSine);
-             Type(IDC_CIRCLE_ANGLE, L"90");
+             EXPECT_FALSE(IsWindowEnabled(Field(IDC_CIRCLE_ANGLE_UNIT)));
+             Calculate(circle, {{-1, {{IDC_CIRCLE_RADIUS, L"1"}}, L"", L"1 | [] | [] | [6.28318530717959]"},
+                                {tv::kArcLength, {}, nullptr, L"1 |  | [] | []"},
+                                {tv::kSine, {{IDC_CIRCLE_ANGLE, L"90"}}, nullptr, L"[] | 90 | [] | []"}});
+             EXPECT_TRUE(IsWindowEnabled(Field(IDC_CIRCLE_ANGLE_UNIT)));
              Choose(IDC_CIRCLE_ANGLE_UNIT, tv::kRadian);
-             EXPECT_EQ(Messages(), L"");
-             EXPECT_EQ(circle(), L"[] | 90 | [] | [0.89399666360056] | unit");  // sin 90 radians
-             Choose(IDC_CIRCLE_ANGLE_UNIT, tv::kDegree);                      // waits for the next Calculate
-             EXPECT_EQ(TextOf(IDC_CALC_RESULT), L"0.89399666360056");
-             Choose(IDC_CALC_FORMULA, tv::kTangent);  // the angle is kept
-             Type(IDC_CALC_RESULT, L"before");
-             EXPECT_EQ(Messages(), kInvalidValue);  // tan 90 degrees
-             EXPECT_EQ(TextOf(IDC_CALC_RESULT), L"before");
+             Calculate(circle, {{-1, {}, L"", L"[] | 90 | [] | [0.89399666360056]"}});  // sin 90 radians
+             Choose(IDC_CIRCLE_ANGLE_UNIT, tv::kDegree);  // waits for the next Calculate
+             Calculate(circle, {{-1, {}, nullptr, L"[] | 90 | [] | [0.89399666360056]"},
+                                {tv::kTangent, {{IDC_CALC_RESULT, L"before"}}, kInvalidValue.c_str(),  // tan 90 degrees
+                                 L"[] | 90 | [] | [before]"}});
          }}},
         // The result is selected in the formula's output; a refusal or a new
         // formula keeps the inputs.
         {ID_ELECTRICAL, L"elect", {[&] {
              home->record.DeciSize = 1;
              home->record.GroupDigits = true;
-             Type(IDC_ELEC_WATTS, L"4000000");  // volts from watts and ohms
-             Type(IDC_ELEC_OHMS, L"1");
-             EXPECT_EQ(Messages(), L"");
-             EXPECT_EQ(Fields(electrical), L"4000000 | [2,000.00] | 1 | []");
-             Choose(IDC_CALC_FORMULA, 5);  // ohms from watts and amperes
-             Type(IDC_ELEC_WATTS, L"10");
-             Type(IDC_ELEC_AMPERES, L"3");
-             EXPECT_EQ(Messages(), L"");
-             EXPECT_EQ(Fields(electrical), L"10 | [] | [1.11] | 3");
+             Calculate(electrical, {{-1, {{IDC_ELEC_WATTS, L"4000000"}, {IDC_ELEC_OHMS, L"1"}}, L"",  // volts
+                                     L"4000000 | [2,000.00] | 1 | []"},
+                                    {5, {{IDC_ELEC_WATTS, L"10"}, {IDC_ELEC_AMPERES, L"3"}}, L"",  // ohms
+                                     L"10 | [] | [1.11] | 3"}});
              EXPECT_EQ(GetFocus(), Field(IDC_ELEC_OHMS));
              EXPECT_EQ(SendMessageW(Field(IDC_ELEC_OHMS), EM_GETSEL, 0, 0), MAKELRESULT(0, 4));  // all of it selected
-             Type(IDC_ELEC_AMPERES, L"0");
-             EXPECT_EQ(Messages(), kInvalidValue);
-             EXPECT_EQ(TextOf(IDC_ELEC_OHMS), L"1.11");
-             Choose(IDC_CALC_FORMULA, 11);  // watts from volts and ohms: the ohms become an input
-             EXPECT_EQ(Fields(electrical), L"[] |  | 1.11 | []");
+             Calculate(electrical, {{-1, {{IDC_ELEC_AMPERES, L"0"}}, kInvalidValue.c_str(), L"10 | [] | [1.11] | 0"},
+                                    {11, {}, nullptr, L"[] |  | 1.11 | []"}});  // watts: the ohms become an input
          }}},
         // Opens on rectangle area; each formula empties the fields it does not read.
         {ID_AREA_VOLUME, L"areavol", {[&] {
              home->record.DeciSize = 5;  // out of range: formatted as the default
-             EXPECT_EQ(area(), L" |  | [] | []");
-             Choose(IDC_CALC_FORMULA, tv::kPrismVolume);
-             Type(IDC_AREA_BASE, L"200");
-             Type(IDC_AREA_WIDTH, L"300");
-             Type(IDC_AREA_HEIGHT, L"40");
-             EXPECT_EQ(Messages(), L"");
-             EXPECT_EQ(area(), L"200 | 300 | 40 | [2,400,000.0000]");
-             Choose(IDC_CALC_FORMULA, tv::kRectangleArea);
-             EXPECT_EQ(area(), L"200 | 300 | [] | []");
-             Choose(IDC_CALC_FORMULA, tv::kTriangleArea);
-             EXPECT_EQ(area(), L"200 | [] |  | []");
+             Calculate(area, {{-1, {}, nullptr, L" |  | [] | []"},
+                              {tv::kPrismVolume, {{IDC_AREA_BASE, L"200"}, {IDC_AREA_WIDTH, L"300"}, {IDC_AREA_HEIGHT, L"40"}},
+                               L"", L"200 | 300 | 40 | [2,400,000.0000]"},
+                              {tv::kRectangleArea, {}, nullptr, L"200 | 300 | [] | []"},
+                              {tv::kTriangleArea, {}, nullptr, L"200 | [] |  | []"}});
          }}},
         // Counts ungrouped, and refuses with messages that keep the result.
         {ID_PERMUTATION, nullptr, {[&] {
              EXPECT_EQ(Limit(IDC_PERM_SET_SIZE), 15);
-             Type(IDC_PERM_SET_SIZE, L"20");
-             Type(IDC_PERM_ITEMS_TAKEN, L"20");
-             EXPECT_EQ(Messages(), L"");
-             EXPECT_EQ(TextOf(IDC_CALC_RESULT), L"2432902008176640000");
+             const std::vector<int> fields = {IDC_PERM_SET_SIZE, IDC_PERM_ITEMS_TAKEN, IDC_CALC_RESULT};
+             Calculate(fields, {{-1, {{IDC_PERM_SET_SIZE, L"20"}, {IDC_PERM_ITEMS_TAKEN, L"20"}}, L"",
+                                 L"20 | 20 | [2432902008176640000]"}});
              Type(IDC_CALC_RESULT, L"18446744073709551615");  // the widest count
              EXPECT_TRUE(ShowsWholeText(Field(IDC_CALC_RESULT)));
-             const std::tuple<const wchar_t*, const wchar_t*, std::wstring> refused[] = {
-                 {L"3", L"4", kInvalidValue},  // more items than the set holds
-                 {L"30", L"20", kTooLarge}};   // beyond 64 bits
-             for (const auto& [n, k, message] : refused) {
-                 Type(IDC_PERM_SET_SIZE, n);
-                 Type(IDC_PERM_ITEMS_TAKEN, k);
-                 EXPECT_EQ(Messages(), message) << n << " " << k;
-             }
-             Choose(IDC_CALC_FORMULA, tv::kFactorial);
-             EXPECT_EQ(Fields({IDC_PERM_SET_SIZE, IDC_PERM_ITEMS_TAKEN, IDC_CALC_RESULT}),
-                       L"30 | [] | [18446744073709551615]");
+             Calculate(fields, {{-1, {{IDC_PERM_SET_SIZE, L"3"}, {IDC_PERM_ITEMS_TAKEN, L"4"}}, kInvalidValue.c_str(),
+                                 L"3 | 4 | [18446744073709551615]"},  // more items than the set holds
+                                {-1, {{IDC_PERM_SET_SIZE, L"30"}, {IDC_PERM_ITEMS_TAKEN, L"20"}}, kTooLarge.c_str(),
+                                 L"30 | 20 | [18446744073709551615]"},  // beyond 64 bits
+                                {tv::kFactorial, {}, nullptr, L"30 | [] | [18446744073709551615]"}});
          }}},
     };
     for (const Row& row : rows) OpenFromMenu(row);
