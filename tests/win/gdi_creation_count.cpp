@@ -35,16 +35,12 @@ struct Maker {
     }
 
 const Maker kMakers[] = {
-    TV_COUNTED(CreateSolidBrush),    TV_COUNTED(CreateBrushIndirect),   TV_COUNTED(CreateHatchBrush),
-    TV_COUNTED(CreatePatternBrush),  TV_COUNTED(CreatePen),             TV_COUNTED(CreatePenIndirect),
-    TV_COUNTED(ExtCreatePen),        TV_COUNTED(CreateFontIndirectW),   TV_COUNTED(CreateFontW),
-    TV_COUNTED(CreateBitmap),        TV_COUNTED(CreateCompatibleBitmap), TV_COUNTED(CreateDIBSection),
-    TV_COUNTED(CreateCompatibleDC),  TV_COUNTED(CreateRectRgn),         TV_COUNTED(CreateRectRgnIndirect),
-    TV_COUNTED(CreateRoundRectRgn),  TV_COUNTED(CreateEllipticRgn),     TV_COUNTED(CreatePolygonRgn),
-    TV_COUNTED(LoadImageW),          TV_COUNTED(LoadIconW),             TV_COUNTED(LoadBitmapW),
-    TV_COUNTED(CopyImage),           TV_COUNTED(CreateIconIndirect),    TV_COUNTED(ImageList_Create),
+    TV_COUNTED(CreateSolidBrush),       TV_COUNTED(CreateBrushIndirect), TV_COUNTED(CreatePen),
+    TV_COUNTED(CreateFontIndirectW),    TV_COUNTED(CreateFontW),         TV_COUNTED(CreateBitmap),
+    TV_COUNTED(CreateCompatibleBitmap), TV_COUNTED(CreateCompatibleDC),  TV_COUNTED(CreateRectRgn),
+    TV_COUNTED(LoadImageW),             TV_COUNTED(LoadIconW),           TV_COUNTED(CopyImage),
+    TV_COUNTED(ImageList_Create),
 };
-
 }  // namespace
 
 bool CountGdiCreations() {
