@@ -3,6 +3,7 @@
 // room than its control gives it, no controls on one another.
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 #include "app/dialog_font.h"
 #include "money/currency_dialog.h"
@@ -49,8 +50,7 @@ std::wstring Faults(HWND window) {
         GetClientRect(child, &client);
         SIZE needed = {};
         const bool isStatic = lstrcmpW(cls, L"Static") == 0, isButton = lstrcmpW(cls, L"Button") == 0;
-        const bool box = button == BS_CHECKBOX || button == BS_AUTOCHECKBOX || button == BS_RADIOBUTTON ||
-                         button == BS_AUTORADIOBUTTON || button == BS_3STATE || button == BS_AUTO3STATE;
+        const bool box = (button >= BS_CHECKBOX && button <= BS_AUTO3STATE) || button == BS_AUTORADIOBUTTON;
         if (text.empty()) {
         } else if (isStatic && (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT)) {
             needed = TextExtent(child, text, style & SS_NOPREFIX ? DT_NOPREFIX : 0, client.right);
@@ -121,7 +121,11 @@ using WindowFitTest = ToolDialogTest;
 
 // The main window, each dialog its menu opens, and the money dialogs with
 // the currency data window and the picker they open, on each screen shape.
-TEST_F(WindowFitTest, EveryWindowFitsEveryScreen) {
+// The main window's client area is the screen less the task bar's and the
+// menu bar's 26 each; the Unit menu ticks the category, and landscape and
+// square screens give it two columns (and the keypad its landscape rows:
+// the native suite's).
+TEST_F(WindowFitTest, EveryWindowFitsEveryScreenAndTheMainWindowTakesItsShape) {
     const std::wstring rates = tv::shell::ProgramFolder() + L"sample\\CurRates.dat";
     ASSERT_TRUE(std::filesystem::exists(rates));
     for (SIZE screen : {SIZE{240, 320}, SIZE{320, 240}, SIZE{240, 240}}) {
@@ -130,6 +134,22 @@ TEST_F(WindowFitTest, EveryWindowFitsEveryScreen) {
         Close();
         Open();
         EXPECT_EQ(Faults(main), L"") << "main window";
+        const int scale = tv::shell::LogPixelsY() / 96;
+        RECT client, work = tv::shell::DeviceWorkArea();
+        GetClientRect(main, &client);
+        POINT origin = {0, 0};
+        ClientToScreen(main, &origin);
+        EXPECT_EQ(std::tuple(client.right, client.bottom, origin.x, origin.y),
+                  std::tuple(screen.cx * scale, (screen.cy - 52) * scale, work.left, work.top));
+        Command(ID_CATEGORY_FIRST + tv::kPressure);
+        const bool portrait = screen.cy > screen.cx;
+        HMENU units = tv::shell::MenuBarSubMenu(main, IDMB_UNIT);
+        SendMessageW(main, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(units), 0);
+        for (int id = ID_CATEGORY_FIRST; id <= ID_CATEGORY_LAST; ++id) {
+            const UINT state = GetMenuState(units, id, MF_BYCOMMAND);
+            EXPECT_EQ((state & MF_CHECKED) != 0, id == ID_CATEGORY_FIRST + tv::kPressure) << id;
+            EXPECT_EQ((state & MF_MENUBARBREAK) != 0, !portrait && id == ID_CATEGORY_FIRST + tv::kMass) << id;
+        }
         for (int command : {ID_NUMBER_BASE, ID_PRICE_COMPARISON, ID_CLOTHING_SIZES, ID_DIALING_CODES, ID_CITY_AREA_CODES,
                             ID_CARE_LABELS, ID_SALES_TAX, ID_DAYS_BETWEEN, ID_CIRCLE, ID_ELECTRICAL, ID_AREA_VOLUME,
                             ID_PERMUTATION, ID_OPTIONS, ID_ABOUT})
