@@ -23,21 +23,17 @@ TEST(LocaleNumberFormat, OurFormattingAgreesWithTheSystem) {
     const wchar_t* inputs[] = {L"0", L"5", L"-5", L"0.5", L"-0.5", L".25", L"12.345", L"999.49",
                                L"-99.5", L"1234567", L"-1234567.891", L"100000000000000000000.5",
                                L"00012", L"1.", L"0.0001", L"987654321987654321987654321.123456789"};
-    for (unsigned grouping : {0u, 3u, 32u, 30u, 4u}) {
-        for (unsigned order = 0; order <= 4; ++order) {
-            for (unsigned decimals : {0u, 2u, 9u}) {
+    for (unsigned grouping : {0u, 3u, 32u, 30u, 4u})
+        for (unsigned order = 0; order <= 4; ++order)
+            for (unsigned decimals : {0u, 2u, 9u})
                 for (bool zero : {true, false}) {
                     const tv::NumberFormat f{decimals, zero, grouping, grouping == 4 ? L"<>" : L",",
                                              grouping == 4 ? L"" : L"\u00A0", order};
-                    for (const wchar_t* in : inputs) {
+                    for (const wchar_t* in : inputs)
                         EXPECT_EQ(tv::ApplyNumberFormat(in, f), tv::SystemNumberFormat(in, f))
                             << "grouping " << grouping << " order " << order << " decimals " << decimals
                             << " zero " << zero;
-                    }
                 }
-            }
-        }
-    }
 }
 
 TEST(ParseNumberText, ReadsThroughTheAnsiCodePage) {

@@ -27,21 +27,17 @@ struct Started {
     }
 };
 
-// A window of the class with another title is no running copy; a second
-// start finds the first, activates it and ends. Closing the first saves.
+// A window of the class with another title (its class registered for
+// another module, so that the program's stays free) is no running copy; a
+// second start finds the first, activates it and ends. Closing the first saves.
 TEST(SingleInstance, ASecondStartActivatesTheFirstAndEnds) {
     RegDeleteTreeW(HKEY_CURRENT_USER, tv::kSettingsPath);
-    // Registered for another module, so the program's own class stays free.
-    HINSTANCE elsewhere = GetModuleHandleW(L"kernel32.dll");
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = elsewhere;
+    WNDCLASSW wc = {0, DefWindowProcW, 0, 0, GetModuleHandleW(L"kernel32.dll")};
     wc.lpszClassName = L"TALLYVANEPRO";
     ASSERT_NE(RegisterClassW(&wc), 0);
-    HWND impostor = CreateWindowW(L"TALLYVANEPRO", L"Tallyvane Pro (draft)", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
-                                  nullptr, nullptr, elsewhere, nullptr);
+    HWND impostor = CreateWindowW(wc.lpszClassName, L"Tallyvane Pro (draft)", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
+                                  nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(impostor, nullptr);
-
     Started first(L"");
     HWND running = nullptr;
     for (int i = 0; i < 200 && !(running = tv::FindRunningCopy()); ++i) Sleep(25);
@@ -52,14 +48,13 @@ TEST(SingleInstance, ASecondStartActivatesTheFirstAndEnds) {
     SetForegroundWindow(impostor);
     Started second(L"--anything at all");
     EXPECT_EQ(second.ExitCode(10000), 0u);
-    EXPECT_EQ(first.ExitCode(0), static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_EQ(first.ExitCode(0), DWORD(STILL_ACTIVE));
     EXPECT_EQ(GetForegroundWindow(), running);
-
     PostMessageW(running, WM_CLOSE, 0, 0);
     EXPECT_EQ(first.ExitCode(10000), 0u);
     EXPECT_NE(wintest::StoredDword(tv::kSelectionPath, L"C0"), 0xFFFFFFFFu);
     DestroyWindow(impostor);
-    UnregisterClassW(L"TALLYVANEPRO", elsewhere);
+    UnregisterClassW(wc.lpszClassName, wc.hInstance);
     RegDeleteTreeW(HKEY_CURRENT_USER, tv::kSettingsPath);
 }
 
