@@ -4,7 +4,6 @@
 //   install_driver entry <version> <dir>     the Apps & features entry of the copy in <dir>
 //   install_driver folders                   print the Documents and common Programs folders
 //   install_driver uninstall <dir>           run <dir>\Uninstall.exe silently, to its end
-//   install_driver busy <exe> <setup> <dir>  setup and uninstall refuse while the program runs
 //   install_driver removed                   the entry is gone
 //   install_driver settings                  the user's settings are there
 // Exits 0 when every check holds; each failed check is one line on stderr.
@@ -13,7 +12,6 @@
 #include <shlobj.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -71,11 +69,6 @@ long long Ended(PROCESS_INFORMATION& pi, DWORD ms, const std::wstring& what) {
     return code == STILL_ACTIVE ? -1 : code;
 }
 
-long long RunToEnd(const std::wstring& program, const std::wstring& command, const std::wstring& what) {
-    PROCESS_INFORMATION pi = {};
-    return Start(program, command, nullptr, pi) ? Ended(pi, 60000, what) : -1;
-}
-
 // The program, started from `exe` elsewhere than its folder (it must find its
 // files by its own path), with its main window shown; closed as a user closes it.
 struct Program {
@@ -126,7 +119,8 @@ void OpenACodeList(const std::wstring& exe) {
     if (!KeyExists(HKEY_CURRENT_USER, tv::kSettingsPath)) Fail(L"closing the program saved no settings");
 }
 
-// Every value of the entry, and its size in KB of what is in the folder (each file may be rounded on its own).
+// The entry's texts: what Apps & features shows, and the copy's own
+// uninstaller it runs. (Its numbers only restate the installer script.)
 void Entry(const std::wstring& version, const std::wstring& dir) {
     const std::wstring uninstaller = L"\"" + dir + L"\\Uninstall.exe\"";
     const std::pair<const wchar_t*, std::wstring> texts[] = {
@@ -140,19 +134,6 @@ void Entry(const std::wstring& version, const std::wstring& dir) {
         if (RegGetValueW(HKEY_LOCAL_MACHINE, kUninstallKey, name, RRF_RT_REG_SZ, nullptr, value, &size)) *value = 0;
         if (lstrcmpiW(value, wanted.c_str()) != 0) Fail(std::wstring(name) + L" is '" + value + L"', not " + wanted);
     }
-    long long bytes = 0, files = 0;
-    for (const auto& file : std::filesystem::recursive_directory_iterator(dir)) {
-        if (file.is_regular_file()) bytes += file.file_size(), ++files;
-    }
-    for (auto [name, low, high] : {std::tuple{L"NoModify", 1ll, 1ll}, {L"NoRepair", 1ll, 1ll},
-                                   {L"EstimatedSize", bytes / 1024 - files, bytes / 1024 + files}}) {
-        DWORD value = 0, size = sizeof value;
-        if (RegGetValueW(HKEY_LOCAL_MACHINE, kUninstallKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) ||
-            value < low || value > high) {
-            Fail(std::wstring(name) + L" is " + std::to_wstring(value) + L", not " + std::to_wstring(low) + L" to " +
-                 std::to_wstring(high));
-        }
-    }
 }
 
 // As the uninstaller does by itself, but waited for: a copy outside the folder
@@ -165,21 +146,11 @@ long long Uninstall(const std::wstring& dir) {
         Fail(L"cannot copy " + dir + L"\\Uninstall.exe (error " + std::to_wstring(GetLastError()) + L")");
         return -1;
     }
-    const long long code = RunToEnd(copy, L"\"" + copy + L"\" /S _?=" + dir, L"the silent uninstall");
+    PROCESS_INFORMATION pi = {};
+    const long long code =
+        Start(copy, L"\"" + copy + L"\" /S _?=" + dir, nullptr, pi) ? Ended(pi, 60000, L"the silent uninstall") : -1;
     DeleteFileW(copy.c_str());
     return code;
-}
-
-// Setup and uninstall, run silently while the program is open, give up (exit
-// code 2) and leave it running: its files are in use.
-void Busy(const std::wstring& exe, const std::wstring& setup, const std::wstring& dir) {
-    Program program(exe);
-    if (!program.main) return;
-    for (auto [what, code] : {std::pair{L"install", RunToEnd(setup, L"\"" + setup + L"\" /S", L"the silent install")},
-                              {L"uninstall", Uninstall(dir)}}) {
-        if (code >= 0 && code != 2) Fail(std::wstring(L"a silent ") + what + L" ended with " + std::to_wstring(code));
-    }
-    if (WaitForSingleObject(program.pi.hProcess, 0) != WAIT_TIMEOUT) Fail(L"the program ended while setup ran");
 }
 
 }  // namespace
@@ -193,8 +164,6 @@ int wmain(int argc, wchar_t** argv) {
     } else if (command == L"uninstall" && argc == 3) {
         const long long code = Uninstall(argv[2]);
         if (code > 0) Fail(L"the silent uninstall ended with exit code " + std::to_wstring(code));
-    } else if (command == L"busy" && argc == 5) {
-        Busy(argv[2], argv[3], argv[4]);
     } else if (command == L"removed" && argc == 2) {
         if (KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey)) Fail(L"the Apps & features entry is still there");
     } else if (command == L"settings" && argc == 2) {

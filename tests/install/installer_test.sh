@@ -110,13 +110,6 @@ reinstall_keeps_rate_file() {
         echo "installing again replaced the user's CurRates.dat"; return 1; }
 }
 
-# Both would fail half-way on the program's open files, so they refuse at once.
-setup_refuses_while_running() {
-    needs_install || return 1
-    local setup_here="Z:${setup//\//\\}"
-    wine "$driver" busy "$install_dir\\TallyvanePro.exe" "$setup_here" "$install_dir"
-}
-
 silent_uninstall() {
     needs_install || return 1
     wine "$driver" uninstall "$install_dir" || return 1
@@ -147,7 +140,6 @@ check FirstRateFile first_rate_file
 check InstalledProgramRuns installed_program_runs
 check AppsAndFeaturesEntry apps_and_features_entry
 check ReinstallKeepsRateFile reinstall_keeps_rate_file
-check SetupRefusesWhileRunning setup_refuses_while_running
 check SilentUninstall silent_uninstall
 check UninstallKeepsUserData uninstall_keeps_user_data
 junit_end
