@@ -46,9 +46,7 @@ public:
         ++replies_;
     }
     // http://127.0.0.1:PORT/eurofxref-daily.xml
-    std::wstring Url() const {
-        return port_ ? L"http://127.0.0.1:" + std::to_wstring(port_) + L"/eurofxref-daily.xml" : std::wstring();
-    }
+    std::wstring Url() const { return port_ ? L"http://127.0.0.1:" + std::to_wstring(port_) + L"/eurofxref-daily.xml" : L""; }
     int Requests() const { return requests_; }
     // Closes every connection, a stalled one too, and ends the thread.
     void Stop() {
@@ -60,11 +58,8 @@ public:
 private:
     // Waits up to 50 ms for `s` to be readable.
     static bool Readable(SOCKET s) {
-        fd_set set;
-        FD_ZERO(&set);
-        FD_SET(s, &set);
-        timeval wait = {0, 50 * 1000};
-        return select(0, &set, nullptr, nullptr, &wait) == 1;
+        WSAPOLLFD poll = {s, POLLRDNORM};
+        return WSAPoll(&poll, 1, 50) == 1;
     }
     void Serve() {
         while (!stopping_) {
@@ -81,11 +76,9 @@ private:
     }
     void Answer(SOCKET client) {
         ++requests_;
-        Reply reply;
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            reply = reply_;
-        }
+        std::unique_lock<std::mutex> lock(mutex_);
+        const Reply reply = reply_;
+        lock.unlock();
         for (const int set = replies_; reply.stall && !stopping_ && replies_ == set;) Sleep(20);
         if (reply.stall) return;
         std::string all = "HTTP/1.1 " + reply.status + "\r\nContent-Type: text/xml\r\nConnection: close\r\n";

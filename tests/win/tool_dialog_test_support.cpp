@@ -73,17 +73,4 @@ std::vector<std::wstring> ListEntries(HWND list) {
     return entries;
 }
 
-bool ShowsWholeText(HWND edit) {
-    const std::wstring text = Text(edit);
-    HDC dc = GetDC(edit);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
-    SIZE size = {};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(edit, dc);
-    RECT room = {};
-    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-    return size.cx <= room.right - room.left;
-}
-
 }  // namespace wintest

@@ -32,8 +32,6 @@ std::vector<std::wstring> ListEntries(HWND list);
 // Items of a menu-bar button's submenu as it shows them once prepared for
 // opening: "name; ", with " (grey)" and " (ticked)" where they are.
 std::wstring MenuItems(HWND window, int button, std::initializer_list<int> ids);
-// The edit's whole text fits the room its formatting rectangle gives it.
-bool ShowsWholeText(HWND edit);
 
 class ToolDialogTest : public MainWindowTest {
 protected:
@@ -50,11 +48,11 @@ protected:
     std::wstring TextOf(int id) const { return Text(Field(id)); }
     void Type(int id, const wchar_t* text) { SetWindowTextW(Field(id), text); }
     LRESULT Limit(int id) const { return SendMessageW(Field(id), EM_GETLIMITTEXT, 0, 0); }
-    bool ReadOnly(int id) const { return (GetWindowLongW(Field(id), GWL_STYLE) & ES_READONLY) != 0; }
     // The fields' texts joined by " | ", a read-only field's in brackets.
     std::wstring Fields(const std::vector<int>& ids) const {
         std::wstring all;
-        for (int id : ids) all += (ReadOnly(id) ? L"[" + TextOf(id) + L"]" : TextOf(id)) + L" | ";
+        for (int id : ids)
+            all += (GetWindowLongW(Field(id), GWL_STYLE) & ES_READONLY ? L"[" + TextOf(id) + L"]" : TextOf(id)) + L" | ";
         return all.substr(0, all.size() - 3);
     }
     // Picks a list entry as a tap does: the selection, then its notification.
@@ -65,12 +63,6 @@ protected:
     void Press(int id) {
         SendMessageW(Field(id), BM_CLICK, 0, 0);
         Pump(loop);
-    }
-    // A keypad key: its key events reach the focused edit only in the foreground.
-    void Tap(int id) {
-        SetForegroundWindow(dialog);
-        Press(id);
-        Pump(loop, 60);
     }
     // Taps `button` and tells the message boxes it raised, closed.
     std::wstring Messages(int button = IDC_CALC_BUTTON) {
