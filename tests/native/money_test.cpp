@@ -40,10 +40,6 @@ TEST(ExchangeRateFile, DateLineThenOneCurrencyPerLine) {
         EXPECT_EQ(atof.ValueOf(code), value) << code;
     }
     EXPECT_EQ(atof.CrossRate(L"USD", L"XYZ"), 0.0);  // no division by a zero worth
-
-    // A UTF-16 file reads as its ANSI twin: the command line's currency tests.
-    const tv::ExchangeRateTable dateOnly = Loaded(L"20040115");
-    EXPECT_TRUE(dateOnly.ValueOf(L"USD") == 0.0 && dateOnly.Date().year == 2004);
 }
 
 // A first line that is a currency takes the date's place and is lost.
@@ -80,13 +76,12 @@ TEST(CalendarDate, DayOfWeekOfEveryDateAgreesWithDayCounting) {
 TEST(MoneyAmounts, RateTimesAmountAsTheRateFieldShowsIt) {
     EXPECT_EQ(tv::RateText(0.75) + L" " + tv::RateText(1.3333333333333333), L"0.750000 1.333333");
     EXPECT_TRUE(tv::ShowableRate(12345678.5) == 12345678.5 && tv::ShowableRate(123456789.0) == 0.0);
-    EXPECT_EQ(tv::ShowableRate(1e250), 0.0);
     tv::NumberFormat german = Format(L",", L".");
     german.decimals = 3;
     const FakeNumberGrouping kGerman(german);
     const std::tuple<std::wstring, std::wstring, bool, const tv::NumberGrouping*, std::wstring> cases[] = {
-        {L"100", L"0.750000", false, &kEnUs, L"75.00"}, {L"3", tv::RateText(4.0 / 3.0), false, &kEnUs, L"4.00"},
-        {L" 12abc", L"2.5 typed", false, &kEnUs, L"30.00"}, {L"1e308", L"1e10", true, &kEnUs, tv::kNotFiniteText},
+        {L"3", tv::RateText(4.0 / 3.0), false, &kEnUs, L"4.00"}, {L" 12abc", L"2.5 typed", false, &kEnUs, L"30.00"},
+        {L"1e308", L"1e10", true, &kEnUs, tv::kNotFiniteText},
         {std::wstring(31, L'0') + L"7", L"1", false, &kEnUs, L"7.00"},
         {std::wstring(32, L'0') + L"7", L"1", false, &kEnUs, L"0.00"},
         {L"10000", L"1.000000", true, &kEnUs, L"10,000.00"}, {L"10000", L"1.000000", true, &kGerman, L"10.000,000"},
@@ -106,14 +101,11 @@ TEST(MoneyAmounts, AnAmountTheLocaleShowsWithoutDigitsIsShownPlain) {
     }
 }
 
+// A damaged stored selection falls back whole (and the fuzz target joins any split one back).
 TEST(MoneyAmounts, SelectionsSplitIntoFiveCodesOrFallBack) {
-    const tv::CurrencySelection codes = tv::SplitSelection(L"USDCADHKDEURCNY", L"EURDEMFRFITLNLG");
-    EXPECT_EQ(codes, (tv::CurrencySelection{L"USD", L"CAD", L"HKD", L"EUR", L"CNY"}));
-    EXPECT_EQ(tv::JoinSelection(codes), L"USDCADHKDEURCNY");
-    for (const wchar_t* damaged : {L"", L"USDCADHKDEURCN"}) {
-        EXPECT_EQ(tv::SplitSelection(damaged, L"EURDEMFRFITLNLG")[4], L"NLG");
-    }
-    EXPECT_EQ(tv::JoinSelection({L"EURO", L"DEM", L"", L"IT", L"NLG"}), L"EURDEMITNLG");
+    EXPECT_EQ(tv::SplitSelection(L"USDCADHKDEURCNY", L""),
+              (tv::CurrencySelection{L"USD", L"CAD", L"HKD", L"EUR", L"CNY"}));
+    EXPECT_EQ(tv::SplitSelection(L"USDCADHKDEURCN", L"EURDEMFRFITLNLG")[4], L"NLG");
 }
 
 // Divided by the source's rate, then times the target's; unknown codes, lower
@@ -121,10 +113,8 @@ TEST(MoneyAmounts, SelectionsSplitIntoFiveCodesOrFallBack) {
 // whose positions stay.
 TEST(EuroFixedRates, DividedByTheSourceRateThenTimesTheTarget) {
     const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
-        {L"100", L"DEM", L"FRF", L"335.39"}, {L"1", L"EUR", L"ITL", L"1936.27"}, {L"1", L"EUR", L"NLG", L"2.20"},
-        {L"1000", L"ITL", L"EUR", L"0.52"}, {L"1", L"dem", L"DEM", L"1.96"}, {L"1", L"", L"XXX", L"1.00"},
-        {L"100", L"BGN", L"EUR", L"51.13"}, {L"1000", L"SIT", L"EUR", L"4.17"}, {L"1", L"EUR", L"HRK", L"7.53"},
-        {L"100", L"CYP", L"MTL", L"73.35"},  // through the euro, both fixed
+        {L"100", L"DEM", L"FRF", L"335.39"}, {L"1000", L"ITL", L"EUR", L"0.52"}, {L"1", L"dem", L"DEM", L"1.96"},
+        {L"1", L"", L"XXX", L"1.00"}, {L"100", L"BGN", L"EUR", L"51.13"}, {L"1", L"EUR", L"HRK", L"7.53"},
     };
     for (const auto& [amount, from, to, shown] : cases) {
         EXPECT_EQ(tv::EuroAmountText(amount, from, to, false, kEnUs), shown) << amount << from << to;

@@ -80,15 +80,12 @@ TEST(DataText, BothEncodingsAndAnyLineEndsGiveTheSameLines) {
         {Utf16File(std::wstring(L"a\nb\0c", 5)), {L"a", L"b"}},
         {std::string("\xFF\xFEX\0Y", 5), {L"X"}},  // an odd last byte is no character
         {Utf16File(L"\u0100\u2000x\uFEFF\u00FF\r\n\uFFFF"), {L"\u0100\u2000x\uFEFF\u00FF", L"\uFFFF"}},
-        {std::string("a\nb\0c\n", 6), {L"a", L"b"}},
-        {std::string("first line\r second\tline \rlast\r") + std::string(2, '\0'), lines},
+        {std::string("a\nb\0c\n", 6), {L"a", L"b"}}, {std::string("\0abc", 4), {}},
         {std::string("\r\n\r\nfirst line\n\n\n second\tline \r\r\nlast\n\r\n") + std::string(2, '\0'), lines},
     };
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(LinesOf(bytes), expected) << bytes;
     // The mark, then a zero character: no text (the mark alone is the data file tests').
     EXPECT_FALSE(tv::DecodeDataText(std::string("\xFF\xFE\0\0", 4)).has_value());
-    EXPECT_EQ(tv::DecodeDataText(std::string("\xFF\xFE" "A", 3)), L"");  // a mark and half a character
-    EXPECT_EQ(tv::DecodeDataText(std::string("\0abc", 4)), L"");
 
     // Lines one at a time are the lines all at once, however long the file;
     // the reader stays at the end once there.
@@ -102,10 +99,9 @@ TEST(DataText, BothEncodingsAndAnyLineEndsGiveTheSameLines) {
     tv::LineReader reader(text);
     for (std::wstring_view line; reader.Next(line);) oneByOne.emplace_back(line);
     std::wstring_view after = L"unchanged";
-    EXPECT_TRUE(!reader.Next(after) && after == L"unchanged");
+    EXPECT_TRUE(!reader.Next(after) && after == L"unchanged" && oneByOne.size() == filled);
     const std::vector<std::wstring_view> split = tv::SplitLines(text);
     EXPECT_EQ(oneByOne, Texts(split.begin(), split.end()));
-    EXPECT_EQ(oneByOne.size(), filled);
 }
 
 // Lines over 128 characters are cut to 127. A failed search for a TAB starts
@@ -116,15 +112,12 @@ TEST(CodeListRows, LongLinesAreCutAndTabsMakeFields) {
     EXPECT_EQ(tv::CutLongLine(std::wstring(128, L'x')), std::wstring(128, L'x'));
     EXPECT_EQ(tv::CutLongLine(std::wstring(129, L'y')), std::wstring(127, L'y'));
     for (auto [line, fields, split] : {std::tuple{L"A\tB", 3, Texts{L"A", L"", L"A\tB"}},
-                                       {L"no tabs", 3, {L"", L"", L"no tabs"}},
-                                       {L"a\tb\tc\td", 3, {L"a", L"b", L"c\td"}}, {L"a\t\t", 3, {L"a", L"", L""}},
-                                       {L"whole", 1, {L"whole"}}}) {
+                                       {L"a\tb\tc\td", 3, {L"a", L"b", L"c\td"}}, {L"a\t\t", 3, {L"a", L"", L""}}}) {
         EXPECT_EQ(tv::SplitTabFields(line, fields), split) << line;
     }
     const std::wstring full(41, L'N');
     const std::tuple<const tv::RowReader*, std::wstring, Texts> rows[] = {
         {&tv::kCountryRows, Padded(L"Canada", L" +1 "), {L"Canada", L" +1 "}},
-        {&tv::kCountryRows, full, {full, L""}},
         {&tv::kCountryRows, L"Tabbed\t\t\t" + std::wstring(32, L' ') + L"44", {L"Tabbed", L"44"}},
         {&tv::kCountryRows, Padded(L"Long", std::wstring(159, L'9')), {L"Long", std::wstring(127 - 41, L'9')}},
         {&tv::kCityAreaRows, L"x\ty\tz", {L"x", L"y", L"z"}},
@@ -147,8 +140,7 @@ TEST(CodeListRows, EveryLineOfALongFileIsARowUpToTheBound) {
     for (size_t i : {size_t{0}, tv::kMostCodeListRows / 2, tv::kMostCodeListRows - 1}) {
         EXPECT_EQ(cities.Row(i), (Texts{L"C" + std::to_wstring(i), L"9", L"9"}));
     }
-    EXPECT_TRUE(cities.Cell(tv::kMostCodeListRows, 0).empty() && cities.Cell(0, 3).empty() &&
-                cities.Cell(0, -1).empty() && cities.Row(tv::kMostCodeListRows).empty());
+    EXPECT_TRUE(cities.Cell(tv::kMostCodeListRows, 0).empty() && cities.Cell(0, 3).empty());
     const tv::SalesTaxText table(text, 2);
     ASSERT_EQ(table.RowCount(), tv::kMostSalesTaxRows);
     EXPECT_EQ(table.Row(tv::kMostSalesTaxRows - 1), (Texts{L"C" + std::to_wstring(tv::kMostSalesTaxRows), L"9\t9"}));
@@ -156,15 +148,13 @@ TEST(CodeListRows, EveryLineOfALongFileIsARowUpToTheBound) {
     tv::ListRows later(std::wstring(L"skip\na\tb\n"), tv::kCityAreaRows, 10, 5);
     const tv::ListRows moved = std::move(later);
     EXPECT_TRUE(moved.Count() == 1u && moved.Row(0) == (Texts{L"a", L"", L"a\tb"}));
-    EXPECT_EQ(tv::ListRows(L"a\nb\nc", tv::kCurrencyRows, 2).Count(), 2u);
     EXPECT_EQ(tv::ListRows(L"a\nb", tv::kCurrencyRows, 5, 99).Count(), 0u);
 }
 
 // Cells are 26 wide at 240 pixels; nothing right of the ninth or in a strip
 // narrower than nine pixels (the search itself is the code-list window tests').
 TEST(LetterStrip, CellsByPosition) {
-    for (auto [x, width, cell] : {std::tuple{25, 240, 0}, {26, 240, 1}, {233, 240, 8}, {234, 240, -1}, {-3, 240, -1},
-                                  {0, 8, -1}}) {
+    for (auto [x, width, cell] : {std::tuple{25, 240, 0}, {26, 240, 1}, {233, 240, 8}, {234, 240, -1}, {0, 8, -1}}) {
         EXPECT_EQ(tv::StripCellAt(x, width), cell) << x << " of " << width;
     }
 }
@@ -186,7 +176,6 @@ TEST(CareLabels, FixedFieldsMakeGroupsAndLabelsInGroupOrder) {
     EXPECT_EQ(Shown(ordered, tv::kAllCareLabels),
               (Texts{L"3:Ironing", L"1:Bleaching", L"0:Washing", L"100 0 Before any group", L"101 0 Wash 30",
                      L"300 0 Iron low", L"301 0 After group 5", L"302 0 After group 99"}));
-    EXPECT_EQ(Shown(ordered, 1).size(), 3u);
     EXPECT_EQ(tv::CareLabelRows(ordered, 3), (std::vector<uint64_t>{3u, 3u | 1u << 16, 3u | 2u << 16}));
     EXPECT_TRUE(!tv::CareLabelOfRow(ordered, 3u | 3u << 16) && !tv::CareLabelOfRow(ordered, 5u));
 }
@@ -217,8 +206,8 @@ TEST(SalesTax, ColumnWidthsFollowTheScreenAndScale) {
         for (const tv::TaxColumn& c : tv::SalesTaxColumns(region, screen, scrollBar, scale)) widths.push_back(c.width);
         EXPECT_EQ(widths, expected) << region;
     }
-    const auto canada = tv::SalesTaxColumns(0, 240, 13, 1), europe = tv::SalesTaxColumns(2, 240, 13, 1);
-    EXPECT_TRUE(!canada[0].rightAligned && canada[1].rightAligned && !europe[0].rightAligned && europe[1].rightAligned);
+    const auto europe = tv::SalesTaxColumns(2, 240, 13, 1);
+    EXPECT_TRUE(!europe[0].rightAligned && europe[1].rightAligned);
 }
 
 TEST(SalesTax, FirstNonBlankLineGivesTheTitlesAndEveryOtherLineARow) {
@@ -227,6 +216,5 @@ TEST(SalesTax, FirstNonBlankLineGivesTheTitlesAndEveryOtherLineARow) {
     EXPECT_EQ(usa.Row(1), (Texts{L"Texas", L"6.25%\tplus local"}));
     EXPECT_TRUE(usa.Row(3).empty() && usa.Field(1, 2).empty() && usa.Field(3, 0).empty());
     EXPECT_EQ(tv::SalesTaxText(L"A\tB\r\n", 4).Titles(), (Texts{L"A", L"", L"A", L"B"}));
-    EXPECT_TRUE(tv::SalesTaxText(L"Country\tVAT\r\n", 2).RowCount() == 0u &&
-                tv::SalesTaxText(L"\r\n\n", 2).Titles().empty());
+    EXPECT_TRUE(tv::SalesTaxText(L"\r\n\n", 2).Titles().empty());
 }
