@@ -107,13 +107,6 @@ const File& Shipped(const std::string& name) {
 
 bool Utf16(const File& f) { return f.bytes.starts_with("\xFF\xFE"); }
 
-// The year a tax file's title line names, 0 for none.
-int Year(const File& f) {
-    std::wsmatch year;
-    const bool named = !f.lines.empty() && std::regex_search(f.lines[0], year, std::wregex(L"\\b(19|20)[0-9]{2}\\b"));
-    return named ? std::stoi(year.str()) : 0;
-}
-
 tv::ExchangeRateTable Rates(std::wstring_view text) {
     tv::ExchangeRateTable table(L"", tv::CalendarDate());
     table.LoadText(text);
@@ -137,18 +130,17 @@ bool IsWorth(const File& f, size_t i) {
            std::isfinite(worth);
 }
 
-// The groups in file order, and whether each label's meaning fits its row and is the only one so in its group.
-std::vector<int> Groups(const File& f) {
+// The five groups 0 to 4 in order; each meaning fits its row and is there once in its group.
+bool LabelsFit(const File& f) {
+    const tv::CareLabelBook book = tv::ReadCareLabels(*f.text);
     std::vector<int> groups;
-    for (const tv::CareLabelGroupName& group : tv::ReadCareLabels(*f.text).groups) groups.push_back(group.group);
-    return groups;
-}
-bool MeaningsFit(const File& f) {
-    return std::ranges::all_of(tv::ReadCareLabels(*f.text).labels, [](const auto& group) {
-        std::set<std::wstring> meanings;
-        return std::ranges::all_of(
-            group, [&](auto& label) { return label.meaning.size() <= 64 && meanings.insert(label.meaning).second; });
-    });
+    for (const tv::CareLabelGroupName& group : book.groups) groups.push_back(group.group);
+    return groups == std::vector<int>{0, 1, 2, 3, 4} && std::ranges::all_of(book.labels, [](const auto& group) {
+               std::set<std::wstring> meanings;
+               return std::ranges::all_of(group, [&](const tv::CareLabel& label) {
+                   return label.meaning.size() <= 64 && meanings.insert(label.meaning).second;
+               });
+           });
 }
 
 struct Rule {
@@ -174,15 +166,12 @@ const Rule kFileRules[] = {
     RULE("Countries|CityArea|CurrencyCode", "not near the rows the program reserves room for",
          std::abs(std::ssize(f.lines) - kReaders.at(f.name).second) <= kReaders.at(f.name).second / 10),
     RULE("Vat", "not a row for each region of the file", f.rows.size() == kRegions.at(f.name) + 1),
-    RULE("Vat", "the title line names no year, or another than the other tax files'",
-         Year(f) && Year(f) == Year(Shipped("CanVat.dat"))),
     RULE("Euro\\.dat", "not the euro converter's codes in its order",
          std::ranges::equal(f.rows, tv::kEuroFixedRateTable,
                             [](const Row& row, const tv::EuroFixedRate& rate) { return row[0] == rate.code; })),
     RULE("CurRates", "EUR is not listed as worth 1", Rates(*f.text).ValueOf(L"EUR") == 1),
-    RULE("wLabels\\.dat", "not the five groups 0 to 4 in order", Groups(f) == std::vector<int>{0, 1, 2, 3, 4}),
-    RULE("wLabels\\.dat", "a meaning longer than the 64 characters its row fits, or twice in its group",
-         MeaningsFit(f)),
+    RULE("wLabels\\.dat", "not the five groups 0 to 4, or a meaning over 64 characters or twice in its group",
+         LabelsFit(f)),
 };
 
 const Rule kLineRules[] = {
@@ -213,8 +202,6 @@ const Rule kLineRules[] = {
     RULE("CurRates", "a code not in CurrencyCode.dat",
          i == 0 || std::ranges::any_of(Shipped("CurrencyCode.dat").rows,
                                        [&](const Row& code) { return code[0] == f.rows[i][0]; })),
-    RULE("wLabels\\.dat", "not right-aligned numbers in characters 1-3 and 4-6 and a text from character 7",
-         Matches(f.lines[i], L"( {2}[0-9]| [0-9]{2}|[0-9]{3}){2}\\S.*")),
 };
 
 std::vector<std::string> Faults(const File& f) {

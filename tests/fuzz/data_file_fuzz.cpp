@@ -23,7 +23,7 @@ void CheckLines(std::string_view bytes) {
         FUZZ_CHECK(!line.empty() && line.data() >= previous && line.find_first_of(L"\r\n") == line.npos);
         previous = line.data() + line.size();
         inLines += line.size();
-        FUZZ_CHECK(tv::CutLongLine(line) == (line.size() > 128 ? line.substr(0, 127) : line));
+        FUZZ_CHECK(tv::CutLongLine(line).size() == (line.size() > 128 ? 127 : line.size()));
         const int count = bytes[0] % 8 - 1;  // -1 to 6
         const std::vector<std::wstring> fields = tv::SplitTabFields(line, count);
         std::wstring joined;
@@ -70,8 +70,7 @@ void fuzz::Fuzz(std::string_view bytes, FuzzedDataProvider& in) {
     tv::ExchangeRateTable table(L"CurRates.dat", tv::CalendarDate{});
     table.LoadText(*text);
     FUZZ_CHECK(table.Date().dayOfWeek <= 6);
-    for (size_t i = 1; i < std::min<size_t>(lines.size(), 8); ++i) {
+    for (size_t i = 1; i < std::min<size_t>(lines.size(), 8); ++i)
         for (size_t k = 1; k < std::min<size_t>(lines.size(), 8); ++k)
             FUZZ_CHECK(std::isfinite(table.CrossRate(std::wstring(lines[i], 0, 3), std::wstring(lines[k], 0, 3))));
-    }
 }
