@@ -49,7 +49,6 @@ TEST(ExchangeRateFile, DamagedDatesAndValuesLoadWithoutHarm) {
         const tv::ExchangeRateTable table = Loaded(std::wstring(line) + L"\nUSD 1");
         EXPECT_TRUE(!table.Date().IsValid() && table.ValueOf(L"USD") == 1.0) << line;
     }
-    EXPECT_TRUE(Loaded(L"20040229 trailing words").Date().IsValid());
     EXPECT_EQ(Loaded(L"20040115\nUSD 1e400\nCAD 1").CrossRate(L"USD", L"CAD"), 0.0);
     EXPECT_EQ(Loaded(L"20040115\nUSD 1\nCAD 1e400").CrossRate(L"USD", L"CAD"), 0.0);
 }
@@ -60,9 +59,8 @@ TEST(CalendarDate, DayOfWeekOfEveryDateAgreesWithDayCounting) {
         for (int i = 0; i < 12 * 31; ++i) {  // the 31st of every month too
             const tv::DateTimeFields d{.year = year, .month = uint16_t(i / 31 + 1), .day = uint16_t(i % 31 + 1)};
             const auto ticks = tv::FileTimeTicks(d);
-            if (ticks) {
-                ASSERT_EQ(tv::DayOfWeek(year, d.month, d.day), (*ticks / 864'000'000'000 + 1) % 7) << year;
-            }
+            if (!ticks) continue;
+            ASSERT_EQ(tv::DayOfWeek(year, d.month, d.day), (*ticks / 864'000'000'000 + 1) % 7) << year;
         }
     }
     EXPECT_EQ(tv::DayOfWeek(2004, 13, 1), 0);  // no such month: no table entry

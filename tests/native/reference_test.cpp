@@ -1,5 +1,6 @@
 // The readers of the data files: their text and TAB fields, the code lists'
-// rows and letter strip, the care labels and the sales tax tables.
+// rows, the care labels and the sales tax tables. (The letter strip's cells
+// are the Wine tests', which tap them.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -54,9 +55,8 @@ TEST(DataText, EveryByteWidensAsWindows1252AtEveryPlace) {
     for (size_t shift = 0; shift < 8; ++shift) {
         const std::wstring text = tv::WidenFromAnsi(std::string(shift, 'a') + bytes).substr(shift);
         for (int b = 1; b < 256; ++b) {
-            const unsigned alone = tv::WidenFromAnsi(std::string(1, static_cast<char>(b)))[0];
-            EXPECT_TRUE(text[b - 1] == wchar_t(alone) && (b < 0x80 || b >= 0xA0 ? alone == unsigned(b) : alone >= 0x80u))
-                << b;
+            const wchar_t alone = tv::WidenFromAnsi(std::string(1, static_cast<char>(b)))[0];
+            EXPECT_TRUE(text[b - 1] == alone && (b < 0x80 || b >= 0xA0 ? alone == b : alone >= 0x80)) << b;
         }
     }
     // The euro sign, an unassigned byte kept, the en dash, Y with diaeresis.
@@ -120,15 +120,6 @@ TEST(CodeListRows, RowsUpToTheBoundFromAPlaceInTheText) {
     tv::ListRows later(std::wstring(L"skip\na\tb\n"), tv::kCityAreaRows, 10, 5);
     const tv::ListRows moved = std::move(later);
     EXPECT_TRUE(moved.Count() == 1u && moved.Row(0) == (Texts{L"a", L"", L"a\tb"}));
-    EXPECT_TRUE(moved.Cell(1, 0).empty() && moved.Cell(0, 3).empty() && moved.Row(1).empty());
-}
-
-// Cells are 26 wide at 240 pixels; nothing right of the ninth or in a strip
-// narrower than nine pixels (the search itself is the code-list window tests').
-TEST(LetterStrip, CellsByPosition) {
-    for (auto [x, width, cell] : {std::tuple{25, 240, 0}, {26, 240, 1}, {233, 240, 8}, {234, 240, -1}, {0, 8, -1}}) {
-        EXPECT_EQ(tv::StripCellAt(x, width), cell) << x << " of " << width;
-    }
 }
 
 // Fixed fields: trailing blanks and tabs go, leading ones stay; B ends at the
