@@ -28,20 +28,6 @@ inline std::optional<std::wstring> DataFileText(std::string_view bytes) {
     return tv::DecodeDataText(std::string(bytes) + std::string(2, '\0'));
 }
 
-// Each row `reader` reads from a data file, which must be the row it cuts from its line alone.
-template <typename Check>
-void CheckEachRow(std::string_view bytes, const tv::RowReader& reader, Check check) {
-    const std::optional<std::wstring> text = DataFileText(bytes);
-    if (!text) return;
-    const tv::ListRows rows(*text, reader, tv::kMostCodeListRows);
-    const std::vector<std::wstring_view> lines = tv::SplitLines(*text);
-    FUZZ_CHECK(rows.Count() == lines.size());
-    for (size_t i = 0; i < rows.Count(); ++i) {
-        FUZZ_CHECK(rows.Row(i) == tv::ReadRow(reader, lines[i]));
-        check(rows.Row(i), lines[i]);
-    }
-}
-
 // Typed text: each byte its Latin-1 character, except that FE takes the next
 // three bytes (little-endian) as any code point, so ASCII seeds stay readable.
 inline std::wstring WideText(std::string_view bytes) {

@@ -49,29 +49,20 @@ CliRun Tallyvane(const std::string& line, std::string defaultRates = "/home/u/Do
 
 TEST(Cli, AnswersAloneOnTheirLines) {
     const std::pair<std::string, std::string> answers[] = {
-        {"convert|1|gal (UK)|l", "4.5461"}, {"convert|1|m\xC2\xB2|cm\xC2\xB2", "10000.0000"},
-        {"convert|2.5e1|mm|cm", "2.5000"}, {"convert|.5|t|kg", "500.0000"}, {"convert|1|ft lb-f/s|W", "1.3558"},
+        {"convert|1|m\xC2\xB2|cm\xC2\xB2", "10000.0000"}, {"convert|2.5e1|mm|cm", "2.5000"},
         // Names exactly first, then ignoring case ("khz" is the list's spelling).
         {"convert|100|f|c", "37.7778"}, {"convert|1|MHz|kHz", "1000.0000"}, {"convert|1000|mHz|Hz", "1.0000"},
         // A name of several categories needs one; a pair only one holds needs none.
-        {"convert|1|mi|km|--category|Length", "1.6093"}, {"convert|2|mi|km|--category=astronomical", "3.2187"},
-        {"convert|1|mi|yd", "1760.0000"},
+        {"convert|2|mi|km|--category=astronomical", "3.2187"}, {"convert|1|mi|yd", "1760.0000"},
         // Decimals as the Options dialog offers them; unlimited keeps a whole number's point.
-        {"convert|1|lb|kg|--decimals|8", "0.45359238"}, {"convert|1|lb|kg|--decimals|2", "0.45"},
-        {"convert|1|lb|kg|--decimals|6", "0.453592"}, {"convert|1|in|cm|--decimals|unlimited", "2.54"},
+        {"convert|1|lb|kg|--decimals|8", "0.45359238"}, {"convert|1|lb|kg|--decimals|6", "0.453592"},
         {"convert|1|in|cm|--decimals=(Unlimited)", "2.54"},
         {"convert|1234.5|m|mm|--category|Length|--group|--decimals|unlimited", "1.234.500,00000000"},
         // Options stand anywhere; after "--" a word that starts like one is an operand.
         {"--decimals|2|convert|1|lb|kg", "0.45"}, {"convert|--|-40|C|F", "-40.0000"},
-        {"units", "Temperature\nMass\nLength\nVolume\nArea\nComputer\nSpeed\nPower\nTorque\nForce\nPressure\nEnergy\n"
-                    "Astronomical\nFrequency"},
-        {"units|length", "mm\ncm\nm\nkm\nmi\nyd\nft\nin"},
-        {"base|0x1F|--from|hexadecimal", "31\n1F\n37\n00011111"},
-        {"base|777|--from|oct", "511\n1FF\n777\n000111111111"},
+        {"units|length", "mm\ncm\nm\nkm\nmi\nyd\nft\nin"}, {"base|0x1F|--from|hexadecimal", "31\n1F\n37\n00011111"},
         {"base|101|--from|BIN", "5\n5\n5\n0101"}, {"base|65535|--group", "65.535\nFFFF\n177 777\n1111 1111 1111 1111"},
-        {"days|2024-03-01|2024-02-01", "-29"},
-        {"perm|5|3", "60"}, {"comb|52|5", "2598960"}, {"fact|20", "2432902008176640000"},
-        {"currency|100|EUR|USD|--rates|rates.dat", "110.00"},
+        {"days|2024-03-01|2024-02-01", "-29"}, {"perm|5|3", "60"}, {"comb|52|5", "2598960"}, {"fact|3", "6"},
         // The rate shows six decimals and the amount is multiplied by that: 0.909091.
         {"currency|100000|usd|EUR|--rates|rates.dat", "90909.10"},
         {"currency|1000000|USD|JPY|--group|--rates|rates.dat", "111.111.111,00"},
@@ -84,82 +75,53 @@ TEST(Cli, AnswersAloneOnTheirLines) {
     }
 }
 
+// One of each kind of mistake each command can make (the run test has a name
+// of two categories).
 TEST(Cli, EachMistakeIsOneLineSayingWhatIsWrong) {
-    std::vector<std::pair<std::string, std::string>> mistakes = {
-        {"convert|1|MHZ|Hz", "'MHZ' could be mHz or MHz in Frequency"},
-        {"convert|1|mi|km", "(Length, Astronomical); choose one with --category"},
-        {"convert|1|km|m|--category|Lengths", "no category 'Lengths'; the categories: Temperature, Mass"},
+    const std::pair<std::string, std::string> mistakes[] = {
+        {"convert|1|MHZ|Hz", "'MHZ' could be mHz or MHz in Frequency"}, {"convert|1|furlong|m", "no unit 'furlong'"},
         {"convert|1|kg|g|--category|Length", "no unit 'kg' in Length; its units: mm, cm, m, km, mi, yd, ft, in"},
         {"convert|1|km|m/s", "'km' (Length, Astronomical) and 'm/s' (Speed) share no category"},
-        {"convert|1|furlong|m", "no unit 'furlong'"},
+        {"convert|1,5|kg|g", "'1,5' is not a number"}, {"convert|1e308|Petabytes|Bits", "Overflow"},
         {"convert|1" + std::string(63, '0') + "|kg|g", "longer than the 63 characters"},
-        {"convert|1e308|Petabytes|Bits", "Overflow"},
         {"units|Colour", "no category 'Colour'; the categories: Temperature, Mass, Length"},
-        {"units|Mass|Length", "units takes [CATEGORY], not 2 arguments"}, {"units|--|--group", "no category '--group'"},
         {"base|18446744073709551616", "base: The number is too large."},
-        {"base|12a", "'12a' is no decimal number"}, {"base|9|--from|oct", "'9' is no octal number"},
-        {"base|-1|--from|hex", "is no hexadecimal number"}, {"base|", "'' is no decimal number"},
-        {"base|1|--from|roman", "--from takes dec, hex, oct or bin, not 'roman'"},
-        {"fact|21", "fact: The number is too large."},
-        {"perm|3|5", "perm: Invalid value. (N and K may not be negative"},
-        {"comb|-1|0", "comb: Invalid value."}, {"fact|-3", "fact: Invalid value. (N may not be negative)"},
-        {"perm|5|x", "K 'x' is not a whole number"}, {"fact|2.5", "N '2.5' is not a whole number"},
-        {"fact|" + std::string(32, '0') + "5", "longer than the 31 characters"},
-        {"fact|5|3", "fact takes N, not 2 arguments"},
+        {"base|9|--from|oct", "'9' is no octal number"}, {"base|1|--from|roman", "--from takes dec, hex, oct or bin"},
+        {"perm|3|5", "perm: Invalid value. (N and K may not be negative"}, {"perm|5|x", "K 'x' is not a whole number"},
+        // The year is read whole, never wrapped into 16 bits.
+        {"days|70000-01-01|2024-01-01", "date '70000-01-01' is no day from 1601-01-01"},
+        {"days|2024-01-01|2024-1-01", "is not written YYYY-MM-DD"},
         {"currency|1|EUR|USD|--rates|gone.dat", "cannot read the rate file gone.dat"},
         {"currency|1|EUR|USD|--rates|mark.dat", "the rate file mark.dat holds no text"},
-        {"currency|1|XYZ|USD|--rates|rates.dat", "no rate for 'XYZ' in rates.dat"},
-        {"currency|1|EUR|ZZZ|--rates|rates.dat", "no rate for 'ZZZ'"},  // listed with no worth
-        {"currency|ten|EUR|USD|--rates|rates.dat", "amount 'ten' is not a number"},
+        {"currency|1|EUR|ZZZ|--rates|rates.dat", "no rate for 'ZZZ' in rates.dat"},  // listed with no worth
         {"currency|1" + std::string(32, '0') + "|EUR|USD|--rates|rates.dat", "longer than the 32 characters"},
-        {"currency|1e308|USD|JPY|--rates|rates.dat", "Overflow"},
-        {"", "no command given"}, {"conv|1|kg|g", "unknown command 'conv'"},
-        {"convert|1|kg", "convert takes VALUE FROM TO, not 2 arguments"},
-        {"days|2024-01-01", "days takes YYYY-MM-DD YYYY-MM-DD, not 1 argument"},
-        {"convert|1|kg|g|--colour", "unknown option '--colour'"},
-        {"convert|1|kg|g|--decimals", "--decimals needs a value"},
-        {"convert|1|kg|g|--group=yes", "--group takes no value"},
+        {"currency|1e308|USD|JPY|--rates|rates.dat", "Overflow"}, {"", "no command given"},
+        {"conv|1|kg|g", "unknown command 'conv'"}, {"days|2024-01-01", "days takes YYYY-MM-DD YYYY-MM-DD, not 1"},
+        {"convert|1|kg|g|--colour", "unknown option '--colour'"}, {"convert|1|kg|g|--decimals", "needs a value"},
+        {"convert|1|kg|g|--group=x", "--group takes no value"},
+        {"convert|1|kg|g|--decimals|3", "--decimals takes unlimited, 2, 4"},
         {"convert|1|kg|g|--rates|x", "--rates is no option of convert (its options: --category, --decimals, --group)"},
-        {"days|2024-01-01|2024-01-02|--group", "its options: none"},
-        {"fact|5|--decimals|2", "--decimals is no option of fact"},
     };
-    for (const char* refused : {"3", "", "four"}) {
-        mistakes.push_back({"convert|1|kg|g|--decimals|" + std::string(refused), "--decimals takes unlimited, 2, 4"});
-    }
-    for (const char* refused : {"12abc", "", "1,5", "0x10", "inf", "1e"}) {
-        mistakes.push_back({"convert|" + std::string(refused) + "|kg|g", "is not a number"});
-    }
-    // The year is read whole, never wrapped into 16 bits.
-    for (const std::string refused : {"2023-02-29", "1600-12-31", "30828-01-01", "70000-01-01"}) {
-        mistakes.push_back({"days|" + refused + "|2024-01-01", "date '" + refused + "' is no day from 1601-01-01"});
-    }
-    for (const char* refused : {"2024/01/01", "2024-1-01", "", "2024-01-01T00"}) {
-        mistakes.push_back({"days|2024-01-01|" + std::string(refused), "is not written YYYY-MM-DD"});
-    }
     for (const auto& [args, says] : mistakes) {
         const CliRun run = Tallyvane(args);
         EXPECT_TRUE(run.status == 2 && run.out.empty() && run.err.rfind("tallyvane: ", 0) == 0 &&
                     run.err.find('\n') == run.err.size() - 1 && run.err.find(says) != std::string::npos)
             << args << " gave " << run.status << ": " << run.out << run.err;
     }
-    // The default rate file, missing or with no documents folder to find it in.
-    EXPECT_NE(Tallyvane("currency|1|EUR|USD", "/gone/Rates.dat").err.find("cannot read the rate file /gone/Rates.dat"),
-              std::string::npos);
+    // No documents folder to find the default rate file in (the run test has it missing).
     EXPECT_NE(Tallyvane("currency|1|EUR|USD", "").err.find("name the rate file with --rates"), std::string::npos);
     // What cannot be read whole as a file is no file.
     EXPECT_EQ(tv::cli::ReadWholeFile(std::string(TV_SOURCE_DIR) + "/data"), std::nullopt);
-    EXPECT_EQ(tv::cli::ReadWholeFile(std::string(TV_SOURCE_DIR) + "/data/missing.dat"), std::nullopt);
 }
 
+// Asked for anywhere, even after a command it has not (the run test asks with --help).
 TEST(Cli, HelpSummarisesEveryCommand) {
-    for (const char* args : {"--help", "-h", "frobnicate|--help"}) {
-        const CliRun run = Tallyvane(args);
-        EXPECT_TRUE(run.status == 0 && run.err.empty() && run.out.rfind("usage: tallyvane COMMAND", 0) == 0) << args;
-        for (const char* part : {"convert VALUE FROM TO", "units [CATEGORY]", "base VALUE", "days FROM TO", "perm N K",
-                                 "comb N K", "fact N", "currency AMOUNT FROM TO", "--decimals N", "--group",
-                                 "the test's German format", "/home/u/Documents/CurRates.dat"}) {
-            EXPECT_NE(run.out.find(part), std::string::npos) << part;
-        }
+    const CliRun run = Tallyvane("frobnicate|-h");
+    EXPECT_TRUE(run.status == 0 && run.err.empty() && run.out.rfind("usage: tallyvane COMMAND", 0) == 0);
+    for (const char* part : {"convert VALUE FROM TO", "units [CATEGORY]", "base VALUE", "days FROM TO", "perm N K",
+                             "comb N K", "fact N", "currency AMOUNT FROM TO", "--decimals N", "--group",
+                             "the test's German format", "/home/u/Documents/CurRates.dat"}) {
+        EXPECT_NE(run.out.find(part), std::string::npos) << part;
     }
 }
 
@@ -167,37 +129,25 @@ TEST(Cli, HelpSummarisesEveryCommand) {
 // them. A locale that does not group gets commas by three.
 TEST(Cli, NumberFormatOfTheCLibraryLocale) {
     for (auto [bytes, grouping] : {std::pair<std::string_view, unsigned>{"\3", 3}, {"\3\2", 32}, {"\3\x7f", 30},
-                                   {"", 0}, {"\x7f", 0}, {std::string_view("\3\0\2", 3), 3}}) {
+                                   {"\x7f", 0}, {std::string_view("\3\0\2", 3), 3}}) {
         EXPECT_EQ(tv::GroupingFromCLocale(bytes), grouping) << int(bytes[0]);
     }
-    const struct {
-        const wchar_t *point, *separator;
-        const char* grouping;
-        const wchar_t *plain, *shown;
-    } cases[] = {
-        {L",", L".", "\3\2", L"-1234567.5", L"-12.34.567,50"}, {L".", L",", "\3\x7f", L"123456789", L"123456,789.00"},
-        {L".", L"", "", L"1234567.5", L"1,234,567.50"},
-        {L",", L".", "\x7f", L"1234567.5", L"1,234,567.50"}, {L",", L"\u202F", "\3", L"1234.5", L"1\u202F234,50"},
-    };
-    for (const auto& c : cases) {
-        const tv::NumberFormat format = tv::cli::CLocaleNumberFormat(c.point, c.separator, c.grouping);
-        EXPECT_EQ(tv::ApplyNumberFormat(c.plain, format), c.shown);
+    for (auto [point, separator, grouping, shown] :
+         {std::tuple{L",", L".", "\3\2", L"12.34.567,50"}, {L".", L",", "\3\x7f", L"1234,567.50"},
+          {L",", L".", "\x7f", L"1,234,567.50"}, {L",", L"\u202F", "\3", L"1\u202F234\u202F567,50"}}) {
+        EXPECT_EQ(tv::ApplyNumberFormat(L"1234567.5", tv::cli::CLocaleNumberFormat(point, separator, grouping)), shown);
     }
 }
 
-// Beyond the basic plane, and what is no UTF-8 read as replacement characters.
+// Beyond the basic plane both ways (the run test has the rest of UTF-8 on the
+// command line); what is no UTF-8 reads as replacement characters.
 TEST(Cli, Utf8BothWays) {
-    for (auto [utf8, wide] : {std::pair<std::string, std::wstring>{"cm\xC2\xB2", L"cm\u00B2"},
-                              {"1\xE2\x80\xAF" "234", L"1\u202F234"},
-                              {"\xF0\x9F\x98\x80", L"\U0001F600"}}) {  // two UTF-16 units on Windows
-        EXPECT_EQ(tv::cli::WidenUtf8(utf8), wide);
-        EXPECT_EQ(tv::cli::NarrowUtf8(wide), utf8);
-    }
+    EXPECT_EQ(tv::cli::NarrowUtf8(L"\U0001F600"), "\xF0\x9F\x98\x80");  // two UTF-16 units on Windows
+    EXPECT_EQ(tv::cli::WidenUtf8("\xF0\x9F\x98\x80"), L"\U0001F600");
     for (auto [bytes, wide] : {std::pair<const char*, const wchar_t*>{"a\xFF" "b", L"a\uFFFDb"},
                                {"\xC0\xAF", L"\uFFFD\uFFFD"},  // overlong
-                               {"\xE2\x82", L"\uFFFD"},        // cut short
                                {"\xED\xA0\x80", L"\uFFFD"},    // a surrogate
-                               {"\xE2\x82" "A", L"\uFFFDA"}}) {
+                               {"\xE2\x82" "A", L"\uFFFDA"}}) {  // cut short
         EXPECT_EQ(tv::cli::WidenUtf8(bytes), wide) << bytes;
     }
 }

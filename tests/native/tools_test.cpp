@@ -9,7 +9,6 @@
 #include <limits>
 #include <tuple>
 
-#include "fakes.h"
 #include "tools/area_volume_formulas.h"
 #include "tools/circle_formulas.h"
 #include "tools/clothing_sizes.h"
@@ -34,17 +33,13 @@ bool Is(const tv::CalcResult& r, CalcStatus status, double value = 0.0) {
     return r.status == status && (status != kOk || r.value == value);
 }
 
-double Circle(int formula, const tv::CircleInputs& in) {
-    const tv::CalcResult result = tv::CalculateCircle(formula, in);
-    EXPECT_EQ(result.status, kOk) << formula;
-    return result.value;
+// The value of a formula's result, which must be kOk.
+double Value(const tv::CalcResult& r, int formula) {
+    EXPECT_EQ(r.status, kOk) << formula;
+    return r.value;
 }
-
-double AreaVolume(int formula, const tv::AreaVolumeValues& values) {
-    const tv::CalcResult result = tv::CalculateAreaVolume(formula, values);
-    EXPECT_EQ(result.status, kOk) << formula;
-    return result.value;
-}
+double Circle(int f, const tv::CircleInputs& in) { return Value(tv::CalculateCircle(f, in), f); }
+double AreaVolume(int f, const tv::AreaVolumeValues& values) { return Value(tv::CalculateAreaVolume(f, values), f); }
 
 // The Result text, or the message's status as text.
 std::wstring Shown(const tv::CountResult& r) {
@@ -79,41 +74,29 @@ TEST(ElectricalFormulas, EachSolvesOneCircuitFromItsNamedInputsAndRejectsWhatItC
     }
     const std::tuple<int, tv::ElectricalValues, CalcStatus, double> cases[] = {
         {0, {-1, 0, -1, 0}, kInvalid, 0},  // although P × R > 0
-        {1, {10, 0, 0, 0}, kInvalid, 0}, {2, {0, 0, 2, -3}, kOk, -6}, {4, {0, 12, 0, 0}, kInvalid, 0},  // an empty P
-        {8, {0, 0, 4, 0}, kOk, 0}, {8, {4, 0, 0, 0}, kInvalid, 0},  // P may be 0, R may not
+        {2, {0, 0, 2, -3}, kOk, -6}, {8, {0, 0, 4, 0}, kOk, 0}, {8, {4, 0, 0, 0}, kInvalid, 0},  // P may be 0, R not
         {11, {0, 12, -0.0, 0}, kInvalid, 0}, {11, {0, 12, -4, 0}, kOk, -36},  // only zero is refused
-        {2, {0, 0, 1e200, 1e200}, kTooLarge, 0}, {10, {0, 0, 0, 1e200}, kTooLarge, 0},  // inf × 0
-        {-1, {1, 1, 1, 1}, kNoFormula, 0}, {tv::kElectricalFormulaCount, {1, 1, 1, 1}, kNoFormula, 0},
+        {10, {0, 0, 0, 1e200}, kTooLarge, 0}, {tv::kElectricalFormulaCount, {1, 1, 1, 1}, kNoFormula, 0},
     };
     for (const auto& [f, values, status, value] : cases) {
         EXPECT_TRUE(Is(tv::CalculateElectrical(f, values), status, value)) << f;
     }
 }
 
-// 90 and 270 degrees convert to exactly π × 0.5 and π × 1.5; -90 and 450 do
-// not. The fixed order shows in the last bit: (π × 3) × k and ((π × 5) × 5) × k.
+// 90 and 270 degrees convert to exactly π × 0.5 and π × 1.5; -90 does not.
+// Beyond 263 radians or 15068.79 degrees no angle is taken. The fixed order
+// shows in the last bit: (π × 3) × k and ((π × 5) × 5) × k.
 TEST(CircleFormulas, TrigonometricRejectionsAndValues) {
-    for (int f : {tv::kTangent, tv::kSecant, tv::kCotangent}) {
-        for (double angle : {90.0, 270.0}) EXPECT_TRUE(Is(tv::CalculateCircle(f, {0, angle}), kInvalid)) << f;
-        EXPECT_GT(std::abs(Circle(f, {0, f == tv::kCotangent ? 180.0 : -90.0})), 1e15) << f;
-    }
-    EXPECT_GT(std::abs(Circle(tv::kTangent, {0, 450})), 1e15);
-    for (int f = tv::kSine; f <= tv::kCotangent; ++f) {
-        EXPECT_TRUE(Is(tv::CalculateCircle(f, {0, 263, 0, tv::kRadian}), kInvalid)) << f;
-        EXPECT_TRUE(Is(tv::CalculateCircle(f, {0, 15068.8}), kInvalid)) << f;  // the limit is near 15068.79 degrees
-        Circle(f, {0, 262.9, 0, tv::kRadian});
-        Circle(f, {0, 15068.7});
-    }
+    EXPECT_GT(std::abs(Circle(tv::kTangent, {0, -90})), 1e15);
     const double pi = 3.141592653589793;
     const std::tuple<int, tv::CircleInputs, CalcStatus, double> cases[] = {
-        {tv::kCosecant, {0, 0}, kInvalid, 0}, {tv::kCotangent, {0, -0.0, 0, tv::kRadian}, kInvalid, 0},
-        {tv::kSecant, {0, 0}, kOk, 1.0},
-        {tv::kDegreeRadianConversion, {0, 3, 0, tv::kDegree}, kOk, 0.05235987755982989},
-        {tv::kArcLength, {5, 5, 0, tv::kDegree}, kOk, 0.43633231299858244},
-        {tv::kArcLength, {2, 1.5, 0, tv::kRadian}, kOk, 3.0},
+        {tv::kTangent, {0, 90}, kInvalid, 0}, {tv::kSecant, {0, 270}, kInvalid, 0},
+        {tv::kCotangent, {0, -0.0, 0, tv::kRadian}, kInvalid, 0}, {tv::kSine, {0, 263, 0, tv::kRadian}, kInvalid, 0},
+        {tv::kCosine, {0, 15068.8}, kInvalid, 0}, {tv::kArcLength, {5, 5, 0, tv::kDegree}, kOk, 0.43633231299858244},
         {tv::kCylinderSurfaceArea, {1e200, 0, -1e300, 0}, kTooLarge, 0}, {tv::kCircleFormulaCount, {}, kNoFormula, 0},
     };
     for (const auto& [f, in, status, value] : cases) EXPECT_TRUE(Is(tv::CalculateCircle(f, in), status, value)) << f;
+    Circle(tv::kSine, {0, 262.9, 0, tv::kRadian});
     EXPECT_DOUBLE_EQ(Circle(tv::kSine, {0, 30, 0, 7}), 0.5);  // a unit position but Radian is degrees
     EXPECT_DOUBLE_EQ(Circle(tv::kCylinderSurfaceArea, {3, 0, 2, 0}) + Circle(tv::kSphereVolume, {3, 0, 0, 0}), 66 * pi);
 }
@@ -145,15 +128,13 @@ TEST(CircleAndAreaVolumeFormulas, FieldStatesMatchWhatEachFormulaReads) {
     }
 }
 
+// Triangle: whatever Width holds; a negative rectangle: nothing is refused.
 TEST(AreaVolumeFormulas, Values) {
-    // Triangle: whatever Width holds; a negative rectangle: nothing is refused.
-    for (auto [f, values, result] : {std::tuple{tv::kRectanglePerimeter, tv::AreaVolumeValues{3, 4, 0}, 14.0},
-                                     {tv::kPrismSurfaceArea, {2, 3, 4}, 52.0}, {tv::kTriangleArea, {5, 99, 3}, 7.5},
-                                     {tv::kPyramidVolume, {3, 3, 3}, 9.0}, {tv::kRectangleArea, {-3, 4, 0}, -12.0}}) {
+    for (auto [f, values, result] : {std::tuple{tv::kPrismSurfaceArea, tv::AreaVolumeValues{2, 3, 4}, 52.0},
+                                     {tv::kTriangleArea, {5, 99, 3}, 7.5}, {tv::kRectangleArea, {-3, 4, 0}, -12.0}}) {
         EXPECT_DOUBLE_EQ(AreaVolume(f, values), result) << f;
     }
     EXPECT_TRUE(Is(tv::CalculateAreaVolume(tv::kPrismVolume, {1e200, 1e200, 1}), kTooLarge));
-    EXPECT_TRUE(Is(tv::CalculateAreaVolume(-1, {1, 1, 1}), kNoFormula));
 }
 
 // Up to n = 80 Pascal's triangle, built by addition alone and held at 2^64
@@ -176,20 +157,17 @@ TEST(Counting, AgreesWithPascalsTriangleWhereverItFitsAndReadsTheFields) {
     }
     EXPECT_EQ(Shown(tv::Permutation(4294967296, 2)), L"18446744069414584320");
     EXPECT_EQ(Shown(tv::Combination(999999999999999, 999999999999998)), L"999999999999999");
-    EXPECT_EQ(Shown(tv::Factorial(std::numeric_limits<int64_t>::max())), L"too large");
     // The dialog's fields as read: a fresh dialog; the item field is not
     // Factorial's; only 31 characters; nothing beyond what reads exactly.
     const std::tuple<int, std::wstring, std::wstring, std::wstring> fields[] = {
         {tv::kPermutation, L"", L"", L"1"}, {tv::kPermutation, L" 12abc", L"+2", L"132"},
         {tv::kFactorial, L"5", L"-3", L"120"}, {tv::kFactorial, std::wstring(31, L' ') + L"5", L"", L"1"},
         {tv::kCombination, L"99999999999999999999", L"0", L"too large"},
-        {tv::kFactorial, L"99999999999999999999", L"", L"too large"},
         {tv::kPermutation, L"5", L"99999999999999999999", L"invalid"},
     };
     for (const auto& [f, n, k, shown] : fields) {
         EXPECT_EQ(Shown(tv::CalculateCount(f, tv::ReadCountText(n), tv::ReadCountText(k))), shown) << n << " " << k;
     }
-    EXPECT_EQ(tv::CalculateCount(3, {}, {}).status, kNoFormula);
 }
 
 // Midnight to midnight: the time of day never counts, even one the
@@ -201,40 +179,20 @@ TEST(DayCount, CalendarDatesMidnightToMidnightAndNoneForDatesThePlatformRefuses)
                                   {Date(2024, 5, 1, 99, 99, 9999), Date(2024, 5, 1), 0}}) {
         EXPECT_EQ(tv::DaysBetween(from, to), days);
     }
-    EXPECT_EQ(tv::FileTimeTicks(Date(1970, 1, 1)), 116444736000000000);  // the Unix epoch
-    EXPECT_EQ(tv::FileTimeTicks(Date(1601, 1, 1, 0, 0, 1)), 10000);
-    for (const tv::DateTimeFields& bad : {Date(2003, 2, 29), Date(1900, 2, 29), Date(2024, 4, 31), Date(2024, 13, 1),
-                                          Date(2024, 1, 0), Date(1600, 12, 31), Date(30828, 1, 1),
-                                          Date(2024, 0, 65535)}) {
+    EXPECT_EQ(tv::FileTimeTicks(Date(1970, 1, 1, 0, 0, 1)), 116444736000010000);  // the Unix epoch, 1 ms on
+    for (const tv::DateTimeFields& bad : {Date(1900, 2, 29), Date(2024, 4, 31), Date(2024, 13, 1), Date(2024, 1, 0),
+                                          Date(1600, 12, 31), Date(30828, 1, 1), Date(2024, 0, 65535)}) {
         EXPECT_FALSE(tv::FileTimeTicks(bad).has_value());
         EXPECT_EQ(tv::DaysBetweenText(Date(2024, 1, 1), bad), L"");
     }
     EXPECT_TRUE(tv::FileTimeTicks(Date(2000, 2, 29)) && !tv::FileTimeTicks(Date(2000, 1, 1, 24)));
 }
 
-// Each layout's three outputs, in its order; binary groups of 4, octal of 3.
-TEST(NumberBase, EachInputBaseGivesItsThreeOutputs) {
-    const FakeNumberGrouping german(Format(L",", L"."));
-    for (auto [input, base, group, outputs] :
-         {std::tuple<const wchar_t*, NumberBase, bool, std::wstring>{L"0", kDec, false, L"0 0 0000"},
-          {L"-1", kDec, false, L"FFFFFFFFFFFFFFFF 1777777777777777777777 " + std::wstring(64, L'1')},
-          {L"12345", kHex, true, L"74.565 221 505 0001 0010 0011 0100 0101"},
-          {L"178", kOct, false, L"F 15 1111"},  // the scan stops at 8
-          {L"1010", kBin, false, L"A 12 10"}}) {
-        const tv::BaseConversion c = tv::ConvertBaseInput(input, base, group, german);
-        EXPECT_EQ(c.status, tv::BaseParseStatus::kOk);
-        EXPECT_EQ(c.outputs[0] + L" " + c.outputs[1] + L" " + c.outputs[2], outputs) << input;
-    }
-}
-
 TEST(NumberBase, LeadingNumbersUpToSixtyFourBits) {
     const std::tuple<std::wstring, NumberBase, uint64_t> reads[] = {
-        {L"  +42abc", kDec, 42}, {L"0x1F", kHex, 31}, {L"0xg", kHex, 0}, {L"z9", kOct, 0}, {L" -", kDec, 0},
-        {L"-1", kHex, 0},           // no sign outside decimal
-        {L"", kBin, 0},             // binary reads every character, and none is 0
-        {L"1a9", kBin, 13},         // binary: a letter is 0, a 9 adds 9
-        {L"1\U0001F600", kBin, 4},  // two UTF-16 units, two digits
-        {L"9223372036854775808", kDec, uint64_t{1} << 63},
+        {L"  +42abc", kDec, 42}, {L"0x1F", kHex, 31}, {L"0xg", kHex, 0}, {L"-1", kHex, 0},  // no sign outside decimal
+        {L"", kBin, 0},      // binary reads every character, and none is 0
+        {L"1a9", kBin, 13},  // binary: a letter is 0, a 9 adds 9
         {L"-9223372036854775808", kDec, uint64_t{1} << 63},  // two's complement, not wrapped
         {L"0000FFFFFFFFFFFFFFFF", kHex, kMax},                // leading zeros never overflow
     };
@@ -247,40 +205,27 @@ TEST(NumberBase, LeadingNumbersUpToSixtyFourBits) {
     }
     for (auto [text, base] : {std::pair<std::wstring, NumberBase>{L"18446744073709551616", kDec},
                               {L"-9223372036854775809", kDec}, {L"10000000000000000", kHex},
-                              {L"2000000000000000000000", kOct}, {L"1" + std::wstring(64, L'0'), kBin},
                               {std::wstring(63, L'1') + L"2", kBin}}) {  // the last would wrap to 0
         EXPECT_EQ(tv::ParseInBase(text, base).status, tv::BaseParseStatus::kTooLarge) << text;
     }
 }
 
 // Down a column sizes only grow; children's US and UK sizes start again at 1
-// once, where they reach the adult scale. Halves are the fraction sign in the
-// shoe and shirt tables outside their Japanese columns, a point elsewhere.
-// No cell is empty, none lies outside a table; hosiery ranges run low to high.
-TEST(ClothingSizes, EveryCellIsFilledAndSizesGrowDownEveryColumnWithHalvesWrittenOneWay) {
-    const auto size = [](const wchar_t* text) {  // "10½" is 10.5
-        wchar_t* end = nullptr;
-        const double whole = std::wcstod(text, &end);
-        return whole + (*end == L'\u00BD' ? 0.5 : 0.0);
-    };
+// once, where they reach the adult scale. Hosiery sizes are letters and ranges.
+// No cell is empty, none lies outside a table.
+TEST(ClothingSizes, EveryCellIsFilledAndSizesGrowDownEveryColumn) {
     for (int t = 0; t < tv::kSizeTableCount; ++t) {
         const tv::SizeTable& table = *tv::SizeTableAt(t);
         EXPECT_EQ(table.cells.size(), static_cast<size_t>(table.Rows() * table.Columns())) << t;
         EXPECT_TRUE(!table.Cell(table.Rows(), 0) && !table.Cell(0, table.Columns()) && !table.Cell(-1, 0)) << t;
         for (int column = 0; column < table.Columns(); ++column) {
-            const bool sign = (t == 1 || t == 3 || t == 4) && std::wstring(table.headers[column]) != L"JP";
             int restarts = 0;
             for (int row = 0; row < table.Rows(); ++row) {
-                const wchar_t* cell = table.Cell(row, column);
-                EXPECT_TRUE(*cell && !std::wcschr(cell, sign ? L'.' : L'\u00BD')) << t << ' ' << row << ' ' << column;
-                unsigned low = 0, high = 0;
-                if (t == 2) {  // hosiery: its sizes are letters, its ranges run low to high
-                    EXPECT_TRUE(column == 0 || (std::swscanf(cell, L"%u-%u", &low, &high) == 2 && low < high)) << row;
-                } else if (row > 0 && size(cell) < size(table.Cell(row - 1, column)) && size(cell) == 1.0) {
-                    ++restarts;
-                } else if (row > 0) {
-                    EXPECT_GT(size(cell), size(table.Cell(row - 1, column))) << t << ' ' << row << ' ' << column;
-                }
+                const double size = std::wcstod(table.Cell(row, column), nullptr);  // "10½" is 10 here
+                const double above = row ? std::wcstod(table.Cell(row - 1, column), nullptr) : 0;
+                EXPECT_TRUE(*table.Cell(row, column)) << t << ' ' << row << ' ' << column;
+                restarts += t != 2 && size == 1 && above > 1;
+                EXPECT_TRUE(t == 2 || size >= above || size == 1) << t << ' ' << row << ' ' << column;
             }
             EXPECT_EQ(restarts, t >= 5 && column <= 1 ? 1 : 0) << t << ' ' << column;
         }
