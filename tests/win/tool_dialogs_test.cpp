@@ -318,6 +318,15 @@ TEST_F(ToolTest, EachToolOpensOnceFromTheMenuAndWorksThroughItsControls) {
     EXPECT_EQ(std::wstring(s.MoneySel) + L" " + s.CustomRates[0] + L" " + s.CustomRates[1] + L" " + s.CustomRates[2] + L" " +
                   s.CustomRates[3] + L" " + s.EuroSel,
               L"EURCADJPYEURAED 1.666667 140 1.000000 0.000000 ITLEURFRFITLNLG");
+    // Stored as earlier versions stored them: texts in fixed 16-character fields.
+    std::wstring types;
+    for (auto [path, name] : {std::pair{tv::kSettingsPath, L"GroupDigits"}, {tv::kSelectionPath, L"C13"},
+                              {tv::kSettingsPath, L"EuroSel"}, {tv::kMoneyPath, L"MoneySel"}, {tv::kMoneyPath, L"C1"}}) {
+        DWORD type = 0, size = 0;
+        RegGetValueW(HKEY_CURRENT_USER, path, name, RRF_RT_ANY, &type, nullptr, &size);
+        types += std::to_wstring(type) + L":" + std::to_wstring(size) + L" ";
+    }
+    EXPECT_EQ(types, L"4:4 4:4 1:32 1:32 1:32 ");  // REG_DWORD, REG_SZ
 }
 
 // ---- Every tool over damaged settings, given odd numbers and repainted ----
