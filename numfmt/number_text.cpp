@@ -63,6 +63,19 @@ std::wstring FixedText(double value, int decimals) {
     return std::wstring(buffer, end);
 }
 
+// The shortest digits that read back to `value`, in exponent form with a
+// capital E ("1.602176634E-19"), the point shown as `separator`.
+static std::wstring ExponentText(double value, const std::wstring& separator) {
+    char buffer[32];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    std::wstring text;
+    for (const char* p = buffer; ec == std::errc() && p < end; ++p) {
+        if (*p == '.') text += separator.empty() ? L"." : separator;
+        else text += *p == 'e' ? L'E' : static_cast<wchar_t>(*p);
+    }
+    return text;
+}
+
 std::wstring GroupedOrPlain(std::wstring grouped, std::wstring plain) {
     return grouped.find_first_of(L"0123456789") == std::wstring::npos ? plain : grouped;
 }
@@ -86,6 +99,9 @@ std::wstring FormatDisplayNumber(double value, unsigned deciSize, bool groupDigi
 
     std::wstring raw = FixedText(value, 14);
     TrimTrailingChar(raw, L'0');  // the point stays: 1000 shows as "1000."
+    // A value below the 14th decimal is not shown as zero.
+    if (value != 0 && raw.find_first_of(L"123456789") == std::wstring::npos)
+        return ExponentText(value, groupDigits ? grouping.DecimalSeparator() : L".");
     if (!groupDigits) return raw;
 
     const size_t point = raw.find(L'.');

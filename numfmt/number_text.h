@@ -68,8 +68,9 @@ std::wstring GroupedOrPlain(std::wstring grouped, std::wstring plain);
 void TrimTrailingChar(std::wstring& text, wchar_t c);
 
 // The display text of a result: deciSize 0 shows up to 14 decimals with
-// trailing zeros removed, 1 to 4 show 2, 4, 6 or 8 decimals (a larger,
-// damaged setting shows 4); groupDigits applies the locale's grouping.
+// trailing zeros removed (a value not zero but too small for them in
+// exponent form), 1 to 4 show 2, 4, 6 or 8 decimals (a larger, damaged
+// setting shows 4); groupDigits applies the locale's grouping.
 std::wstring FormatDisplayNumber(double value, unsigned deciSize, bool groupDigits,
                                  const NumberGrouping& grouping);
 
