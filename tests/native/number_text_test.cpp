@@ -53,7 +53,7 @@ TEST(FormatDisplayNumber, DecimalsGroupingAndTheLocalesSeparatorsAndSigns) {
         {paren, -1234.5678901234, 0, true, L"(1,234.56789012340005)"},
         {trailing, -2.0 / 3.0, 0, true, L"0.66666666666667-"},
         {wide, 12345.75, 0, true, L"12'345<>75"}, {wide, 0.75, 0, true, L"<>75"},  // found and kept whole
-        {noZero, -1e-20, 0, true, L"-0."}, {noZero, 0.5, 0, true, L",5"}, {noZero, 0.001, 1, true, L",00"},
+        {noZero, -1e-20, 0, true, L"-1E-20"}, {noZero, 0.5, 0, true, L",5"}, {noZero, 0.001, 1, true, L",00"},
         {german, 1234.5, 0, true, L"1.234,5"}, {german, 1e6, 0, true, L"1.000.000,00000000"},
     };
     for (const auto& [format, value, deciSize, group, shown] : cases) {
@@ -97,4 +97,25 @@ TEST(ApplyNumberFormat, RoundsHalfUpAndRefusesWhatIsNotAPlainNumber) {
     const tv::FormatNumberGrouping byFormat(german);
     EXPECT_EQ(byFormat.DecimalSeparator() + byFormat.Group(L"-1234.5", tv::kLocaleDecimals), L",-1.234,50");
     EXPECT_EQ(byFormat.Group(L"65535", 0), L"65.535");
+}
+
+// Too small for 14 decimals but not zero: the exponent form, with the digits
+// that read back to the same double. Zero and what 14 decimals can show stay.
+TEST(FormatDisplayNumber, UnlimitedShowsWhatFourteenDecimalsCannotInExponentForm) {
+    const tv::FormatNumberGrouping us(tv::NumberFormat{}), german(Format(L",", L"."));
+    const struct {
+        double value;
+        const tv::NumberGrouping* grouping;
+        const wchar_t* shown;
+    } cases[] = {
+        {1.602176634e-19, nullptr, L"1.602176634E-19"}, {-5e-15, nullptr, L"-5E-15"},
+        {0.125 / 1125899906842624, nullptr, L"1.1102230246251565E-16"}, {4.9e-324, nullptr, L"5E-324"},
+        {1.602176634e-19, &german, L"1,602176634E-19"}, {6e-15, nullptr, L"0.00000000000001"},
+        {0.0, nullptr, L"0."}, {0.0, &us, L"0.00000000"},
+    };
+    for (const auto& [value, grouping, shown] : cases) {
+        const std::wstring text = tv::FormatDisplayNumber(value, 0, grouping != nullptr, grouping ? *grouping : us);
+        EXPECT_EQ(text, shown) << value;
+        if (!grouping && value != 0 && std::fabs(value) < 5e-15) EXPECT_EQ(tv::ParseNumberText(text), value) << value;
+    }
 }
