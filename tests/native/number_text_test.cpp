@@ -115,7 +115,8 @@ TEST(FormatDisplayNumber, UnlimitedShowsWhatFourteenDecimalsCannotInExponentForm
     };
     for (const auto& [value, grouping, shown] : cases) {
         const std::wstring text = tv::FormatDisplayNumber(value, 0, grouping != nullptr, grouping ? *grouping : us);
-        EXPECT_EQ(text, shown) << value;
-        if (!grouping && value != 0 && std::fabs(value) < 5e-15) EXPECT_EQ(tv::ParseNumberText(text), value) << value;
+        // What the exponent form shows reads back as the same double.
+        EXPECT_TRUE(text == shown && (grouping || std::fabs(value) >= 5e-15 || tv::ParseNumberText(text) == value))
+            << value << " shows " << text;
     }
 }
