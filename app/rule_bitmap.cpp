@@ -8,11 +8,11 @@ namespace tv {
 void StretchedRules::Apply(HWND dialog) {
     // Replaced at 96 dpi too, so every rule shown is one of ours: Wine's
     // static never deletes the bitmap it loaded from the template.
-    const int scale = shell::ScaleX();
+    const LayoutScale scale = shell::ScreenScale();
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;
         HBITMAP wide = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_RULE),
-                                                       IMAGE_BITMAP, 230 * scale, 4 * scale, 0));
+                                                       IMAGE_BITMAP, scale.X(230), scale.Y(4), 0));
         if (!wide) return;
         bitmaps_.emplace_back(wide);
         // The control hands back the bitmap it showed before; nothing else holds it.

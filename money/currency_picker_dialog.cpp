@@ -28,11 +28,11 @@ std::wstring CurrencyPickerDialog::Pick(HWND owner, CurrencyListKind kind, std::
 }
 
 int CurrencyPickerDialog::NameWidth() const {
-    return shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - 40 * shell::ScaleX();
+    return shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - shell::ScreenScale().X(40);
 }
 
 void CurrencyPickerDialog::AddColumns(HWND list) {
-    InsertListColumn(list, 0, L"", 40 * shell::ScaleX());
+    InsertListColumn(list, 0, L"", shell::ScreenScale().X(40));
     InsertListColumn(list, 1, L"", NameWidth());
 }
 

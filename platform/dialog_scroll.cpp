@@ -40,7 +40,7 @@ void EnableDialogScroll(HWND dialog, int contentBottom, int margin) {
 bool ScrollDialog(HWND dialog, UINT message, WPARAM wParam) {
     SCROLLINFO info = {sizeof info, SIF_ALL};
     if (!Scrolls(dialog) || !GetScrollInfo(dialog, SB_VERT, &info)) return false;
-    const int line = 16 * ScaleY();
+    const int line = ScreenScale().Y(16);
     const int page = static_cast<int>(info.nPage);
     int position = info.nPos;
     if (message == WM_MOUSEWHEEL) {
@@ -68,7 +68,7 @@ void ScrollIntoView(HWND dialog, HWND control) {
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
     GetClientRect(dialog, &client);
-    const int margin = 2 * ScaleY();
+    const int margin = ScreenScale().Y(2);
     const int position = GetScrollPos(dialog, SB_VERT);
     if (r.top < margin) {
         ScrollTo(dialog, position + r.top - margin);

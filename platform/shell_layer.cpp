@@ -59,13 +59,12 @@ void SetDeviceScreenLogicalSize(int width, int height) {
 
 int LogPixelsX() { return ScreenDpi(LOGPIXELSX); }
 int LogPixelsY() { return ScreenDpi(LOGPIXELSY); }
-// Below 96 dpi the integer factor would be 0: keep the handheld's sizes.
-int ScaleX() { return std::max(1, LogPixelsX() / 96); }
-int ScaleY() { return std::max(1, LogPixelsY() / 96); }
+LayoutScale ScreenScale() { return LayoutScale{LogPixelsX(), LogPixelsY()}; }
 
 SIZE DeviceScreenSize() {
     ReadScreenFromEnvironment();
-    return SIZE{g_logicalWidth * ScaleX(), g_logicalHeight * ScaleY()};
+    const LayoutScale scale = ScreenScale();
+    return SIZE{scale.X(g_logicalWidth), scale.Y(g_logicalHeight)};
 }
 
 bool IsPortraitScreen() {
@@ -80,11 +79,11 @@ RECT DeviceWorkArea() {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &desk, 0);
     const int left = std::max(desk.left, desk.left + ((desk.right - desk.left) - screen.cx) / 2);
     const int top = std::max(desk.top, desk.top + ((desk.bottom - desk.top) - screen.cy) / 2);
-    const int nav = kNavigationBar * ScaleY();
+    const int nav = ScreenScale().Y(kNavigationBar);
     return RECT{left, top + nav, left + screen.cx, top + screen.cy};
 }
 
-int MenuBarReserve() { return 26 * ScaleY(); }
+int MenuBarReserve() { return ScreenScale().Y(26); }
 
 HMENU CreateMenuBar(HWND owner, int menuBarId) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -184,7 +183,7 @@ void MakeDialogFullScreen(HWND dialog) {
 
     // A system font wider than the handheld's would push controls off the
     // screen: then the dialog grows just enough to show them whole.
-    const int margin = 2 * ScaleX();
+    const int margin = ScreenScale().X(2);
     const POINT extent = ContentExtent(dialog);
     EnableDialogScroll(dialog, extent.y, margin);
     RECT client;

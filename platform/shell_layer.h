@@ -8,13 +8,15 @@
 #include <functional>
 #include <string>
 
+#include "platform/layout_scale.h"
+
 namespace tv::shell {
 
 // The emulated screen, in logical pixels (240 x 320 portrait by default).
 // TALLYVANE_SCREEN=WxH in the environment, or this call, chooses another.
 void SetDeviceScreenLogicalSize(int width, int height);
 
-// Screen size in pixels: the logical size times the system dpi / 96.
+// Screen size in pixels: the logical size at the screen's scale.
 SIZE DeviceScreenSize();
 // Portrait when taller than wide; square and landscape lay out alike.
 bool IsPortraitScreen();
@@ -23,11 +25,9 @@ RECT DeviceWorkArea();
 // The screen's logical pixels per inch.
 int LogPixelsX();
 int LogPixelsY();
-// Whole multiples of the handheld's 96 dpi this screen has, never below 1:
-// what every drawn length and layout number is multiplied by.
-int ScaleX();
-int ScaleY();
-// The room the menu bar takes at the bottom: 26 * (dpi / 96) pixels.
+// The screen's dpi: what every drawn length and layout number is scaled by.
+LayoutScale ScreenScale();
+// The room the menu bar takes at the bottom: 26 logical pixels.
 int MenuBarReserve();
 
 // The window rectangle whose client area is the work area less the menu

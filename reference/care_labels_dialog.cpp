@@ -82,7 +82,7 @@ void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) {
     RECT r = {};
     r.left = LVIR_BOUNDS;
     if (!SendMessageW(list_, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r))) return;
-    const int sx = shell::ScaleX(), sy = shell::ScaleY();
+    const LayoutScale scale = shell::ScreenScale();
     const UINT state = static_cast<UINT>(SendMessageW(list_, LVM_GETITEMSTATE, row, LVIS_SELECTED | LVIS_FOCUSED));
     const int saved = SaveDC(dc);
     if (state & LVIS_SELECTED) {
@@ -94,12 +94,12 @@ void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) {
         SetTextColor(dc, RGB(0, 0, 0));
     }
     if (state & LVIS_FOCUSED) DrawFocusRect(dc, &r);
-    InflateRect(&r, -sx, -sy);
+    InflateRect(&r, -scale.X(1), -scale.Y(1));
 
     const CareLabel* label =
         static_cast<size_t>(row) < rows_.size() ? CareLabelOfRow(book_, rows_[static_cast<size_t>(row)]) : nullptr;
     if (label) {
-        const int step = GetSystemMetrics(SM_CXICON) + 2 * sx;
+        const int step = GetSystemMetrics(SM_CXICON) + scale.X(2);
         DrawIcon(dc, label->firstIcon, r.left, r.top);
         r.left += step;
         if (label->secondIcon) DrawIcon(dc, label->secondIcon, r.left, r.top);

@@ -140,9 +140,9 @@ DialingCodesDialog::DialingCodesDialog(std::wstring dataFile)
     : CodeListDialog(std::move(dataFile), MakeRgb(207, 217, 246), kCountryRows) {}
 
 void DialingCodesDialog::AddColumns(HWND list) {
-    const int s = shell::ScaleX();
-    InsertListColumn(list, 0, L"", shell::DeviceScreenSize().cx - 35 * s - GetSystemMetrics(SM_CXVSCROLL));
-    InsertListColumn(list, 1, L"", 35 * s);
+    const int code = shell::ScreenScale().X(35);
+    InsertListColumn(list, 0, L"", shell::DeviceScreenSize().cx - code - GetSystemMetrics(SM_CXVSCROLL));
+    InsertListColumn(list, 1, L"", code);
 }
 
 void DialingCodesDialog::AfterFilling(HWND list) {
@@ -153,10 +153,10 @@ CityAreaCodesDialog::CityAreaCodesDialog(std::wstring dataFile)
     : CodeListDialog(std::move(dataFile), MakeRgb(196, 255, 198), kCityAreaRows) {}
 
 void CityAreaCodesDialog::AddColumns(HWND list) {
-    const int s = shell::ScaleX();
-    const int wide = (shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - 55 * s) / 2;
+    const int code = shell::ScreenScale().X(55);
+    const int wide = (shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - code) / 2;
     // Each inserted at position 0: the narrow code column ends up last.
-    InsertListColumn(list, 0, L"", 55 * s);
+    InsertListColumn(list, 0, L"", code);
     InsertListColumn(list, 0, L"", wide);
     InsertListColumn(list, 0, L"", wide);
 }

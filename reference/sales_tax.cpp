@@ -10,14 +10,14 @@ const SalesTaxRegion kSalesTaxRegions[kSalesTaxRegionCount] = {
     {{IDS_REGION_EUROPE, L"Europe"}, L"EuroVat.dat", 2},
 };
 
-std::vector<TaxColumn> SalesTaxColumns(int region, int screenWidth, int scrollBarWidth, int scale) {
+std::vector<TaxColumn> SalesTaxColumns(int region, int screenWidth, int scrollBarWidth, const LayoutScale& scale) {
     if (region < 0 || region >= kSalesTaxRegionCount) return {};
     if (kSalesTaxRegions[region].columns == 4) {
-        return {{108 * scale, false}, {58 * scale, true}, {55 * scale, true}, {55 * scale, true}};
+        return {{scale.X(108), false}, {scale.X(58), true}, {scale.X(55), true}, {scale.X(55), true}};
     }
     // The name takes what the rate and a scroll bar leave of the screen;
     // a screen too narrow for that leaves it no room rather than a negative width.
-    return {{std::max(0, screenWidth - 60 * scale - scrollBarWidth), false}, {60 * scale, true}};
+    return {{std::max(0, screenWidth - scale.X(60) - scrollBarWidth), false}, {scale.X(60), true}};
 }
 
 SalesTaxText::SalesTaxText(std::wstring_view text, int columns) {

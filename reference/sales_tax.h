@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/layout_scale.h"
 #include "reference/data_text.h"
 #include "tools/calculator_common.h"
 
@@ -26,9 +27,9 @@ struct TaxColumn {
 };
 
 // The columns of region `region` on a screen `screenWidth` pixels wide with
-// vertical scroll bars `scrollBarWidth` wide, at `scale` pixels per logical
-// pixel; none for a region outside the list.
-std::vector<TaxColumn> SalesTaxColumns(int region, int screenWidth, int scrollBarWidth, int scale);
+// vertical scroll bars `scrollBarWidth` wide, at `scale`; none for a region
+// outside the list.
+std::vector<TaxColumn> SalesTaxColumns(int region, int screenWidth, int scrollBarWidth, const LayoutScale& scale);
 
 // A region's table has tens of rows; a file with more rows than this is
 // damaged, and the rows after it are left out. The bound the code lists have.

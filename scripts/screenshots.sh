@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # `make screenshots`: pictures of every window under build/screenshots/, at
-# 96 dpi (portrait, landscape, square) and at 192 dpi.
+# 96 dpi (portrait, landscape, square), and at 144 and 192 dpi.
 #   scripts/screenshots.sh                  all of them
 #   scripts/screenshots.sh --in-session DPI  the pictures at DPI, inside a Wine session at DPI
 set -euo pipefail
@@ -32,7 +32,8 @@ declare -A reach=(
 # pressed in it (=TEXT types TEXT; Enter is Calculate or Convert), the margin
 # right and below for open menus and lists, then the picture's name in each
 # pass, "-" for none: at 96 dpi on the usual portrait screen, then on the
-# 320x240 and 240x240 screens (SCREEN is the screen's size), and at 192 dpi.
+# 320x240 and 240x240 screens (SCREEN is the screen's size), and at 192 dpi
+# (the 144-dpi pass takes the same pictures, named for its dpi).
 # Each picture starts from the main window alone.
 pictures='
 window            keys                                          margin  portrait                screens                192dpi
@@ -88,7 +89,7 @@ press() {
 # shoot_pass PASS [SCREEN]: the pictures named in column PASS, with the
 # program started on SCREEN.
 shoot_pass() {
-    local pass=$1 screen=${2:-} header words at
+    local pass=$1 screen=${2:-} dpi=${3:-192dpi} header words at
     read -r -a header <<<"$(grep -m1 "^window " <<<"$pictures")"
     for at in "${!header[@]}"; do [ "${header[$at]}" = "$pass" ] && break; done
     [ "${header[$at]}" = "$pass" ] || { echo "screenshots: no pass $pass" >&2; return 1; }
@@ -102,6 +103,7 @@ shoot_pass() {
         local count=${#words[@]} window=${words[0]}
         local name=${words[$((count - passes + at - 3))]} margin=${words[$((count - passes - 1))]}
         [ "$name" != - ] || continue
+        name=${name//192dpi/$dpi}
         [ -v "reach[$window]" ] || { echo "screenshots: no way to $window" >&2; return 1; }
         # shellcheck disable=SC2086  # the menu path is words
         [ -z "${reach[$window]}" ] || keys ${reach[$window]}
@@ -114,8 +116,8 @@ shoot_pass() {
 
 if [ "${1:-}" = --in-session ]; then
     . "$root/scripts/screen-tools.sh"
-    if [ "$2" = 192 ]; then
-        shoot_pass 192dpi
+    if [ "$2" != 96 ]; then
+        shoot_pass 192dpi "" "$2dpi"
     else
         shoot_pass portrait
         for screen in 320x240 240x240; do shoot_pass screens "$screen"; done
@@ -126,6 +128,8 @@ fi
 mkdir -p "$out"
 TV_WINE_STATE=$root/build/wine-shots "$root/scripts/wine-session.sh" \
     "$root/scripts/prefix-documents.sh" "$root/scripts/screenshots.sh" --in-session 96
-TV_DPI=192 TV_DISPLAY_SIZE=1280x1024 TV_WINE_STATE=$root/build/wine-shots192 "$root/scripts/wine-session.sh" \
-    "$root/scripts/prefix-documents.sh" "$root/scripts/screenshots.sh" --in-session 192
+for dpi in 144 192; do
+    TV_DPI=$dpi TV_DISPLAY_SIZE=1280x1024 TV_WINE_STATE=$root/build/wine-shots$dpi "$root/scripts/wine-session.sh" \
+        "$root/scripts/prefix-documents.sh" "$root/scripts/screenshots.sh" --in-session $dpi
+done
 ls "$out"/*.png

@@ -27,9 +27,9 @@ void ClothingSizesDialog::ShowSizeTable(int index) {
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     ClearListView(list_);
     shown_ = index;
-    const int scale = shell::ScaleX();
+    const LayoutScale scale = shell::ScreenScale();
     for (int column = 0; column < table->Columns(); ++column) {
-        InsertListColumn(list_, column, table->headers[column], table->ColumnWidth(column) * scale);
+        InsertListColumn(list_, column, table->headers[column], scale.X(table->ColumnWidth(column)));
     }
     // The texts are asked for when shown, by position: inserting each row at
     // the top still shows the table in order.

@@ -15,11 +15,11 @@ namespace {
 constexpr Rgb kGradientLeft = MakeRgb(222, 224, 253);
 constexpr Rgb kGradientRight = MakeRgb(154, 170, 245);
 
-void PaintTab(HDC dc, const RECT& client, const wchar_t* name, int sx, int sy) {
+void PaintTab(HDC dc, const RECT& client, const wchar_t* name, const LayoutScale& s) {
     SIZE text = {};
     GetTextExtentPoint32W(dc, name, lstrlenW(name), &text);
-    const int L = client.left, T = client.top + 2 * sy, R = client.right, H = text.cy + 8 * sy;
-    const int tabLeft = L + 20 * sx, tabRight = L + 28 * sx + text.cx;
+    const int L = client.left, T = client.top + s.Y(2), R = client.right, H = text.cy + s.Y(8);
+    const int tabLeft = L + s.X(20), tabRight = L + s.X(28) + text.cx;
     // The device context's own pen, recoloured: a paint makes no pen.
     const SelectedObject pen(dc, GetStockObject(DC_PEN));
     const COLORREF before = SetDCPenColor(dc, RGB(255, 255, 255));
@@ -38,12 +38,12 @@ void PaintTab(HDC dc, const RECT& client, const wchar_t* name, int sx, int sy) {
 }  // namespace
 
 void PaintConverterBackground(HDC dc, const RECT& client, const ConverterBackground& what) {
-    const int sx = shell::ScaleX(), sy = shell::ScaleY();
+    const LayoutScale s = shell::ScreenScale();
     FillGradient(dc, client.left, client.top, client.right, client.bottom, kGradientLeft, kGradientRight, false);
     SetBkMode(dc, TRANSPARENT);
     {
         const SelectedObject font(dc, what.tabFont);
-        PaintTab(dc, client, what.categoryName, sx, sy);
+        PaintTab(dc, client, what.categoryName, s);
     }
     const SelectedObject font(dc, what.labelFont);
     // A face wider than the band starts the labels at the window edge.
@@ -52,8 +52,8 @@ void PaintConverterBackground(HDC dc, const RECT& client, const ConverterBackgro
         const std::wstring label = StringResource(id);
         SIZE extent = {};
         GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &extent);
-        const int left = extent.cx < 30 * sx ? client.left + 2 * sx : client.left;
-        RECT band = {left, top, what.layout.input.left, top + 20 * sy};
+        const int left = extent.cx < s.X(30) ? client.left + s.X(2) : client.left;
+        RECT band = {left, top, what.layout.input.left, top + s.Y(20)};
         DrawTextW(dc, label.c_str(), -1, &band, kLabelFormat);
     }
 }

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "platform/layout_scale.h"
+
 namespace tv {
 
 struct LayoutRect {
@@ -22,8 +24,8 @@ struct ConverterLayout {
     std::vector<Key> keys;  // in creation order: 7 8 9 4 5 6 1 2 3 <- 0 . - C
 };
 
-// Client area width and height in pixels, integer scale factors sx and sy,
-// the orientation, and the height a drop-down list takes once created.
-ConverterLayout LayOutConverter(int width, int height, int sx, int sy, bool portrait, int listHeight);
+// Client area width and height in pixels, the window's scale, the
+// orientation, and the height a drop-down list takes once created.
+ConverterLayout LayOutConverter(int width, int height, const LayoutScale& s, bool portrait, int listHeight);
 
 }  // namespace tv

@@ -92,8 +92,8 @@ void ConverterWindow::CreateControls() {
     HWND from = MakeChild(window_, L"COMBOBOX", L"", list, {0, 0, 10, 200}, IDC_FROM_LIST);
     RECT closed = {};
     GetWindowRect(from, &closed);
-    layout_ = LayOutConverter(client.right, client.bottom, shell::ScaleX(), shell::ScaleY(),
-                              shell::IsPortraitScreen(), closed.bottom - closed.top);
+    layout_ = LayOutConverter(client.right, client.bottom, shell::ScreenScale(), shell::IsPortraitScreen(),
+                              closed.bottom - closed.top);
     const ConverterLayout& l = layout_;
 
     HWND input = MakeChild(window_, L"EDIT", L"", field, l.input, IDC_INPUT);

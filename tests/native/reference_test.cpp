@@ -160,11 +160,13 @@ TEST(CareLabels, LabelsBeyondTheBoundAreDropped) {
               L"fourthree");
 }
 
-// Canada's four columns scaled; the name takes what is left, never a negative width.
+// Canada's four columns scaled, to the nearest pixel and halves up at 150 %;
+// the name takes what is left, never a negative width.
 TEST(SalesTax, ColumnWidthsFollowTheScreenAndScale) {
+    const tv::LayoutScale at96, at144{144, 144}, at192{192, 192};
     for (auto [region, screen, scrollBar, scale, expected] :
-         {std::tuple{0, 480, 26, 2, std::vector<int>{216, 116, 110, 110}}, {2, 640, 34, 2, {486, 120}},
-          {1, 50, 13, 1, {0, 60}}, {3, 240, 13, 1, {}}, {-1, 240, 13, 1, {}}}) {
+         {std::tuple{0, 480, 26, at192, std::vector<int>{216, 116, 110, 110}}, {0, 360, 20, at144, {162, 87, 83, 83}},
+          {2, 640, 34, at192, {486, 120}}, {1, 50, 13, at96, {0, 60}}, {3, 240, 13, at96, {}}, {-1, 240, 13, at96, {}}}) {
         std::vector<int> widths;
         for (const tv::TaxColumn& c : tv::SalesTaxColumns(region, screen, scrollBar, scale)) widths.push_back(c.width);
         EXPECT_EQ(widths, expected) << region;

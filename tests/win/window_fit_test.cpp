@@ -27,17 +27,24 @@ SIZE TextExtent(HWND control, const std::wstring& text, UINT format, int wrap = 
 }
 
 // A line for each fault of `window`: wider than the screen (a scrolled dialog,
-// or one over a scrolled window, grows by the scroll bar), a visible text
-// that does not fit, visible controls on one another (a group box frames
-// others).
+// or one over a scrolled window, grows by the scroll bar), a scroll bar on a
+// portrait screen, where none is needed at any dpi, a menu bar on two lines,
+// a visible control out of the client area of a window that does not scroll,
+// a visible text that does not fit, visible controls on one another (a group
+// box frames others).
 std::wstring Faults(HWND window) {
     std::wstring found;
     RECT area;
     GetClientRect(window, &area);
     HWND owner = GetWindow(window, GW_OWNER);
-    const bool scrolled = (GetWindowLongW(window, GWL_STYLE) | (owner ? GetWindowLongW(owner, GWL_STYLE) : 0)) & WS_VSCROLL;
+    const bool scrolls = GetWindowLongW(window, GWL_STYLE) & WS_VSCROLL;
+    const bool scrolled = scrolls || (owner && (GetWindowLongW(owner, GWL_STYLE) & WS_VSCROLL));
     if (area.right > tv::shell::DeviceScreenSize().cx + (scrolled ? GetSystemMetrics(SM_CXVSCROLL) : 0))
         found += L"window " + std::to_wstring(area.right) + L" px wide\n";
+    if (scrolls && tv::shell::IsPortraitScreen()) found += L"window scrolls\n";
+    if (MENUBARINFO bar = {sizeof bar}; GetMenuBarInfo(window, OBJID_MENU, 0, &bar) &&
+                                        bar.rcBar.bottom - bar.rcBar.top > GetSystemMetrics(SM_CYMENU) + 1)
+        found += L"menu bar on two lines\n";
     std::vector<std::pair<RECT, std::wstring>> placed;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!IsWindowVisible(child)) continue;
@@ -65,8 +72,13 @@ std::wstring Faults(HWND window) {
             found += name + L" needs " + std::to_wstring(needed.cx) + L"x" + std::to_wstring(needed.cy) + L" px\n";
         if (isButton && button == BS_GROUPBOX) continue;
         const RECT r = Placed(child);
+        if (!scrolls && (r.left < 0 || r.top < 0 || r.right > area.right || r.bottom > area.bottom))
+            found += name + L" out of the window\n";
+        // Where two template rectangles meet, rounding at a fractional dpi may
+        // give both the same pixel column or row: that is no overlap.
         for (const auto& [other, otherName] : placed)
-            if (RECT both; IntersectRect(&both, &other, &r)) found += otherName + L" overlaps " + name + L"\n";
+            if (RECT both; IntersectRect(&both, &other, &r) && both.right - both.left > 1 && both.bottom - both.top > 1)
+                found += otherName + L" overlaps " + name + L"\n";
         placed.emplace_back(r, name);
     }
     return found;
@@ -123,8 +135,7 @@ using WindowFitTest = ToolDialogTest;
 // the currency data window and the picker they open, on each screen shape.
 // The main window's client area is the screen less the task bar's and the
 // menu bar's 26 each; the Unit menu ticks the category, and landscape and
-// square screens give it two columns (and the keypad its landscape rows:
-// the native suite's).
+// square screens give it two columns.
 TEST_F(WindowFitTest, EveryWindowFitsEveryScreenAndTheMainWindowTakesItsShape) {
     const std::wstring rates = tv::shell::ProgramFolder() + L"sample\\CurRates.dat";
     ASSERT_TRUE(std::filesystem::exists(rates));
@@ -134,13 +145,13 @@ TEST_F(WindowFitTest, EveryWindowFitsEveryScreenAndTheMainWindowTakesItsShape) {
         Close();
         Open();
         EXPECT_EQ(Faults(main), L"") << "main window";
-        const int scale = tv::shell::LogPixelsY() / 96;
+        const tv::LayoutScale s = tv::shell::ScreenScale();
         RECT client, work = tv::shell::DeviceWorkArea();
         GetClientRect(main, &client);
         POINT origin = {0, 0};
         ClientToScreen(main, &origin);
         EXPECT_EQ(std::tuple(client.right, client.bottom, origin.x, origin.y),
-                  std::tuple(screen.cx * scale, (screen.cy - 52) * scale, work.left, work.top));
+                  std::tuple(s.X(screen.cx), s.Y(screen.cy) - 2 * s.Y(26), work.left, work.top));
         Command(ID_CATEGORY_FIRST + tv::kPressure);
         const bool portrait = screen.cy > screen.cx;
         HMENU units = tv::shell::MenuBarSubMenu(main, IDMB_UNIT);
