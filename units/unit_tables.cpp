@@ -9,14 +9,16 @@ namespace {
 // source; the few conventions (mach, hp, the inch of air, binary storage
 // multiples) are said to be so beside them and in the help.
 constexpr double kPi = 3.141592653589793;
-constexpr double kInch = 0.0254;                  // m; international yard and pound, 1959
-constexpr double kPound = 0.45359237;             // kg; international yard and pound, 1959
-constexpr double kGravity = 9.80665;              // m/s2; standard gravity, 3rd CGPM 1901
-constexpr double kPoundForce = kPound * kGravity;  // N
+constexpr double kInch = 0.0254;          // m; international yard and pound, 1959
+constexpr double kPound = 0.45359237;     // kg; international yard and pound, 1959
+constexpr double kGravity = 9.80665;      // m/s2; standard gravity, 3rd CGPM 1901
+constexpr double kPoundForce = kPound * kGravity;         // N
 constexpr double kFootPoundForce = 0.3048 * kPoundForce;  // J
 constexpr double kCubicInch = kInch * kInch * kInch * 1000;  // l
-constexpr double kUsGallon = 231 * kCubicInch;    // l; 231 in3, US Mendenhall order / NIST SP 811
-constexpr double kMercury = 13595.1 * kGravity;   // Pa per metre of mercury, conventional (ISO 80000-4)
+constexpr double kUsGallon = 231 * kCubicInch;  // l; 231 in3 (NIST SP 811, appendix B)
+// Pa per metre of mercury: the conventional density 13595.1 kg/m3 under
+// standard gravity (NIST SP 811, appendix B).
+constexpr double kMercury = 13595.1 * kGravity;
 constexpr double kAstronomicalUnit = 149597870.7;  // km; IAU 2012 Resolution B2
 
 const wchar_t* const kTemperatureNames[] = {L"C", L"F", L"K"};
