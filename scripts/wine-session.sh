@@ -9,7 +9,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/wine-env.sh"
 
 # A display of our own, so nothing lands on the user's desktop; with
-# TV_USE_DISPLAY=1 the program shows on the current one instead.
+# TV_USE_DISPLAY=1 the program shows on the current one instead. It is as
+# large as a 300 % desktop needs for the emulated screen.
 xvfb=""
 if [ "${TV_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
     display=""
@@ -17,7 +18,7 @@ if [ "${TV_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
         if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
     done
     [ -n "$display" ] || { echo "wine-session: no free X display" >&2; exit 1; }
-    Xvfb "$display" -screen 0 "${TV_DISPLAY_SIZE:-1024x768}x24" -nolisten tcp -dpi "${TV_DPI:-96}" >/dev/null 2>&1 &
+    Xvfb "$display" -screen 0 "${TV_DISPLAY_SIZE:-1600x1200}x24" -nolisten tcp -dpi "${TV_DPI:-96}" >/dev/null 2>&1 &
     xvfb=$!
     for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
     export DISPLAY=$display
