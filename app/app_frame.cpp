@@ -1,6 +1,7 @@
 #include "app/app_frame.h"
 
 #include "app/about_dialog.h"
+#include "app/palette.h"
 #include "app/startup_marks.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
@@ -84,6 +85,10 @@ LRESULT AppFrame::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             OnDestroy();
             return 0;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            RepaintForNewColours(window_, message, wParam, lParam);
+            break;
         default:
             break;
     }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/gradient_fill.h"
+#include "app/palette.h"
 #include "resources/resource_ids.h"
 
 namespace tv {
@@ -14,14 +15,16 @@ void KeypadButton::Draw(const DRAWITEMSTRUCT& item) const {
     --r.right;
     --r.bottom;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    // In high contrast: the button face, framed in the button text's colour.
+    const COLORREF light = PaletteColour(kLightEdge, COLOR_BTNTEXT), dark = PaletteColour(kDarkEdge, COLOR_BTNTEXT);
     // The device context's own pen, recoloured: a paint makes no pen (RestoreDC puts back the colour).
     SelectObject(dc, GetStockObject(DC_PEN));
-    SetDCPenColor(dc, pressed ? kDarkEdge : kLightEdge);
+    SetDCPenColor(dc, pressed ? dark : light);
     MoveToEx(dc, r.left, r.top, nullptr);
     LineTo(dc, r.right, r.top);
     MoveToEx(dc, r.left, r.top, nullptr);
     LineTo(dc, r.left, r.bottom);
-    SetDCPenColor(dc, pressed ? kLightEdge : kDarkEdge);
+    SetDCPenColor(dc, pressed ? light : dark);
     MoveToEx(dc, r.right, r.top, nullptr);
     LineTo(dc, r.right, r.bottom);
     MoveToEx(dc, r.left, r.bottom, nullptr);
@@ -30,12 +33,15 @@ void KeypadButton::Draw(const DRAWITEMSTRUCT& item) const {
     InflateRect(&r, -1, -1);
     ++r.right;
     ++r.bottom;
-    FillGradient(dc, r.left, r.top, r.right, r.bottom, kGradientBottom, kGradientTop, true);
+    FillGradient(dc, r.left, r.top, r.right, r.bottom, PaletteColour(kGradientBottom, COLOR_BTNFACE),
+                 PaletteColour(kGradientTop, COLOR_BTNFACE), true);
 
     wchar_t text[261] = {};
     GetWindowTextW(button_, text, 261);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
+    SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT
+                                 : HighContrast()                 ? COLOR_BTNTEXT
+                                                                  : COLOR_WINDOWTEXT));
     RECT whole = item.rcItem;
     DrawTextW(dc, text, -1, &whole, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     // Keys are tab stops: one reached from the keyboard must show it.

@@ -1,5 +1,6 @@
 #include "app/tool_dialog.h"
 
+#include "app/palette.h"
 #include "platform/dialog_scroll.h"
 #include "platform/shell_layer.h"
 
@@ -43,6 +44,7 @@ void ToolDialog::SetUpConventions(int menuBarId, bool keypad) {
     if (menuBarId) shell::CreateMenuBar(dialog_, menuBarId);
     font_.Create();
     font_.ApplyToChildren(dialog_);
+    rules_.Apply(dialog_);
     if (keypad) keypad_.Attach(dialog_);
 }
 
@@ -56,14 +58,19 @@ void ToolDialog::End(INT_PTR result) {
 }
 
 bool ToolDialog::PaintBackground(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    if (!background_) return false;
+    if (background_ == CLR_INVALID) return false;
+    // The device context's own brush, coloured at each paint: the colours
+    // follow a change to high contrast, and a paint makes no brush.
+    const HBRUSH brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    const COLORREF colour = PaletteColour(background_, COLOR_BTNFACE);
     switch (message) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(dialog_, &ps);
             RECT client;
             GetClientRect(dialog_, &client);
-            FillRect(dc, &client, background_.Get());
+            SetDCBrushColor(dc, colour);
+            FillRect(dc, &client, brush);
             EndPaint(dialog_, &ps);
             result = TRUE;
             return true;
@@ -71,9 +78,11 @@ bool ToolDialog::PaintBackground(UINT message, WPARAM wParam, LPARAM lParam, INT
         case WM_CTLCOLORSTATIC:
             if (!StaticOnBackground(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)))) return false;
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            if (HighContrast()) SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNTEXT));
             [[fallthrough]];
         case WM_CTLCOLORDLG:  // erased in the same colour: no grey flash before the paint
-            result = reinterpret_cast<INT_PTR>(background_.Get());
+            SetDCBrushColor(reinterpret_cast<HDC>(wParam), colour);
+            result = reinterpret_cast<INT_PTR>(brush);
             return true;
         default:
             return false;
@@ -140,6 +149,11 @@ INT_PTR ToolDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HELP:
             if (helpTopic_) shell::ShowHelp(helpTopic_);
             return TRUE;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            rules_.Apply(dialog_);
+            RepaintForNewColours(dialog_, message, wParam, lParam);
+            break;
         default:
             break;
     }

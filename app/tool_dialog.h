@@ -7,6 +7,7 @@
 
 #include "app/dialog_font.h"
 #include "app/keypad_panel.h"
+#include "app/rule_bitmap.h"
 #include "platform/owned_handle.h"
 
 namespace tv {
@@ -50,12 +51,13 @@ protected:
     }
 
     // Creates the menu bar (0: an empty one), the dialog font on every
-    // control and, when asked, the keypad over the dialog's keys.
+    // control, the dialog's rules and, when asked, the keypad over the
+    // dialog's keys.
     void SetUpConventions(int menuBarId, bool keypad);
     void End(INT_PTR result);
-    // The dialog paints its background in `colour`, and so do the static
-    // texts StaticOnBackground takes; the brush lives as long as the dialog.
-    void SetBackground(COLORREF colour) { background_.Reset(CreateSolidBrush(colour)); }
+    // The dialog paints its background in `colour` (the button face in high
+    // contrast), and so do the static texts StaticOnBackground takes.
+    void SetBackground(COLORREF colour) { background_ = colour; }
     virtual bool StaticOnBackground(int id) const {
         (void)id;
         return true;
@@ -74,7 +76,8 @@ private:
 
     bool PaintBackground(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 
-    OwnedBrush background_;
+    COLORREF background_ = CLR_INVALID;
+    StretchedRules rules_;
     int templateId_;
     const wchar_t* helpTopic_;
     bool modal_ = false;

@@ -15,6 +15,7 @@ set(TV_WIN_SOURCES
     app/gradient_fill.cpp
     app/keypad_panel.cpp
     app/message_loop.cpp
+    app/palette.cpp
     app/program.cpp
     app/rule_bitmap.cpp
     app/tool_dialog.cpp

@@ -18,7 +18,6 @@ CurrencyDataDialog::CurrencyDataDialog(const CalendarDate& date) : ToolDialog(ID
 
 bool CurrencyDataDialog::OnInitDialog() {
     SetUpConventions(0, false);
-    rules_.Apply(dialog_);
     SetDlgItemTextW(dialog_, IDC_RATES_DATE, LongDateText(date_).c_str());
     return true;
 }

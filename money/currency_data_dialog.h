@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "app/rule_bitmap.h"
 #include "app/tool_dialog.h"
 #include "money/exchange_rate_table.h"
 
@@ -23,7 +22,6 @@ protected:
 
 private:
     CalendarDate date_;
-    StretchedRules rules_;
 };
 
 }  // namespace tv

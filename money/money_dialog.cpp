@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/clipboard_text.h"
+#include "app/palette.h"
 #include "app/window_text.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
@@ -12,6 +13,13 @@ namespace {
 
 constexpr COLORREF kBackground = RGB(196, 255, 198);
 constexpr COLORREF kButtonFace = RGB(58, 172, 60);
+constexpr COLORREF kButtonText = RGB(255, 255, 255);
+
+// The currency buttons' face: the device context's own brush, coloured.
+HBRUSH ButtonFace(HDC dc) {
+    SetDCBrushColor(dc, PaletteColour(kButtonFace, COLOR_BTNFACE));
+    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+}
 
 bool IsCurrencyButton(int id) {
     return id == IDC_SOURCE_CURRENCY || (id >= IDC_TARGET_CURRENCY_1 && id <= IDC_TARGET_CURRENCY_4);
@@ -20,8 +28,7 @@ bool IsCurrencyButton(int id) {
 }  // namespace
 
 MoneyDialog::MoneyDialog(const wchar_t* helpTopic, AppSettings& settings, CurrencyListKind list)
-    : ToolDialog(IDD_MONEY, helpTopic), settings_(settings), list_(list),
-      buttonBrush_(CreateSolidBrush(kButtonFace)) {
+    : ToolDialog(IDD_MONEY, helpTopic), settings_(settings), list_(list) {
     SetBackground(kBackground);
 }
 
@@ -66,13 +73,14 @@ void MoneyDialog::PostConvert() {
 void MoneyDialog::DrawCurrencyButton(const DRAWITEMSTRUCT& item) const {
     // Push buttons in the dialog's own colours: white on green.
     RECT face = item.rcItem;
-    FillRect(item.hDC, &face, buttonBrush_.Get());
+    FillRect(item.hDC, &face, ButtonFace(item.hDC));
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
     if (pressed) OffsetRect(&face, 1, 1);
     const std::wstring code = WindowText(item.hwndItem);
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT) : RGB(255, 255, 255));
+    SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT)
+                                                           : PaletteColour(kButtonText, COLOR_BTNTEXT));
     DrawTextW(item.hDC, code.c_str(), static_cast<int>(code.size()), &face,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS) {
@@ -122,9 +130,9 @@ bool MoneyDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
         }
         case WM_CTLCOLORBTN: {
             if (!IsCurrencyButton(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)))) return false;
-            SetTextColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+            SetTextColor(reinterpret_cast<HDC>(wParam), PaletteColour(kButtonText, COLOR_BTNTEXT));
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            result = reinterpret_cast<INT_PTR>(buttonBrush_.Get());
+            result = reinterpret_cast<INT_PTR>(ButtonFace(reinterpret_cast<HDC>(wParam)));
             return true;
         }
         case WM_DRAWITEM: {

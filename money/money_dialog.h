@@ -51,7 +51,6 @@ private:
     void DrawCurrencyButton(const DRAWITEMSTRUCT& item) const;
 
     CurrencyListKind list_;
-    OwnedBrush buttonBrush_;
 };
 
 }  // namespace tv

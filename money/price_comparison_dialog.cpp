@@ -26,7 +26,6 @@ PriceCompareDialog::PriceCompareDialog(const AppSettings& settings)
 bool PriceCompareDialog::OnInitDialog() {
     SetUpConventions(0, true);
     if (HWND button = GetDlgItem(dialog_, IDC_CLEAR_ALL)) clearAll_.emplace(button);
-    rules_.Apply(dialog_);
     // No more than is read: a longer number would be priced by its first digits.
     for (const ProductFields& product : kProducts) {
         SendDlgItemMessageW(dialog_, product.price, EM_LIMITTEXT, kPriceFieldReadChars, 0);

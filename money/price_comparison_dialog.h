@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "app/keypad_panel.h"
-#include "app/rule_bitmap.h"
 #include "app/tool_dialog.h"
 #include "resources/resource_ids.h"
 #include "settings/app_settings.h"
@@ -30,7 +29,6 @@ private:
     const AppSettings& settings_;
     // "Clear All" is not a keypad key but looks like one.
     std::optional<KeypadButton> clearAll_;
-    StretchedRules rules_;
 };
 
 }  // namespace tv

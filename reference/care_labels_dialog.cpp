@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/palette.h"
 #include "app/window_text.h"
 #include "platform/shell_layer.h"
 #include "reference/list_view_rows.h"
@@ -37,7 +38,7 @@ bool CareLabelsDialog::OnInitDialog() {
     // The dialog owns the image list, so the list must not destroy it.
     list_ = MakeVirtualListView(dialog_, IDC_LIST_TOOL_TABLE, LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
-    SendMessageW(list_, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
+    SendMessageW(list_, LVM_SETBKCOLOR, 0, PaletteColour(RGB(255, 255, 255), COLOR_WINDOW));
     LVCOLUMNW column = {};
     column.mask = LVCF_WIDTH;
     column.cx = shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL);
@@ -91,7 +92,7 @@ void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) {
     } else {
         // The list's own white, whatever brush the device context holds.
         FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SetTextColor(dc, RGB(0, 0, 0));
+        SetTextColor(dc, PaletteColour(RGB(0, 0, 0), COLOR_WINDOWTEXT));
     }
     if (state & LVIS_FOCUSED) DrawFocusRect(dc, &r);
     InflateRect(&r, -scale.X(1), -scale.Y(1));
@@ -131,6 +132,9 @@ bool CareLabelsDialog::OnTableNotify(NMHDR& header, LRESULT& answer) {
 
 bool CareLabelsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     if (message == WM_NCDESTROY) icons_.Clear();  // the dialog has ended
+    // The list's own background follows a change to or from high contrast.
+    if ((message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE) && list_)
+        SendMessageW(list_, LVM_SETBKCOLOR, 0, PaletteColour(RGB(255, 255, 255), COLOR_WINDOW));
     return ListToolDialog::OnMessage(message, wParam, lParam, result);
 }
 

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "app/palette.h"
 #include "resources/resource_ids.h"
 
 namespace tv {
@@ -119,7 +120,7 @@ void LayOutListTool(HWND dialog, int width, int height) {
     MoveWindow(GetDlgItem(dialog, IDC_LIST_TOOL_TABLE), 0, choiceHeight, width, height - choiceHeight, TRUE);
 }
 
-RowStripes::RowStripes(COLORREF colour) : colour_(colour), brush_(CreateSolidBrush(colour)) {}
+RowStripes::RowStripes(COLORREF colour) : colour_(colour) {}
 
 LRESULT RowStripes::Draw(NMLVCUSTOMDRAW& draw) const {
     const bool even = draw.nmcd.dwItemSpec % 2 == 0;
@@ -128,10 +129,14 @@ LRESULT RowStripes::Draw(NMLVCUSTOMDRAW& draw) const {
             return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTERASE;
         case CDDS_ITEMPREPAINT:
             if (!even) return CDRF_DODEFAULT;
-            draw.clrTextBk = colour_;
+            draw.clrTextBk = PaletteColour(colour_, COLOR_WINDOW);  // no stripes in high contrast
             return CDRF_NEWFONT;
         case CDDS_ITEMPOSTERASE:
-            if (even && brush_) FillRect(draw.nmcd.hdc, &draw.nmcd.rc, brush_.Get());
+            if (even) {
+                // The device context's own brush: a paint makes no brush.
+                SetDCBrushColor(draw.nmcd.hdc, PaletteColour(colour_, COLOR_WINDOW));
+                FillRect(draw.nmcd.hdc, &draw.nmcd.rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+            }
             return CDRF_DODEFAULT;
         default:
             return CDRF_DODEFAULT;

@@ -61,7 +61,6 @@ public:
 
 private:
     COLORREF colour_;
-    OwnedBrush brush_;
 };
 
 }  // namespace tv

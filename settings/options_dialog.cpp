@@ -15,7 +15,6 @@ bool OptionsDialog::OnInitDialog() {
     const int position = settings_.DeciSize <= 4 ? settings_.DeciSize : AppSettings{}.DeciSize;
     SendMessageW(list, CB_SETCURSEL, position, 0);
     CheckDlgButton(dialog_, IDC_DIGIT_GROUPING, settings_.GroupDigits ? BST_CHECKED : BST_UNCHECKED);
-    rules_.Apply(dialog_);
     return true;
 }
 

@@ -1,7 +1,6 @@
 // Display options: decimal places and digit grouping.
 #pragma once
 
-#include "app/rule_bitmap.h"
 #include "app/tool_dialog.h"
 #include "settings/app_settings.h"
 
@@ -17,7 +16,6 @@ protected:
 
 private:
     AppSettings& settings_;
-    StretchedRules rules_;
 };
 
 }  // namespace tv

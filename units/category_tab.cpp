@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/gradient_fill.h"
+#include "app/palette.h"
 #include "app/window_text.h"
 #include "platform/owned_handle.h"
 #include "platform/shell_layer.h"
@@ -22,14 +23,14 @@ void PaintTab(HDC dc, const RECT& client, const wchar_t* name, const LayoutScale
     const int tabLeft = L + s.X(20), tabRight = L + s.X(28) + text.cx;
     // The device context's own pen, recoloured: a paint makes no pen.
     const SelectedObject pen(dc, GetStockObject(DC_PEN));
-    const COLORREF before = SetDCPenColor(dc, RGB(255, 255, 255));
+    const COLORREF before = SetDCPenColor(dc, PaletteColour(RGB(255, 255, 255), COLOR_WINDOWTEXT));
     const POINT outline[] = {{L, T + H},       {tabLeft, T + H},  {tabLeft, T},
                              {tabRight, T},    {tabRight, T + H}, {R, T + H}};
     Polyline(dc, outline, 6);
     RECT box = {tabLeft, T, tabRight, T + H};
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     DrawTextW(dc, name, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SetDCPenColor(dc, RGB(0, 0, 0));
+    SetDCPenColor(dc, PaletteColour(RGB(0, 0, 0), COLOR_WINDOWTEXT));
     MoveToEx(dc, tabRight, T, nullptr);
     LineTo(dc, tabRight, T + H);
     SetDCPenColor(dc, before);
@@ -39,8 +40,10 @@ void PaintTab(HDC dc, const RECT& client, const wchar_t* name, const LayoutScale
 
 void PaintConverterBackground(HDC dc, const RECT& client, const ConverterBackground& what) {
     const LayoutScale s = shell::ScreenScale();
-    FillGradient(dc, client.left, client.top, client.right, client.bottom, kGradientLeft, kGradientRight, false);
+    FillGradient(dc, client.left, client.top, client.right, client.bottom, PaletteColour(kGradientLeft, COLOR_WINDOW),
+                 PaletteColour(kGradientRight, COLOR_WINDOW), false);
     SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     {
         const SelectedObject font(dc, what.tabFont);
         PaintTab(dc, client, what.categoryName, s);

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "app/dialog_font.h"
+#include "app/palette.h"
 #include "money/currency_dialog.h"
 #include "money/euro_rates_dialog.h"
 #include "tool_dialog_test_support.h"
@@ -175,6 +176,37 @@ TEST_F(WindowFitTest, EveryWindowFitsEveryScreenAndTheMainWindowTakesItsShape) {
         EXPECT_EQ(Faults(dialog), L"") << "euro";
         tool.reset();
     }
+}
+
+// Wine cannot switch high contrast on: the test asks the palette's seam.
+// Then every colour the program paints is the system's, and a colour change
+// repaints at once, both ways.
+TEST_F(ToolDialogTest, HighContrastPaintsInTheSystemsColoursAndAColourChangeRepaints) {
+    tool = std::make_unique<tv::EuroRatesDialog>(home->record);
+    dialog = tool->CreateModeless(main);
+    RECT client;
+    GetClientRect(dialog, &client);
+    const auto colours = [&] {
+        std::vector<COLORREF> seen;
+        for (auto [window, x, y] : {std::tuple{main, 1, 1}, {dialog, int(client.right) - 3, int(client.bottom) - 3},
+                                    {Field(IDC_SOURCE_CURRENCY), 4, 4}, {Field(IDC_KEY_0), 3, 3}}) {
+            UpdateWindow(window);  // only what the colour change made invalid
+            HDC dc = GetDC(window);
+            seen.push_back(GetPixel(dc, x, y));
+            ReleaseDC(window, dc);
+        }
+        return seen;
+    };
+    const COLORREF window = GetSysColor(COLOR_WINDOW), face = GetSysColor(COLOR_BTNFACE);
+    for (int on : {1, 0}) {
+        tv::SetHighContrastForTesting(on);
+        for (HWND w : {main, dialog}) SendMessageW(w, WM_SYSCOLORCHANGE, 0, 0);
+        Pump(loop);
+        const std::vector<COLORREF> seen = colours();
+        if (on) EXPECT_EQ(seen, (std::vector{window, face, face, face}));
+        else EXPECT_TRUE(seen[0] != window && seen[1] == RGB(196, 255, 198) && seen[2] == RGB(58, 172, 60) && seen[3] != face);
+    }
+    tv::SetHighContrastForTesting(-1);
 }
 
 }  // namespace
