@@ -62,14 +62,14 @@ bool ToolDialog::PaintBackground(UINT message, WPARAM wParam, LPARAM lParam, INT
     // The device context's own brush, coloured at each paint: the colours
     // follow a change to high contrast, and a paint makes no brush.
     const HBRUSH brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
-    const COLORREF colour = PaletteColour(background_, COLOR_BTNFACE);
+    const auto colour = [&] { return PaletteColour(background_, COLOR_BTNFACE); };
     switch (message) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(dialog_, &ps);
             RECT client;
             GetClientRect(dialog_, &client);
-            SetDCBrushColor(dc, colour);
+            SetDCBrushColor(dc, colour());
             FillRect(dc, &client, brush);
             EndPaint(dialog_, &ps);
             result = TRUE;
@@ -81,7 +81,7 @@ bool ToolDialog::PaintBackground(UINT message, WPARAM wParam, LPARAM lParam, INT
             if (HighContrast()) SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNTEXT));
             [[fallthrough]];
         case WM_CTLCOLORDLG:  // erased in the same colour: no grey flash before the paint
-            SetDCBrushColor(reinterpret_cast<HDC>(wParam), colour);
+            SetDCBrushColor(reinterpret_cast<HDC>(wParam), colour());
             result = reinterpret_cast<INT_PTR>(brush);
             return true;
         default:
