@@ -29,6 +29,9 @@ CareLabelsDialog::CareLabelsDialog(std::wstring dataFolder)
                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)),
       icons_(library_.Get()) {}
 
+// White, or the window colour in high contrast.
+static COLORREF ListBackground() { return PaletteColour(RGB(255, 255, 255), COLOR_WINDOW); }
+
 std::wstring CareLabelsDialog::PathOf(const wchar_t* fileName) const {
     return dataFolder_.empty() ? DataFilePath(fileName) : dataFolder_ + fileName;
 }
@@ -38,7 +41,7 @@ bool CareLabelsDialog::OnInitDialog() {
     // The dialog owns the image list, so the list must not destroy it.
     list_ = MakeVirtualListView(dialog_, IDC_LIST_TOOL_TABLE, LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
-    SendMessageW(list_, LVM_SETBKCOLOR, 0, PaletteColour(RGB(255, 255, 255), COLOR_WINDOW));
+    SendMessageW(list_, LVM_SETBKCOLOR, 0, ListBackground());
     LVCOLUMNW column = {};
     column.mask = LVCF_WIDTH;
     column.cx = shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL);
@@ -90,8 +93,9 @@ void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) {
         FillRect(dc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
         SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
     } else {
-        // The list's own white, whatever brush the device context holds.
-        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        // The list's own background, whatever brush the device context holds.
+        SetDCBrushColor(dc, ListBackground());
+        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         SetTextColor(dc, PaletteColour(RGB(0, 0, 0), COLOR_WINDOWTEXT));
     }
     if (state & LVIS_FOCUSED) DrawFocusRect(dc, &r);
@@ -134,7 +138,7 @@ bool CareLabelsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT
     if (message == WM_NCDESTROY) icons_.Clear();  // the dialog has ended
     // The list's own background follows a change to or from high contrast.
     if ((message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE) && list_)
-        SendMessageW(list_, LVM_SETBKCOLOR, 0, PaletteColour(RGB(255, 255, 255), COLOR_WINDOW));
+        SendMessageW(list_, LVM_SETBKCOLOR, 0, ListBackground());
     return ListToolDialog::OnMessage(message, wParam, lParam, result);
 }
 
