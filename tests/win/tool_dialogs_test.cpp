@@ -44,6 +44,12 @@ protected:
         ToolDialogTest::TearDown();
         fs::remove_all(folder);
     }
+    // Enter pressed in a field as the user presses it, for the dialog's loop.
+    void PressEnterIn(int id) {
+        SetFocus(Field(id));
+        SetForegroundWindow(dialog);
+        PressKeys({VK_RETURN});
+    }
     // A tool of the menu: each step runs from inside the dialog's own loop,
     // which handles what the step before left queued (keys); then help is
     // asked for and the title-bar OK closes it, or with `keys` F1 and Esc.
@@ -188,9 +194,7 @@ TEST_F(ToolTest, EachToolOpensOnceFromTheMenuAndWorksThroughItsControls) {
                  EXPECT_EQ(enabled + std::to_wstring(Limit(IDC_BASE_INPUT)), keys + std::to_wstring(limit));
              }
              Type(IDC_BASE_INPUT, L"A1F");
-             SetFocus(Field(IDC_BASE_INPUT));
-             SetForegroundWindow(dialog);
-             PressKeys({VK_RETURN});
+             PressEnterIn(IDC_BASE_INPUT);
          }, [&] { EXPECT_EQ(TextOf(IDC_BASE_OUTPUT_1), L"2591"); }}},
         // A quantity of 0 keeps the unit price; Clear All is a keypad key that
         // empties every field; Enter prices instead of closing.
@@ -206,9 +210,7 @@ TEST_F(ToolTest, EachToolOpensOnceFromTheMenuAndWorksThroughItsControls) {
              EXPECT_EQ(GetFocus(), Field(IDC_PRICE_1));
              Type(IDC_PRICE_1, L"3.99");
              Type(IDC_QUANTITY_1, L"2");
-             SetFocus(Field(IDC_QUANTITY_1));
-             SetForegroundWindow(dialog);
-             PressKeys({VK_RETURN});
+             PressEnterIn(IDC_QUANTITY_1);
          }, [&] { EXPECT_EQ(TextOf(IDC_UNIT_PRICE_1), L"2.00"); }}},
         // Over the Documents folder's rate file: six decimals converted as
         // shown; a code the file lacks switches Modify Rates on, a second such
