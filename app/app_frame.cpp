@@ -1,12 +1,33 @@
 #include "app/app_frame.h"
 
 #include "app/about_dialog.h"
-#include "app/palette.h"
 #include "app/startup_marks.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
 
 namespace tv {
+namespace {
+
+// The command a zoom key stands for, or 0: Ctrl with Plus, Minus or 0, on
+// the main keys or the number pad.
+int ZoomCommand(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || !(GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000)) return 0;
+    switch (msg.wParam) {
+        case VK_OEM_PLUS:
+        case VK_ADD:
+            return ID_ZOOM_IN;
+        case VK_OEM_MINUS:
+        case VK_SUBTRACT:
+            return ID_ZOOM_OUT;
+        case '0':
+        case VK_NUMPAD0:
+            return ID_ZOOM_RESET;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
 
 AppFrame::~AppFrame() {
     if (MessageLoop* loop = MessageLoop::Current()) loop->RemoveMessageFilter(this);
@@ -43,7 +64,8 @@ LRESULT CALLBACK AppFrame::WindowProc(HWND window, UINT message, WPARAM wParam, 
     }
     auto* self = reinterpret_cast<AppFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    const LRESULT result = self->Dispatch(message, wParam, lParam);
+    LRESULT result = 0;
+    if (!self->HandleShared(window, message, wParam, lParam, result)) result = self->Dispatch(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;
@@ -54,6 +76,7 @@ LRESULT CALLBACK AppFrame::WindowProc(HWND window, UINT message, WPARAM wParam, 
 LRESULT AppFrame::CreateFrame() {
     // A window without its menu bar still works.
     StartupMark("window creation");
+    TakeScale(window_);
     menuBar_ = shell::CreateMenuBar(window_, IDM_MAIN);
     StartupMark("menu bar");
     accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDA_MAIN));
@@ -85,10 +108,6 @@ LRESULT AppFrame::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             OnDestroy();
             return 0;
-        case WM_SYSCOLORCHANGE:
-        case WM_SETTINGCHANGE:
-            RepaintForNewColours(window_, message, wParam, lParam);
-            break;
         default:
             break;
     }
@@ -106,7 +125,13 @@ void AppFrame::OnDestroy() {
 }
 
 bool AppFrame::PreTranslateMessage(MSG& msg) {
-    if (!window_ || (msg.hwnd != window_ && !IsChild(window_, msg.hwnd))) return false;
+    if (!window_) return false;
+    // From any window of the program (this thread's), dialogs included.
+    if (const int zoom = ZoomCommand(msg)) {
+        SendMessageW(window_, WM_COMMAND, zoom, 0);
+        return true;
+    }
+    if (msg.hwnd != window_ && !IsChild(window_, msg.hwnd)) return false;
     if (accelerators_ && TranslateAcceleratorW(window_, accelerators_, &msg)) return true;
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
         // Esc closes an open unit list first, then the program.

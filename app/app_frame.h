@@ -5,17 +5,17 @@
 #include <windows.h>
 
 #include "app/message_loop.h"
+#include "app/scaled_window.h"
 
 namespace tv {
 
-class AppFrame : public MessageFilter {
+class AppFrame : public MessageFilter, public ScaledWindow {
 public:
     static constexpr const wchar_t* kClassName = L"TALLYVANEPRO";
 
-    AppFrame() = default;
+    // helpTopic: what F1 opens; nullptr for nothing.
+    explicit AppFrame(const wchar_t* helpTopic) : ScaledWindow(helpTopic) {}
     ~AppFrame() override;
-    AppFrame(const AppFrame&) = delete;
-    AppFrame& operator=(const AppFrame&) = delete;
 
     // Registers the class (first use) and creates the window over `frame`;
     // nullptr when it cannot be created.
@@ -23,6 +23,7 @@ public:
     HWND Handle() const { return window_; }
 
     // Accelerators and Esc, before any dispatch; F1 becomes WM_HELP by itself.
+    // The zoom keys work over every window of the program.
     bool PreTranslateMessage(MSG& msg) override;
 
 protected:

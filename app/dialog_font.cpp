@@ -1,7 +1,6 @@
 #include "app/dialog_font.h"
 
 #include "app/gradient.h"
-#include "platform/shell_layer.h"
 #include "settings/registry_key.h"
 
 namespace tv {
@@ -14,10 +13,10 @@ BYTE FontQuality() {
     return value == 1 ? kClearTypeQuality : DEFAULT_QUALITY;
 }
 
-// The program's one face at a size and weight, for this screen's dpi.
-HFONT CreateTahoma(int tenthsOfPoint, int weight, BYTE charSet) {
+// The program's one face at a size and weight.
+HFONT CreateTahoma(int tenthsOfPoint, int weight, BYTE charSet, const LayoutScale& scale) {
     LOGFONTW lf = {};
-    lf.lfHeight = FontHeight(tenthsOfPoint, shell::LogPixelsY());
+    lf.lfHeight = FontHeight(tenthsOfPoint, scale.FontDpi());
     lf.lfWeight = weight;
     lf.lfCharSet = charSet;
     lf.lfQuality = FontQuality();
@@ -25,9 +24,18 @@ HFONT CreateTahoma(int tenthsOfPoint, int weight, BYTE charSet) {
     return CreateFontIndirectW(&lf);
 }
 
-bool DialogFont::Create(int tenthsOfPoint, int weight) {
-    font_.Reset(CreateTahoma(tenthsOfPoint, weight, ANSI_CHARSET));
+bool DialogFont::Create(const LayoutScale& scale, int tenthsOfPoint, int weight) {
+    font_.Reset(CreateTahoma(tenthsOfPoint, weight, ANSI_CHARSET, scale));
     return static_cast<bool>(font_);
+}
+
+void DialogFont::Remake(HWND window, const LayoutScale& scale) {
+    OwnedFont before(font_.Release());
+    if (!Create(scale)) {
+        font_ = std::move(before);
+        return;
+    }
+    ApplyToChildren(window);
 }
 
 void DialogFont::ApplyToChildren(HWND window) const {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "platform/layout_scale.h"
 #include "platform/owned_handle.h"
 
 namespace tv {
@@ -11,20 +12,23 @@ namespace tv {
 // Owns one font; deletes it when destroyed.
 class DialogFont {
 public:
-    // 8-point regular unless told otherwise; replaces any font held.
-    bool Create(int tenthsOfPoint = 80, int weight = FW_NORMAL);
+    // 8-point regular unless told otherwise, at `scale`; replaces any font held.
+    bool Create(const LayoutScale& scale, int tenthsOfPoint = 80, int weight = FW_NORMAL);
     void Reset() { font_.Reset(); }
     HFONT Handle() const { return font_.Get(); }
 
     // Sends the font, redraw on, to every child of `window` in z-order.
     void ApplyToChildren(HWND window) const;
+    // Gives every child of `window` a new 8-point font at `scale`; the font before
+    // goes once no child shows it. The old font stays when none can be made.
+    void Remake(HWND window, const LayoutScale& scale);
 
 private:
     OwnedFont font_;
 };
 
-// A new Tahoma font (the caller owns it) at this screen's dpi.
-HFONT CreateTahoma(int tenthsOfPoint, int weight, BYTE charSet);
+// A new Tahoma font (the caller owns it) at `scale`.
+HFONT CreateTahoma(int tenthsOfPoint, int weight, BYTE charSet, const LayoutScale& scale);
 
 // The font quality the user asked for: ClearType when the shell's value is 1.
 BYTE FontQuality();

@@ -1,6 +1,7 @@
 #include "app/message_loop.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/startup_marks.h"
 
@@ -10,6 +11,7 @@ namespace {
 // One user-interface thread: one registered loop.
 MessageLoop* g_current = nullptr;
 DWORD g_thread = 0;
+HHOOK g_modalHook = nullptr;
 
 template <typename T>
 void Erase(std::vector<T*>& v, T* item) {
@@ -28,10 +30,20 @@ MessageLoop* MessageLoop::Current() {
 void MessageLoop::Register() {
     g_current = this;
     g_thread = GetCurrentThreadId();
+    // A modal dialog runs a loop of its own: its messages are offered to the
+    // same filters.
+    if (!g_modalHook) g_modalHook = SetWindowsHookExW(WH_MSGFILTER, ModalFilter, nullptr, g_thread);
 }
 
 void MessageLoop::Unregister() {
-    if (g_current == this) g_current = nullptr;
+    if (g_current != this) return;
+    g_current = nullptr;
+    if (g_modalHook) UnhookWindowsHookEx(std::exchange(g_modalHook, nullptr));
+}
+
+LRESULT CALLBACK MessageLoop::ModalFilter(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_DIALOGBOX && Current() && Current()->Filter(*reinterpret_cast<MSG*>(lParam))) return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 bool MessageLoop::IsIdleMessage(const MSG& msg) {

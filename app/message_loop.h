@@ -44,6 +44,7 @@ public:
 
 private:
     bool Filter(MSG& msg);
+    static LRESULT CALLBACK ModalFilter(int code, WPARAM wParam, LPARAM lParam);
 
     std::vector<MessageFilter*> filters_;
     std::vector<IdleHandler*> idleHandlers_;

@@ -45,7 +45,7 @@ HWND FindRunningCopy() {
 HWND CreateMainWindow(ConverterWindow& window) {
     wchar_t title[128];
     LoadTitle(title);
-    return window.Create(title, shell::FrameForClientArea(kMainStyle, 0, true), kMainStyle);
+    return window.Create(title, shell::FrameForClientArea(kMainStyle, 0, true, shell::ScreenScale()), kMainStyle);
 }
 
 void StartControls(HINSTANCE instance) {

@@ -28,13 +28,12 @@ HBITMAP SolidRule(int width, int height) {
 
 }  // namespace
 
-void StretchedRules::Apply(HWND dialog) {
+void StretchedRules::Apply(HWND dialog, const LayoutScale& scale) {
     // Replaced at 96 dpi too, so every rule shown is one of ours: Wine's
     // static never deletes the bitmap it loaded from the template. Applied
     // again after a colour change, the rules it gave before go with `before`.
     std::vector<OwnedBitmap> before = std::move(bitmaps_);
     bitmaps_.clear();
-    const LayoutScale scale = shell::ScreenScale();
     const int width = scale.X(230), height = scale.Y(4);
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;

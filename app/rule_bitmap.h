@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/layout_scale.h"
 #include "platform/owned_handle.h"
 
 namespace tv {
@@ -14,8 +15,8 @@ namespace tv {
 // show, and deletes the ones the template gave them.
 class StretchedRules {
 public:
-    // Gives every bitmap static of `dialog` a rule of its own, stretched above 96 dpi.
-    void Apply(HWND dialog);
+    // Gives every bitmap static of `dialog` a rule of its own, stretched to `scale`.
+    void Apply(HWND dialog, const LayoutScale& scale);
 
 private:
     std::vector<OwnedBitmap> bitmaps_;

@@ -42,10 +42,83 @@ HWND ToolDialog::CreateModeless(HWND owner) {
 
 void ToolDialog::SetUpConventions(int menuBarId, bool keypad) {
     if (menuBarId) shell::CreateMenuBar(dialog_, menuBarId);
-    font_.Create();
+    font_.Create(Scale());
     font_.ApplyToChildren(dialog_);
-    rules_.Apply(dialog_);
+    rules_.Apply(dialog_, Scale());
     if (keypad) keypad_.Attach(dialog_);
+}
+
+namespace {
+
+// What a template's lengths count: quarters of the letters' average width
+// and eighths of their height.
+constexpr LayoutScale kDialogUnits{4, 8};
+
+// A template's dialog units in `font`, as the system measures them to lay
+// the template out: half the average width of the letters, and the height.
+LayoutScale DialogUnits(HFONT font) {
+    HDC dc = GetDC(nullptr);
+    const SelectedObject selected(dc, font);
+    TEXTMETRICW metrics = {};
+    SIZE letters = {};
+    GetTextMetricsW(dc, &metrics);
+    GetTextExtentPoint32W(dc, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+    ReleaseDC(nullptr, dc);
+    return LayoutScale{(letters.cx / 26 + 1) / 2, static_cast<int>(metrics.tmHeight)};
+}
+
+}  // namespace
+
+void ToolDialog::NoteTemplateControls() {
+    TakeScale(dialog_);
+    // Lengths in a template follow its font: a control keeps its place in
+    // proportion to the font's dialog units.
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(dialog_, &units);
+    templateUnits_ = LayoutScale{units.right, units.bottom};
+    for (HWND child = GetWindow(dialog_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(child, &r);
+        // A list box's height is the list's when dropped, not the closed box's.
+        if (RECT dropped; SendMessageW(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)))
+            r.bottom = r.top + (dropped.bottom - dropped.top);
+        MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
+        // Back in the template's dialog units: whole numbers, a pixel or more apart.
+        const LayoutScale& from = templateUnits_;
+        templateControls_.emplace_back(child, RECT{kDialogUnits.XFrom(r.left, from), kDialogUnits.YFrom(r.top, from),
+                                                   kDialogUnits.XFrom(r.right - r.left, from),
+                                                   kDialogUnits.YFrom(r.bottom - r.top, from)});
+    }
+}
+
+void ToolDialog::PlaceTemplateControls() {
+    const LayoutScale s = DialogUnits(font_.Handle());
+    for (const auto& [child, units] : templateControls_) {
+        // A control the dialog replaced with one of its own is its to place.
+        if (!IsWindow(child) || GetParent(child) != dialog_) continue;
+        // Place and size each in proportion, as the system lays a template out;
+        // a rule takes the size of its bitmap, made for the scale.
+        const bool rule = (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+        SetWindowPos(child, nullptr, s.XFrom(units.left, kDialogUnits), s.YFrom(units.top, kDialogUnits),
+                     s.XFrom(units.right, kDialogUnits), s.YFrom(units.bottom, kDialogUnits),
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | (rule ? SWP_NOSIZE : 0));
+    }
+}
+
+void ToolDialog::Rescale(const RECT* suggested) {
+    SendMessageW(dialog_, WM_SETREDRAW, FALSE, 0);
+    shell::RemoveDialogScroll(dialog_);
+    font_.Remake(dialog_, Scale());
+    PlaceTemplateControls();
+    rules_.Apply(dialog_, Scale());
+    OnRescale();
+    SendMessageW(dialog_, WM_SETREDRAW, TRUE, 0);
+    shell::MakeDialogFullScreen(dialog_, Scale(), suggested);
+    // What the dialog places by its size is placed again, even at the same size.
+    RECT client;
+    GetClientRect(dialog_, &client);
+    SendMessageW(dialog_, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    RedrawWindow(dialog_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void ToolDialog::End(INT_PTR result) {
@@ -106,14 +179,20 @@ INT_PTR CALLBACK ToolDialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPAR
 }
 
 INT_PTR ToolDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT shared = 0; message != WM_INITDIALOG && HandleShared(dialog_, message, wParam, lParam, shared))
+        return TRUE;
     switch (message) {
         case WM_INITDIALOG: {
+            NoteTemplateControls();
             const bool systemFocus = OnInitDialog();
-            shell::MakeDialogFullScreen(dialog_);
+            // A dialog that keeps the template's font takes one at the zoom;
+            // where the dialog font is the template's, its places stand.
+            if (!font_.Handle() && Scale().zoom != 100) font_.Remake(dialog_, Scale());
+            if (font_.Handle() && DialogUnits(font_.Handle()) != templateUnits_) PlaceTemplateControls();
+            shell::MakeDialogFullScreen(dialog_, Scale());
             return systemFocus ? TRUE : FALSE;
         }
         case WM_COMMAND: {
-            if (keypad_.HandleCommand(wParam, lParam)) return TRUE;
             const int id = LOWORD(wParam);
             // Enter with no default button arrives as OK; the title-bar OK never
             // comes with the Enter key down.
@@ -131,29 +210,17 @@ INT_PTR ToolDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return FALSE;
         }
-        case WM_DRAWITEM:
-        case WM_MEASUREITEM:
-            if (keypad_.HandleOwnerDraw(message, lParam)) return TRUE;
-            break;
         case WM_VSCROLL:
         case WM_MOUSEWHEEL:
-            if (shell::ScrollDialog(dialog_, message, wParam)) return TRUE;
+            if (shell::ScrollDialog(dialog_, message, wParam, Scale())) return TRUE;
             break;
         case WM_NEXTDLGCTL:
             // The focus moves once this returns: then it is brought into view.
             PostMessageW(dialog_, kShowFocusMessage, 0, 0);
             break;
         case kShowFocusMessage:
-            shell::ScrollIntoView(dialog_, GetFocus());
+            shell::ScrollIntoView(dialog_, GetFocus(), Scale());
             return TRUE;
-        case WM_HELP:
-            if (helpTopic_) shell::ShowHelp(helpTopic_);
-            return TRUE;
-        case WM_SYSCOLORCHANGE:
-        case WM_SETTINGCHANGE:
-            rules_.Apply(dialog_);
-            RepaintForNewColours(dialog_, message, wParam, lParam);
-            break;
         default:
             break;
     }

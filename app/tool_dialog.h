@@ -5,20 +5,19 @@
 
 #include <windows.h>
 
-#include "app/dialog_font.h"
-#include "app/keypad_panel.h"
+#include <utility>
+#include <vector>
+
 #include "app/rule_bitmap.h"
-#include "platform/owned_handle.h"
+#include "app/scaled_window.h"
 
 namespace tv {
 
-class ToolDialog {
+class ToolDialog : public ScaledWindow {
 public:
     // templateId: the dialog template; helpTopic: nullptr for no help.
-    ToolDialog(int templateId, const wchar_t* helpTopic) : templateId_(templateId), helpTopic_(helpTopic) {}
-    virtual ~ToolDialog();
-    ToolDialog(const ToolDialog&) = delete;
-    ToolDialog& operator=(const ToolDialog&) = delete;
+    ToolDialog(int templateId, const wchar_t* helpTopic) : ScaledWindow(helpTopic), templateId_(templateId) {}
+    ~ToolDialog() override;
 
     // Runs the dialog modally over `owner`; returns its result, or -1 when
     // it cannot be created.
@@ -43,6 +42,9 @@ protected:
     // The command Enter stands for in a dialog whose action button is a
     // keypad key (those cannot be default buttons); 0 when Enter is OK.
     virtual int EnterCommand() const { return 0; }
+    // What the dialog lays out itself (list columns) at a new Scale(); the
+    // template's controls are already placed.
+    virtual void OnRescale() {}
     // Any other message; true when handled, with the dialog procedure's
     // return value in `result`.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
@@ -64,8 +66,6 @@ protected:
     }
 
     HWND dialog_ = nullptr;
-    DialogFont font_;
-    KeypadPanel keypad_;
 
 private:
     // Posted to bring the newly focused control into view.
@@ -75,11 +75,20 @@ private:
     const DLGTEMPLATE* LoadTemplate() const;
 
     bool PaintBackground(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+    void Rescale(const RECT* suggested) override;
+    void OnNewColours() override { rules_.Apply(dialog_, Scale()); }
+    // Notes where the template put each control, and places them at Scale().
+    void NoteTemplateControls();
+    void PlaceTemplateControls();
 
     COLORREF background_ = CLR_INVALID;
     StretchedRules rules_;
+    // The template's controls with their place and size (left, top, width,
+    // height) in dialog units, and the pixels of 4 by 8 units (a scale's
+    // dpi: lengths go in proportion).
+    std::vector<std::pair<HWND, RECT>> templateControls_;
+    LayoutScale templateUnits_;
     int templateId_;
-    const wchar_t* helpTopic_;
     bool modal_ = false;
     INT_PTR result_ = -1;
 };

@@ -18,6 +18,7 @@ set(TV_WIN_SOURCES
     app/palette.cpp
     app/program.cpp
     app/rule_bitmap.cpp
+    app/scaled_window.cpp
     app/tool_dialog.cpp
     app/window_text.cpp
     money/currency_data_dialog.cpp

@@ -28,11 +28,11 @@ std::wstring CurrencyPickerDialog::Pick(HWND owner, CurrencyListKind kind, std::
 }
 
 int CurrencyPickerDialog::NameWidth() const {
-    return shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - shell::ScreenScale().X(40);
+    return shell::DeviceScreenSize(Scale()).cx - GetSystemMetrics(SM_CXVSCROLL) - Scale().X(40);
 }
 
 void CurrencyPickerDialog::AddColumns(HWND list) {
-    InsertListColumn(list, 0, L"", shell::ScreenScale().X(40));
+    InsertListColumn(list, 0, L"", Scale().X(40));
     InsertListColumn(list, 1, L"", NameWidth());
 }
 

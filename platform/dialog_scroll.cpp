@@ -37,10 +37,18 @@ void EnableDialogScroll(HWND dialog, int contentBottom, int margin) {
     SetScrollInfo(dialog, SB_VERT, &info, TRUE);
 }
 
-bool ScrollDialog(HWND dialog, UINT message, WPARAM wParam) {
+void RemoveDialogScroll(HWND dialog) {
+    if (!Scrolls(dialog)) return;
+    SetScrollPos(dialog, SB_VERT, 0, FALSE);
+    SetWindowLongW(dialog, GWL_STYLE, GetWindowLongW(dialog, GWL_STYLE) & ~WS_VSCROLL);
+    SetWindowPos(dialog, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+bool ScrollDialog(HWND dialog, UINT message, WPARAM wParam, const LayoutScale& scale) {
     SCROLLINFO info = {sizeof info, SIF_ALL};
     if (!Scrolls(dialog) || !GetScrollInfo(dialog, SB_VERT, &info)) return false;
-    const int line = ScreenScale().Y(16);
+    const int line = scale.Y(16);
     const int page = static_cast<int>(info.nPage);
     int position = info.nPos;
     if (message == WM_MOUSEWHEEL) {
@@ -62,13 +70,13 @@ bool ScrollDialog(HWND dialog, UINT message, WPARAM wParam) {
     return true;
 }
 
-void ScrollIntoView(HWND dialog, HWND control) {
+void ScrollIntoView(HWND dialog, HWND control, const LayoutScale& scale) {
     if (!control || !Scrolls(dialog) || GetParent(control) != dialog) return;
     RECT r, client;
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
     GetClientRect(dialog, &client);
-    const int margin = ScreenScale().Y(2);
+    const int margin = scale.Y(2);
     const int position = GetScrollPos(dialog, SB_VERT);
     if (r.top < margin) {
         ScrollTo(dialog, position + r.top - margin);

@@ -16,6 +16,7 @@ namespace {
 
 int g_logicalWidth = 0;
 int g_logicalHeight = 0;
+int g_zoom = 100;
 
 constexpr int kNavigationBar = 26;  // logical pixels above the work area
 
@@ -59,31 +60,40 @@ void SetDeviceScreenLogicalSize(int width, int height) {
 
 int LogPixelsX() { return ScreenDpi(LOGPIXELSX); }
 int LogPixelsY() { return ScreenDpi(LOGPIXELSY); }
-LayoutScale ScreenScale() { return LayoutScale{LogPixelsX(), LogPixelsY()}; }
 
-SIZE DeviceScreenSize() {
+int WindowDpi(HWND window) {
+    // Windows 10's, looked up at run time: older systems have one dpi for all.
+    static const auto dpiForWindow = SystemFunction<UINT WINAPI(HWND)>(L"user32.dll", "GetDpiForWindow");
+    const UINT dpi = dpiForWindow && window ? dpiForWindow(window) : 0;
+    return dpi ? static_cast<int>(dpi) : LogPixelsY();
+}
+
+int Zoom() { return g_zoom; }
+void SetZoom(int percent) { g_zoom = percent; }
+LayoutScale ScreenScale() { return LayoutScale{LogPixelsX(), LogPixelsY(), g_zoom}; }
+
+SIZE DeviceScreenSize(const LayoutScale& scale) {
     ReadScreenFromEnvironment();
-    const LayoutScale scale = ScreenScale();
     return SIZE{scale.X(g_logicalWidth), scale.Y(g_logicalHeight)};
 }
 
 bool IsPortraitScreen() {
-    const SIZE s = DeviceScreenSize();
-    return s.cy > s.cx;
+    ReadScreenFromEnvironment();
+    return g_logicalHeight > g_logicalWidth;
 }
 
-RECT DeviceWorkArea() {
-    const SIZE screen = DeviceScreenSize();
+RECT DeviceWorkArea(const LayoutScale& scale) {
+    const SIZE screen = DeviceScreenSize(scale);
     // The device screen sits centred in the desktop's work area.
     RECT desk = {0, 0, 1024, 768};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &desk, 0);
     const int left = std::max(desk.left, desk.left + ((desk.right - desk.left) - screen.cx) / 2);
     const int top = std::max(desk.top, desk.top + ((desk.bottom - desk.top) - screen.cy) / 2);
-    const int nav = ScreenScale().Y(kNavigationBar);
+    const int nav = scale.Y(kNavigationBar);
     return RECT{left, top + nav, left + screen.cx, top + screen.cy};
 }
 
-int MenuBarReserve() { return ScreenScale().Y(26); }
+int MenuBarReserve(const LayoutScale& scale) { return scale.Y(26); }
 
 HMENU CreateMenuBar(HWND owner, int menuBarId) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -165,25 +175,27 @@ POINT ContentExtent(HWND dialog) {
 
 }  // namespace
 
-void MakeDialogFullScreen(HWND dialog) {
+void MakeDialogFullScreen(HWND dialog, const LayoutScale& scale, const RECT* frame) {
     // The main window is the owner at the root of the dialog's owner chain.
     HWND main = GetWindow(dialog, GW_OWNER);
     while (main && GetWindow(main, GW_OWNER)) main = GetWindow(main, GW_OWNER);
     RECT r;
-    if (!main || !GetWindowRect(main, &r)) {
+    if (frame) {
+        r = *frame;
+    } else if (!main || !GetWindowRect(main, &r)) {
         // No main window (a dialog on its own): where the main window would be.
         r = FrameForClientArea(GetWindowLongW(dialog, GWL_STYLE), GetWindowLongW(dialog, GWL_EXSTYLE),
-                               GetMenu(dialog) != nullptr);
+                               GetMenu(dialog) != nullptr, scale);
     }
     // Over a dialog that grew (see below), as wide as that one: nothing of it shows beside.
     RECT owner;
     HWND direct = GetWindow(dialog, GW_OWNER);
-    if (direct && direct != main && GetWindowRect(direct, &owner)) r.right = std::max(r.right, owner.right);
+    if (!frame && direct && direct != main && GetWindowRect(direct, &owner)) r.right = std::max(r.right, owner.right);
     SetWindowPos(dialog, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 
     // A system font wider than the handheld's would push controls off the
     // screen: then the dialog grows just enough to show them whole.
-    const int margin = ScreenScale().X(2);
+    const int margin = scale.X(2);
     const POINT extent = ContentExtent(dialog);
     EnableDialogScroll(dialog, extent.y, margin);
     RECT client;
@@ -196,9 +208,9 @@ void MakeDialogFullScreen(HWND dialog) {
     }
 }
 
-RECT FrameForClientArea(DWORD style, DWORD exStyle, bool hasMenu) {
-    RECT r = DeviceWorkArea();
-    r.bottom -= MenuBarReserve();
+RECT FrameForClientArea(DWORD style, DWORD exStyle, bool hasMenu, const LayoutScale& scale) {
+    RECT r = DeviceWorkArea(scale);
+    r.bottom -= MenuBarReserve(scale);
     // The frame grows outwards from the client area; keep it on the desktop.
     AdjustWindowRectEx(&r, style, hasMenu, exStyle);
     RECT desk = {0, 0, 1024, 768};
@@ -206,6 +218,23 @@ RECT FrameForClientArea(DWORD style, DWORD exStyle, bool hasMenu) {
     if (r.top < desk.top) OffsetRect(&r, 0, desk.top - r.top);
     if (r.left < desk.left) OffsetRect(&r, desk.left - r.left, 0);
     return r;
+}
+
+LayoutScale FittingScale(HWND window, LayoutScale scale, const int* steps, int count) {
+    MONITORINFO monitor = {sizeof monitor};
+    if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor)) return scale;
+    const RECT& work = monitor.rcWork;
+    const DWORD style = GetWindowLongW(window, GWL_STYLE), exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+    for (int i = count - 1; i >= 0; --i) {
+        if (steps[i] > scale.zoom) continue;
+        const LayoutScale at{scale.dpiX, scale.dpiY, steps[i]};
+        const SIZE screen = DeviceScreenSize(at);
+        RECT r = {0, 0, screen.cx, screen.cy - at.Y(kNavigationBar) - MenuBarReserve(at)};
+        AdjustWindowRectEx(&r, style, GetMenu(window) != nullptr, exStyle);
+        if (r.right - r.left <= work.right - work.left && r.bottom - r.top + at.Y(kNavigationBar) <= work.bottom - work.top)
+            return at;
+    }
+    return LayoutScale{scale.dpiX, scale.dpiY, count ? steps[0] : scale.zoom};
 }
 
 void InitExtraControls(HINSTANCE instance) {

@@ -16,23 +16,32 @@ namespace tv::shell {
 // TALLYVANE_SCREEN=WxH in the environment, or this call, chooses another.
 void SetDeviceScreenLogicalSize(int width, int height);
 
-// Screen size in pixels: the logical size at the screen's scale.
-SIZE DeviceScreenSize();
+// Screen size in pixels: the logical size at `scale`.
+SIZE DeviceScreenSize(const LayoutScale& scale);
 // Portrait when taller than wide; square and landscape lay out alike.
 bool IsPortraitScreen();
 // The work area below the navigation bar, in desktop coordinates.
-RECT DeviceWorkArea();
+RECT DeviceWorkArea(const LayoutScale& scale);
 // The screen's logical pixels per inch.
 int LogPixelsX();
 int LogPixelsY();
-// The screen's dpi: what every drawn length and layout number is scaled by.
+// A window's dpi: the system's own answer where it has one (per monitor),
+// else the screen's.
+int WindowDpi(HWND window);
+// How large the program draws, in percent of its size at the dpi.
+int Zoom();
+void SetZoom(int percent);
+// The screen's dpi at the zoom: the scale of a window not yet made.
 LayoutScale ScreenScale();
 // The room the menu bar takes at the bottom: 26 logical pixels.
-int MenuBarReserve();
+int MenuBarReserve(const LayoutScale& scale);
 
 // The window rectangle whose client area is the work area less the menu
 // bar reserve, for a window of the given styles.
-RECT FrameForClientArea(DWORD style, DWORD exStyle, bool hasMenu);
+RECT FrameForClientArea(DWORD style, DWORD exStyle, bool hasMenu, const LayoutScale& scale);
+// `scale`, its zoom lowered to the largest of `steps` at which `window`
+// fits the work area of its monitor.
+LayoutScale FittingScale(HWND window, LayoutScale scale, const int* steps, int count);
 
 // Builds the window menu from menu-bar record `menuBarId` and its menu
 // resource and attaches it; returns it, or nullptr when it cannot be built.
@@ -42,8 +51,8 @@ HMENU MenuBarSubMenu(HWND owner, int buttonId);
 // Enables or grays a whole menu-bar button.
 void EnableMenuBarButton(HWND owner, int buttonId, bool enable);
 
-// Lays a dialog over the main window, covering it exactly.
-void MakeDialogFullScreen(HWND dialog);
+// Lays a dialog over the main window, covering it exactly, or over `frame`.
+void MakeDialogFullScreen(HWND dialog, const LayoutScale& scale, const RECT* frame = nullptr);
 
 // Registers the hidden input-panel control "SIPPREF" that dialog templates carry.
 void InitExtraControls(HINSTANCE instance);

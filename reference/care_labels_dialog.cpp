@@ -44,7 +44,7 @@ bool CareLabelsDialog::OnInitDialog() {
     SendMessageW(list_, LVM_SETBKCOLOR, 0, ListBackground());
     LVCOLUMNW column = {};
     column.mask = LVCF_WIDTH;
-    column.cx = shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL);
+    column.cx = ColumnWidth();
     SendMessageW(list_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     rowHeight_.Reset(ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), ILC_MASK, 0, 1));
     SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight_.Get()));
@@ -64,6 +64,13 @@ bool CareLabelsDialog::OnInitDialog() {
     ShowGroup(kAllCareLabels);
     return true;
 }
+
+// One column, as wide as the screen less the scroll bar.
+int CareLabelsDialog::ColumnWidth() const {
+    return shell::DeviceScreenSize(Scale()).cx - GetSystemMetrics(SM_CXVSCROLL);
+}
+
+void CareLabelsDialog::OnRescale() { SendMessageW(list_, LVM_SETCOLUMNWIDTH, 0, ColumnWidth()); }
 
 void CareLabelsDialog::ShowGroup(int group) {
     // Emptied first: no row stays selected from the group shown before.
@@ -86,7 +93,7 @@ void CareLabelsDialog::DrawRow(const NMLVCUSTOMDRAW& draw) {
     RECT r = {};
     r.left = LVIR_BOUNDS;
     if (!SendMessageW(list_, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r))) return;
-    const LayoutScale scale = shell::ScreenScale();
+    const LayoutScale& scale = Scale();
     const UINT state = static_cast<UINT>(SendMessageW(list_, LVM_GETITEMSTATE, row, LVIS_SELECTED | LVIS_FOCUSED));
     const int saved = SaveDC(dc);
     if (state & LVIS_SELECTED) {

@@ -43,6 +43,8 @@ public:
 protected:
     bool OnInitDialog() override;
     void Choose(HWND choice, int position) override;
+    void OnRescale() override;
+    int ColumnWidth() const;
     LRESULT DrawTable(NMLVCUSTOMDRAW& draw) override;
     bool OnTableNotify(NMHDR& header, LRESULT& answer) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/shell_layer.h"
 #include "reference/letter_index_strip.h"
 #include "reference/list_view_rows.h"
@@ -58,6 +60,7 @@ bool CodeListDialog::OnInitDialog() {
     SetUpConventions(0, false);
     HWND list = MakeVirtualListView(dialog_, IDC_CODE_LIST);
     if (letterStrip_) strip_ = LetterIndexStrip::Create(dialog_);
+    if (strip_) SendMessageW(strip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     AddColumns(list);
     Fill(list);
@@ -66,6 +69,13 @@ bool CodeListDialog::OnInitDialog() {
     LayOut(client.right, client.bottom);
     SetFocus(list);
     return false;  // the focus is set
+}
+
+void CodeListDialog::OnRescale() {
+    HWND list = List();
+    while (SendMessageW(list, LVM_DELETECOLUMN, 0, 0)) {
+    }
+    AddColumns(list);
 }
 
 void CodeListDialog::Fill(HWND list) {
@@ -81,7 +91,7 @@ void CodeListDialog::Fill(HWND list) {
 }
 
 void CodeListDialog::LayOut(int width, int height) {
-    const int strip = strip_ ? GetSystemMetrics(SM_CYSMICON) : 0;
+    const int strip = strip_ ? std::max(GetSystemMetrics(SM_CYSMICON), Scale().Y(16)) : 0;
     HWND list = List();
     MoveWindow(list, 0, 0, width, height - strip, TRUE);
     if (strip_) MoveWindow(strip_, 0, height - strip, width, strip, TRUE);
@@ -140,8 +150,8 @@ DialingCodesDialog::DialingCodesDialog(std::wstring dataFile)
     : CodeListDialog(std::move(dataFile), MakeRgb(207, 217, 246), kCountryRows) {}
 
 void DialingCodesDialog::AddColumns(HWND list) {
-    const int code = shell::ScreenScale().X(35);
-    InsertListColumn(list, 0, L"", shell::DeviceScreenSize().cx - code - GetSystemMetrics(SM_CXVSCROLL));
+    const int code = Scale().X(35);
+    InsertListColumn(list, 0, L"", shell::DeviceScreenSize(Scale()).cx - code - GetSystemMetrics(SM_CXVSCROLL));
     InsertListColumn(list, 1, L"", code);
 }
 
@@ -153,8 +163,8 @@ CityAreaCodesDialog::CityAreaCodesDialog(std::wstring dataFile)
     : CodeListDialog(std::move(dataFile), MakeRgb(196, 255, 198), kCityAreaRows) {}
 
 void CityAreaCodesDialog::AddColumns(HWND list) {
-    const int code = shell::ScreenScale().X(55);
-    const int wide = (shell::DeviceScreenSize().cx - GetSystemMetrics(SM_CXVSCROLL) - code) / 2;
+    const int code = Scale().X(55);
+    const int wide = (shell::DeviceScreenSize(Scale()).cx - GetSystemMetrics(SM_CXVSCROLL) - code) / 2;
     // Each inserted at position 0: the narrow code column ends up last.
     InsertListColumn(list, 0, L"", code);
     InsertListColumn(list, 0, L"", wide);

@@ -26,6 +26,8 @@ protected:
     CodeListDialog(std::wstring dataFile, Rgb stripe, const RowReader& rowReader, bool letterStrip = true);
 
     bool OnInitDialog() override;
+    // The columns made again at the new scale.
+    void OnRescale() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
     // Adds the columns; then the rows come from the file.

@@ -1,7 +1,6 @@
 #include "reference/letter_index_strip.h"
 
-#include "app/dialog_font.h"
-#include "platform/shell_layer.h"
+#include "platform/owned_handle.h"
 #include "reference/code_list.h"
 
 namespace tv {
@@ -38,11 +37,17 @@ void Paint(HWND strip) {
 
 LRESULT CALLBACK StripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            // One font for the strip's life, not one a paint.
-            SetWindowLongPtrW(strip, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(CreateTahoma(80, FW_NORMAL, DEFAULT_CHARSET)));
+        case WM_SETFONT: {
+            // The dialog's font, in every character set: one a font the
+            // dialog gives (at each dpi or zoom), not one a paint.
+            LOGFONTW lf = {};
+            if (!GetObjectW(reinterpret_cast<HFONT>(wParam), sizeof lf, &lf)) return 0;
+            lf.lfCharSet = DEFAULT_CHARSET;
+            const OwnedFont old(reinterpret_cast<HFONT>(
+                SetWindowLongPtrW(strip, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(CreateFontIndirectW(&lf)))));
+            if (LOWORD(lParam)) InvalidateRect(strip, nullptr, TRUE);
             return 0;
+        }
         case WM_NCDESTROY: {
             const OwnedFont font(reinterpret_cast<HFONT>(SetWindowLongPtrW(strip, GWLP_USERDATA, 0)));
             return DefWindowProcW(strip, message, wParam, lParam);

@@ -13,6 +13,11 @@ bool ListToolDialog::OnCommand(int id, int code, HWND control) {
     return true;
 }
 
+void ListToolDialog::OnRescale() {
+    HWND choice = GetDlgItem(dialog_, IDC_LIST_TOOL_CHOICE);
+    Choose(choice, static_cast<int>(SendMessageW(choice, CB_GETCURSEL, 0, 0)));
+}
+
 bool ListToolDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
     if (message == WM_SIZE) {
         LayOutListTool(dialog_, LOWORD(lParam), HIWORD(lParam));

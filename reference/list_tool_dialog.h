@@ -25,6 +25,8 @@ protected:
     }
 
     bool OnCommand(int id, int code, HWND control) override;
+    // The table shown again, its columns at the new scale.
+    void OnRescale() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
     // The table, once the tool's initialisation has taken it.

@@ -39,7 +39,7 @@ void SalesTaxDialog::ShowRegion(int region) {
     if (text) {
         table_.emplace(*text, kSalesTaxRegions[region].columns);
         const std::vector<TaxColumn> layout = SalesTaxColumns(
-            region, shell::DeviceScreenSize().cx, GetSystemMetrics(SM_CXVSCROLL), shell::ScreenScale());
+            region, shell::DeviceScreenSize(Scale()).cx, GetSystemMetrics(SM_CXVSCROLL), Scale());
         for (size_t column = 0; column < table_->Titles().size() && column < layout.size(); ++column) {
             InsertListColumn(list_, static_cast<int>(column), table_->Titles()[column].c_str(), layout[column].width,
                              layout[column].rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT);

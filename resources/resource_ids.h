@@ -15,6 +15,8 @@
 #define IDS_NUMBER_TOO_LARGE    20
 #define IDS_DECIMALS_UNLIMITED  100  /* 100 to 104: the decimal-places list */
 #define IDS_DECIMALS_8          104
+#define IDS_ZOOM_FIRST          120  /* 120 to 125: the sizes of the Options dialog, added after the handheld */
+#define IDS_ZOOM_LAST           125
 #define IDS_MENU_TOOLS          40003
 #define IDS_MENU_CONVERT        40008
 #define IDS_MENU_EDIT           40023
@@ -75,6 +77,9 @@
 #define ID_PERMUTATION          40059
 #define ID_CITY_AREA_CODES      40061
 #define ID_SWAP_UNITS           40062  /* added after the handheld: From and To exchanged */
+#define ID_ZOOM_IN              40063  /* added after the handheld: Ctrl+Plus, Ctrl+Minus, Ctrl+0 */
+#define ID_ZOOM_OUT             40064
+#define ID_ZOOM_RESET           40065
 #define ID_COPY_OUTPUT_FIRST    40035 /* 40035 to 40038: copy output 1 to 4, in the Edit menus */
 #define ID_UPDATE_CURRENCY_DATA 40052
 #define ID_ABOUT_CURRENCY_DATA  40053
@@ -104,6 +109,7 @@
 // Options dialog
 #define IDC_DIGIT_GROUPING      1015
 #define IDC_DECIMAL_PLACES      1016
+#define IDC_ZOOM                1090 /* added after the handheld: the Size list */
 
 // Money converters (template 106) and the currency data window (template 109)
 #define IDS_NO_RATE_FILE        21

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <iterator>
 
 #include "units/unit_category.h"
 
@@ -47,6 +48,22 @@ uint32_t SavedSelection(int category, uint32_t selection) {
 
 }  // namespace
 
+bool IsZoomStep(uint32_t zoom) { return std::ranges::find(kZoomSteps, static_cast<int>(zoom)) != std::end(kZoomSteps); }
+
+int NextZoom(int zoom, int direction) {
+    if (direction > 0) {
+        for (int step : kZoomSteps)
+            if (step > zoom) return step;
+        return std::end(kZoomSteps)[-1];
+    }
+    if (direction < 0) {
+        for (auto step = std::rbegin(kZoomSteps); step != std::rend(kZoomSteps); ++step)
+            if (*step < zoom) return *step;
+        return kZoomSteps[0];
+    }
+    return 100;
+}
+
 void LoadSettings(AppSettings& s, SettingsStore& store) {
     auto key = store.NewKey();
     if (key->Create(kSettingsPath) != 0) return;
@@ -55,6 +72,8 @@ void LoadSettings(AppSettings& s, SettingsStore& store) {
     s.Category = static_cast<uint16_t>(key->QueryDword(L"Category", 0));
     s.DeciSize = static_cast<uint16_t>(key->QueryDword(L"DeciSize", s.DeciSize));
     s.GroupDigits = key->QueryDword(L"GroupDigits", s.GroupDigits ? 1 : 0) == 1;
+    s.Zoom = key->QueryDword(L"Zoom", 100);
+    if (!IsZoomStep(s.Zoom)) s.Zoom = 100;
     LoadText(*key, L"EuroSel", s.EuroSel, kDefaultEuroSel, kSelectionChars);
     key->Close();
 
@@ -84,6 +103,7 @@ void SaveSettings(const AppSettings& s, SettingsStore& store) {
     key->SetDword(L"Category", SavedCategory(s.Category));
     key->SetDword(L"DeciSize", SavedDeciSize(s.DeciSize));
     key->SetDword(L"GroupDigits", s.GroupDigits ? 1 : 0);
+    key->SetDword(L"Zoom", IsZoomStep(s.Zoom) ? s.Zoom : 100);
     key->SetString(L"EuroSel", s.EuroSel, kSettingTextChars);
     key->Close();
 

@@ -30,7 +30,17 @@ struct AppSettings {
     wchar_t EuroSel[kSettingTextChars] = {};
     wchar_t MoneySel[kSettingTextChars] = {};
     wchar_t CustomRates[kCustomRateCount][kSettingTextChars] = {};
+    // Added after the handheld: how large every window is drawn, in percent.
+    uint32_t Zoom = 100;
 };
+
+// The sizes the Options dialog offers and Ctrl+Plus and Ctrl+Minus step
+// through, in percent; a stored zoom that is none of them loads as 100.
+inline constexpr int kZoomSteps[] = {100, 125, 150, 200, 250, 300};
+bool IsZoomStep(uint32_t zoom);
+// The next size up (direction 1) or down (-1) from `zoom`, kept within the
+// steps; direction 0 gives 100.
+int NextZoom(int zoom, int direction);
 
 // Text defaults that LoadSettings applies when the stored value is unusable.
 inline constexpr const wchar_t* kDefaultEuroSel = L"EURDEMFRFITLNLG";

@@ -1,5 +1,8 @@
 #include "settings/options_dialog.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/window_text.h"
 #include "resources/resource_ids.h"
 
@@ -15,6 +18,10 @@ bool OptionsDialog::OnInitDialog() {
     const int position = settings_.DeciSize <= 4 ? settings_.DeciSize : AppSettings{}.DeciSize;
     SendMessageW(list, CB_SETCURSEL, position, 0);
     CheckDlgButton(dialog_, IDC_DIGIT_GROUPING, settings_.GroupDigits ? BST_CHECKED : BST_UNCHECKED);
+    HWND sizes = GetDlgItem(dialog_, IDC_ZOOM);
+    for (int id = IDS_ZOOM_FIRST; id <= IDS_ZOOM_LAST; ++id) AddStringToList(sizes, id);
+    const auto shown = std::ranges::find(kZoomSteps, static_cast<int>(settings_.Zoom));
+    SendMessageW(sizes, CB_SETCURSEL, shown == std::end(kZoomSteps) ? 0 : shown - std::begin(kZoomSteps), 0);
     return true;
 }
 
@@ -24,6 +31,8 @@ bool OptionsDialog::OnCommand(int id, int, HWND) {
     // The list always has a selection; should it not, the value stays.
     if (position >= 0 && position <= 4) settings_.DeciSize = static_cast<uint16_t>(position);
     settings_.GroupDigits = IsDlgButtonChecked(dialog_, IDC_DIGIT_GROUPING) == BST_CHECKED;
+    const LRESULT size = SendDlgItemMessageW(dialog_, IDC_ZOOM, CB_GETCURSEL, 0, 0);
+    if (size >= 0 && size < static_cast<LRESULT>(std::size(kZoomSteps))) settings_.Zoom = kZoomSteps[size];
     End(1);
     return true;
 }

@@ -1,4 +1,4 @@
-// Display options: decimal places and digit grouping.
+// Display options: decimal places, digit grouping and the size of every window.
 #pragma once
 
 #include "app/tool_dialog.h"

@@ -27,7 +27,7 @@ void ClothingSizesDialog::ShowSizeTable(int index) {
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     ClearListView(list_);
     shown_ = index;
-    const LayoutScale scale = shell::ScreenScale();
+    const LayoutScale& scale = Scale();
     for (int column = 0; column < table->Columns(); ++column) {
         InsertListColumn(list_, column, table->headers[column], scale.X(table->ColumnWidth(column)));
     }

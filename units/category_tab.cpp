@@ -39,7 +39,7 @@ void PaintTab(HDC dc, const RECT& client, const wchar_t* name, const LayoutScale
 }  // namespace
 
 void PaintConverterBackground(HDC dc, const RECT& client, const ConverterBackground& what) {
-    const LayoutScale s = shell::ScreenScale();
+    const LayoutScale& s = what.scale;
     FillGradient(dc, client.left, client.top, client.right, client.bottom, PaletteColour(kGradientLeft, COLOR_WINDOW),
                  PaletteColour(kGradientRight, COLOR_WINDOW), false);
     SetBkMode(dc, TRANSPARENT);

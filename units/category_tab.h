@@ -13,6 +13,7 @@ struct ConverterBackground {
     const wchar_t* categoryName;
     HFONT tabFont;
     HFONT labelFont;
+    const LayoutScale& scale;
 };
 
 void PaintConverterBackground(HDC dc, const RECT& client, const ConverterBackground& what);

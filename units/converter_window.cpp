@@ -46,6 +46,7 @@ const ConverterWindow::CommandEntry ConverterWindow::kCommands[] = {
     {ID_PASTE, ID_PASTE, &ConverterWindow::OnPaste},
     {ID_SWAP_UNITS, ID_SWAP_UNITS, &ConverterWindow::OnSwapUnits},
     {ID_CATEGORY_FIRST, ID_CATEGORY_LAST, &ConverterWindow::OnCategory},
+    {ID_ZOOM_IN, ID_ZOOM_RESET, &ConverterWindow::OnZoom},
 };
 
 ConverterWindow::~ConverterWindow() {
@@ -69,12 +70,12 @@ LRESULT ConverterWindow::OnCreate() {
     StartupMark("foreground, landscape menu");
     if (settings_.store) LoadSettings(settings_.record, *settings_.store);
     StartupMark("settings");
+    if (static_cast<int>(settings_.record.Zoom) != shell::Zoom()) ApplyZoom(static_cast<int>(settings_.record.Zoom));
+    font_.Create(Scale());
+    tabFont_.Create(Scale(), 90, FW_BOLD);
+    StartupMark("fonts");
     CreateControls();
     StartupMark("controls, layout");
-    font_.Create();
-    font_.ApplyToChildren(window_);
-    tabFont_.Create(90, FW_BOLD);
-    StartupMark("fonts");
     keypad_.Attach(window_);
     SwitchCategory(settings_.record.Category, false);
     StartupMark("first category");
@@ -82,34 +83,66 @@ LRESULT ConverterWindow::OnCreate() {
 }
 
 void ConverterWindow::CreateControls() {
-    RECT client;
-    GetClientRect(window_, &client);
     const DWORD field = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
     const DWORD list = WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
-
-    // The lists' closed height decides where everything below them goes:
-    // the From list is made first and measured.
-    HWND from = MakeChild(window_, L"COMBOBOX", L"", list, {0, 0, 10, 200}, IDC_FROM_LIST);
-    RECT closed = {};
-    GetWindowRect(from, &closed);
-    layout_ = LayOutConverter(client.right, client.bottom, shell::ScreenScale(), shell::IsPortraitScreen(),
-                              closed.bottom - closed.top);
-    const ConverterLayout& l = layout_;
-
-    HWND input = MakeChild(window_, L"EDIT", L"", field, l.input, IDC_INPUT);
+    // Made in tab order, which is reading order; LayOut places them.
+    HWND input = MakeChild(window_, L"EDIT", L"", field, {}, IDC_INPUT);
     SendMessageW(input, EM_SETLIMITTEXT, kInputLimit, 0);
-    MoveWindow(from, l.fromList.left, l.fromList.top, l.fromList.Width(), l.fromList.Height(), FALSE);
-    // Tab order follows the layout: the input field comes before the From list.
-    SetWindowPos(from, input, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    MakeChild(window_, L"EDIT", L"", field | ES_READONLY, l.result, IDC_RESULT);
-    MakeChild(window_, L"COMBOBOX", L"", list, l.toList, IDC_TO_LIST);
-    for (const ConverterLayout::Key& key : l.keys) {
-        MakeChild(window_, L"BUTTON", KeyCaption(key.id), BS_OWNERDRAW | WS_TABSTOP, key.rect, key.id);
+    MakeChild(window_, L"COMBOBOX", L"", list, {}, IDC_FROM_LIST);
+    MakeChild(window_, L"EDIT", L"", field | ES_READONLY, {}, IDC_RESULT);
+    MakeChild(window_, L"COMBOBOX", L"", list, {}, IDC_TO_LIST);
+    for (const ConverterLayout::Key& key : LayOutConverter(0, 0, Scale(), true, 0).keys) {
+        MakeChild(window_, L"BUTTON", KeyCaption(key.id), BS_OWNERDRAW | WS_TABSTOP, {}, key.id);
     }
-    MakeChild(window_, L"BUTTON", StringResource(IDS_CONVERT).c_str(), BS_OWNERDRAW | WS_TABSTOP, l.convert,
+    MakeChild(window_, L"BUTTON", StringResource(IDS_CONVERT).c_str(), BS_OWNERDRAW | WS_TABSTOP, {},
               IDC_CONVERT_BUTTON);
+    font_.ApplyToChildren(window_);
+    LayOut();
     SetFocus(input);
     keypad_.SetTarget(input);
+}
+
+void ConverterWindow::LayOut() {
+    RECT client, closed = {};
+    GetClientRect(window_, &client);
+    // The lists' closed height, which their font decides, decides where
+    // everything below them goes.
+    GetWindowRect(GetDlgItem(window_, IDC_FROM_LIST), &closed);
+    layout_ = LayOutConverter(client.right, client.bottom, Scale(), shell::IsPortraitScreen(), closed.bottom - closed.top);
+    const auto place = [&](int id, const LayoutRect& r) {
+        MoveWindow(GetDlgItem(window_, id), r.left, r.top, r.Width(), r.Height(), FALSE);
+    };
+    place(IDC_INPUT, layout_.input);
+    place(IDC_FROM_LIST, layout_.fromList);
+    place(IDC_RESULT, layout_.result);
+    place(IDC_TO_LIST, layout_.toList);
+    for (const ConverterLayout::Key& key : layout_.keys) place(key.id, key.rect);
+    place(IDC_CONVERT_BUTTON, layout_.convert);
+}
+
+void ConverterWindow::Rescale(const RECT* suggested) {
+    const RECT frame = suggested ? *suggested
+                                 : shell::FrameForClientArea(GetWindowLongW(window_, GWL_STYLE),
+                                                             GetWindowLongW(window_, GWL_EXSTYLE), true, Scale());
+    SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    font_.Remake(window_, Scale());
+    tabFont_.Create(Scale(), 90, FW_BOLD);
+    LayOut();
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void ConverterWindow::ApplyZoom(int zoom) {
+    const LayoutScale fits = shell::FittingScale(window_, LayoutScale{Scale().dpiX, Scale().dpiY, zoom}, kZoomSteps,
+                                                 static_cast<int>(std::size(kZoomSteps)));
+    settings_.record.Zoom = static_cast<uint32_t>(fits.zoom);
+    if (fits.zoom == Scale().zoom) return;
+    shell::SetZoom(fits.zoom);
+    SendMessageW(window_, kZoomChangedMessage, 0, 0);
+}
+
+void ConverterWindow::OnZoom(int id, int) {
+    ApplyZoom(NextZoom(Scale().zoom, id == ID_ZOOM_IN ? 1 : id == ID_ZOOM_OUT ? -1 : 0));
 }
 
 void ConverterWindow::SwitchCategory(int id, bool repaintTab) {
@@ -158,7 +191,7 @@ void ConverterWindow::Paint() {
     if (!units || !GetMenuStringW(units, ID_CATEGORY_FIRST + category, name, 129, MF_BYCOMMAND)) {
         lstrcpynW(name, CategoryName(category), 129);
     }
-    PaintConverterBackground(dc, client, {layout_, name, tabFont_.Handle(), font_.Handle()});
+    PaintConverterBackground(dc, client, {layout_, name, tabFont_.Handle(), font_.Handle(), Scale()});
     EndPaint(window_, &ps);
     StartupMark("window painted");
 }
@@ -207,10 +240,12 @@ void ConverterWindow::OnCategory(int id, int) { SwitchCategory(id - ID_CATEGORY_
 LRESULT ConverterWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND: {
-            if (keypad_.HandleCommand(wParam, lParam)) return 0;
             const int id = LOWORD(wParam);
             if (const ToolEntry* tool = FindTool(id)) {
                 tool->run(GetActiveWindow(), settings_.record);
+                // The Options dialog may have chosen another size.
+                if (static_cast<int>(settings_.record.Zoom) != Scale().zoom)
+                    ApplyZoom(static_cast<int>(settings_.record.Zoom));
                 if (tool->convertsAgain) PostMessageW(window_, WM_COMMAND, IDC_CONVERT_BUTTON, 0);
                 return 0;
             }
@@ -230,13 +265,6 @@ LRESULT ConverterWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITMENUPOPUP:
             OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
             return 0;
-        case WM_HELP:
-            shell::ShowHelp(L"unit");
-            return TRUE;
-        case WM_DRAWITEM:
-        case WM_MEASUREITEM:
-            if (keypad_.HandleOwnerDraw(message, lParam)) return TRUE;
-            break;
         default:
             break;
     }

@@ -7,8 +7,6 @@
 #include <memory>
 
 #include "app/app_frame.h"
-#include "app/dialog_font.h"
-#include "app/keypad_panel.h"
 #include "settings/app_settings.h"
 #include "units/converter_layout.h"
 #include "units/unit_category.h"
@@ -17,7 +15,7 @@ namespace tv {
 
 class ConverterWindow final : public AppFrame {
 public:
-    explicit ConverterWindow(SettingsHome& settings) : settings_(settings) {}
+    explicit ConverterWindow(SettingsHome& settings) : AppFrame(L"unit"), settings_(settings) {}
     // Deletes the category object, which saves the settings.
     ~ConverterWindow() override;
 
@@ -37,6 +35,11 @@ private:
     static const CommandEntry kCommands[];
 
     void CreateControls();
+    // Places the controls for the client area, the lists' closed height and Scale().
+    void LayOut();
+    void Rescale(const RECT* suggested) override;
+    // Draws the program at `zoom` percent, or the largest size below that fits.
+    void ApplyZoom(int zoom);
     void SwitchCategory(int id, bool repaintTab);
     void ConvertAndShow();
     void Paint();
@@ -49,11 +52,10 @@ private:
     void OnPaste(int id, int code);
     void OnSwapUnits(int id, int code);
     void OnCategory(int id, int code);
+    void OnZoom(int id, int code);
 
     SettingsHome& settings_;
     std::unique_ptr<UnitCategory> category_;
-    KeypadPanel keypad_;
-    DialogFont font_;
     DialogFont tabFont_;
     ConverterLayout layout_{};
 };

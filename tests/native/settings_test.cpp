@@ -14,11 +14,11 @@ using tv::kSettingsPath;
 namespace {
 
 // All but the selections as one text: "DeciSize Category FSize BoldFont
-// GroupDigits|EuroSel|MoneySel|C0|C1|C2|C3".
+// GroupDigits Zoom|EuroSel|MoneySel|C0|C1|C2|C3".
 std::wstring Fields(const AppSettings& s) {
     wchar_t t[160];
-    std::swprintf(t, 160, L"%u %u %u %d %d|%ls|%ls|%ls|%ls|%ls|%ls", s.DeciSize, s.Category, s.FSize, s.BoldFont,
-                  s.GroupDigits, s.EuroSel, s.MoneySel, s.CustomRates[0], s.CustomRates[1], s.CustomRates[2],
+    std::swprintf(t, 160, L"%u %u %u %d %d %u|%ls|%ls|%ls|%ls|%ls|%ls", s.DeciSize, s.Category, s.FSize,
+                  s.BoldFont, s.GroupDigits, s.Zoom, s.EuroSel, s.MoneySel, s.CustomRates[0], s.CustomRates[1], s.CustomRates[2],
                   s.CustomRates[3]);
     return t;
 }
@@ -33,6 +33,7 @@ AppSettings Loaded(FakeSettingsStore& store) {
 
 AppSettings Changed() {
     AppSettings s{.DeciSize = 4, .Category = 13, .FSize = 7, .BoldFont = false, .GroupDigits = true};
+    s.Zoom = 250;
     // Units within every category's table, upper bits their own.
     for (int i = 0; i < tv::kCategoryCount; ++i) s.Selection[i] = 0xABC00000u + (i << 16) + (i % 3) * 0x101u + 1;
     std::wcscpy(s.EuroSel, L"DEMEURFRFITLNLG");
@@ -40,7 +41,7 @@ AppSettings Changed() {
     for (int i = 0; i < tv::kCustomRateCount; ++i) std::swprintf(s.CustomRates[i], 16, L"0.%d5", i);
     return s;
 }
-const std::wstring kChanged = L"4 13 7 0 1|DEMEURFRFITLNLG|CADUSDHKDEURCNY|0.05|0.15|0.25|0.35";
+const std::wstring kChanged = L"4 13 7 0 1 250|DEMEURFRFITLNLG|CADUSDHKDEURCNY|0.05|0.15|0.25|0.35";
 
 // Each key's last name and number of values, as the store holds them.
 std::wstring Written(const FakeSettingsStore& store) {
@@ -55,13 +56,13 @@ std::wstring Written(const FakeSettingsStore& store) {
 TEST(Settings, FirstRunGivesTheDefaultsThenSaveWritesTheWholeRecordAndLoadGivesItBack) {
     FakeSettingsStore store;
     AppSettings s = Loaded(store);
-    EXPECT_EQ(Fields(s), L"2 0 1 1 0|EURDEMFRFITLNLG|USDCADHKDEURCNY|1.0|1.0|1.0|1.0");
+    EXPECT_EQ(Fields(s), L"2 0 1 1 0 100|EURDEMFRFITLNLG|USDCADHKDEURCNY|1.0|1.0|1.0|1.0");
     EXPECT_EQ(Written(store), L"TallyvanePro:0 Money:0 ");  // Selection is made by the first save
 
     // The value types and sizes are the registry tests' to check.
     const AppSettings saved = Changed();
     tv::SaveSettings(saved, store);
-    EXPECT_EQ(Written(store), L"TallyvanePro:6 Money:5 Selection:14 ");
+    EXPECT_EQ(Written(store), L"TallyvanePro:7 Money:5 Selection:14 ");
     s = Loaded(store);
     EXPECT_EQ(Fields(s), kChanged);
     EXPECT_TRUE(std::ranges::equal(s.Selection, saved.Selection));
@@ -78,13 +79,13 @@ TEST(Settings, EachKeyOrValueThatFailsStopsItsPart) {
     AppSettings s;
     std::ranges::fill(s.Selection, 7u);
     tv::LoadSettings(s, store);
-    EXPECT_TRUE(Fields(s) == L"2 0 1 1 0||||||" && s.Selection[0] == 7u);  // no text defaults either
+    EXPECT_TRUE(Fields(s) == L"2 0 1 1 0 100||||||" && s.Selection[0] == 7u);  // no text defaults either
     store.failing = {L"SetDword FSize", L"SetDword C3", L"SetString MoneySel"};
     tv::SaveSettings(Changed(), store);
-    EXPECT_EQ(Written(store), L"TallyvanePro:5 Money:4 Selection:13 ");
+    EXPECT_EQ(Written(store), L"TallyvanePro:6 Money:4 Selection:13 ");
     store.failing = {L"QueryDword Category", L"QueryString C1", L"Open Software\\TallyvanePro\\Selection"};
     tv::LoadSettings(s, store);
-    EXPECT_EQ(Fields(s), L"4 0 1 0 1|DEMEURFRFITLNLG|USDCADHKDEURCNY|0.05|1.0|0.25|0.35");
+    EXPECT_EQ(Fields(s), L"4 0 1 0 1 250|DEMEURFRFITLNLG|USDCADHKDEURCNY|0.05|1.0|0.25|0.35");
     EXPECT_EQ(s.Selection[0], 0u);
 }
 
@@ -105,15 +106,25 @@ TEST(Settings, DamagedTextsLoadAsDefaultsAndDamagedNumbersAreSavedAsTheyAreRead)
     top[L"FSize"] = Dword(0x10003);
     top[L"DeciSize"] = Dword(5);
     top[L"Category"] = Dword(0x2000E);
+    top[L"Zoom"] = Dword(175);  // no size the program offers
     auto& selection = store.keys[tv::kSelectionPath];
     selection[L"C0"] = Dword(0x12340302);  // temperature has units 0 to 2
     selection[L"C1"] = Dword(0x12340809);  // mass has 0 to 8
     AppSettings s = Loaded(store);
-    EXPECT_EQ(Fields(s), L"5 14 3 0 0|EURDEMFRFITLNLG|USDCADHKDEURCNY|1.0||7|AAABBBCCCDDDEEE");
+    EXPECT_EQ(Fields(s), L"5 14 3 0 0 100|EURDEMFRFITLNLG|USDCADHKDEURCNY|1.0||7|AAABBBCCCDDDEEE");
     EXPECT_EQ(s.Selection[0], 0x12340302u);
 
     // Saved as read (each value's units joined).
     tv::SaveSettings(s, store);
     EXPECT_EQ(top[L"DeciSize"] + top[L"Category"], Dword(2) + Dword(0));
     EXPECT_EQ(selection[L"C0"] + selection[L"C1"], Dword(0x12340002) + Dword(0x12340800));
+}
+
+// Ctrl+Plus and Ctrl+Minus step through the sizes the Options dialog offers,
+// from any zoom, and stop at the ends.
+TEST(Settings, ZoomStepsUpAndDownThroughTheOfferedSizes) {
+    const int cases[][3] = {{100, 1, 125}, {125, 1, 150}, {150, 1, 200}, {250, 1, 300}, {300, 1, 300}, {175, 1, 200},
+                            {300, -1, 250}, {200, -1, 150}, {125, -1, 100}, {100, -1, 100}, {175, -1, 150},
+                            {250, 0, 100}, {999, -1, 300}, {0, 1, 100}};
+    for (const auto& [from, direction, to] : cases) EXPECT_EQ(tv::NextZoom(from, direction), to) << from << " " << direction;
 }

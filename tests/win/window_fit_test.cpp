@@ -1,6 +1,7 @@
 // The dialog font is the real Tahoma, and with it every window fits the
 // emulated screen: no window wider than the screen, no text needing more
 // room than its control gives it, no controls on one another.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <tuple>
@@ -33,14 +34,14 @@ SIZE TextExtent(HWND control, const std::wstring& text, UINT format, int wrap = 
 // a visible control out of the client area of a window that does not scroll,
 // a visible text that does not fit, visible controls on one another (a group
 // box frames others).
-std::wstring Faults(HWND window) {
+std::wstring Faults(HWND window, const tv::LayoutScale& scale) {
     std::wstring found;
     RECT area;
     GetClientRect(window, &area);
     HWND owner = GetWindow(window, GW_OWNER);
     const bool scrolls = GetWindowLongW(window, GWL_STYLE) & WS_VSCROLL;
     const bool scrolled = scrolls || (owner && (GetWindowLongW(owner, GWL_STYLE) & WS_VSCROLL));
-    if (area.right > tv::shell::DeviceScreenSize().cx + (scrolled ? GetSystemMetrics(SM_CXVSCROLL) : 0))
+    if (area.right > tv::shell::DeviceScreenSize(scale).cx + (scrolled ? GetSystemMetrics(SM_CXVSCROLL) : 0))
         found += L"window " + std::to_wstring(area.right) + L" px wide\n";
     if (scrolls && tv::shell::IsPortraitScreen()) found += L"window scrolls\n";
     if (MENUBARINFO bar = {sizeof bar}; GetMenuBarInfo(window, OBJID_MENU, 0, &bar) &&
@@ -85,17 +86,26 @@ std::wstring Faults(HWND window) {
     return found;
 }
 
-// The faults of the dialog `open` opens, with each formula of its list chosen
-// (each shows other labels).
-std::wstring FaultsOfDialogOpenedBy(const std::function<void()>& open) {
+// A window moved to a monitor of `dpi` (0: left where it is), as the system
+// tells it: the rectangle suggested for a dialog is the main window's.
+void MoveToDpi(HWND window, int dpi, RECT suggested) {
+    if (!dpi) return;
+    if (HWND owner = GetWindow(window, GW_OWNER)) GetWindowRect(owner, &suggested);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// The faults of the dialog `open` opens, moved to `dpi` as its owner was,
+// with each formula of its list chosen (each shows other labels).
+std::wstring FaultsOfDialogOpenedBy(const std::function<void()>& open, const tv::LayoutScale& scale, int dpi) {
     std::wstring found = L"(did not open)";
     WhenDialogOpens([&](HWND d) {
+        MoveToDpi(d, dpi, {});
         found = L"";
         HWND list = GetDlgItem(d, IDC_CALC_FORMULA);
         for (int i = 0; i < (list ? SendMessageW(list, CB_GETCOUNT, 0, 0) : 1); ++i) {
             if (list) SendMessageW(list, CB_SETCURSEL, i, 0);
             if (list) SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDC_CALC_FORMULA, CBN_SELCHANGE), LPARAM(list));
-            found += Faults(d);
+            found += Faults(d, scale);
         }
         SendMessageW(d, WM_CLOSE, 0, 0);
     });
@@ -113,7 +123,7 @@ TEST(DialogFontTest, RunsAtTheDpiAskedFor) {
 // of the face a missing Tahoma falls back to.
 TEST(DialogFontTest, IsTahoma) {
     tv::DialogFont font;
-    ASSERT_TRUE(font.Create(80, FW_NORMAL));
+    ASSERT_TRUE(font.Create(tv::shell::ScreenScale()));
     HDC dc = GetDC(nullptr);
     TEXTMETRICW tahoma = {}, fallback = {};
     wchar_t face[LF_FACESIZE] = {};
@@ -133,21 +143,36 @@ TEST(DialogFontTest, IsTahoma) {
 using WindowFitTest = ToolDialogTest;
 
 // The main window, each dialog its menu opens, and the money dialogs with
-// the currency data window and the picker they open, on each screen shape.
+// the currency data window and the picker they open, on each screen shape,
+// zoomed with Ctrl+Plus from 100 % and moved to a monitor of another dpi.
 // The main window's client area is the screen less the task bar's and the
 // menu bar's 26 each; the Unit menu ticks the category, and landscape and
 // square screens give it two columns.
 TEST_F(WindowFitTest, EveryWindowFitsEveryScreenAndTheMainWindowTakesItsShape) {
     const std::wstring rates = tv::shell::ProgramFolder() + L"sample\\CurRates.dat";
     ASSERT_TRUE(std::filesystem::exists(rates));
-    for (SIZE screen : {SIZE{240, 320}, SIZE{320, 240}, SIZE{240, 240}}) {
-        SCOPED_TRACE(std::to_string(screen.cx) + "x" + std::to_string(screen.cy));
+    // Moved to the next dpi the runs check (the last back to the one before).
+    const int dpis[] = {96, 120, 144, 168, 192, 240, 288, 240}, dpi = tv::shell::LogPixelsY();
+    const int* const at = std::find(dpis, dpis + 7, dpi), otherDpi = at == dpis + 7 ? 144 : at[1];
+    const struct {
+        SIZE screen;
+        int zoomSteps, movedToDpi;
+    } settings[] = {{{240, 320}, 0, 0},          {{320, 240}, 0, 0},          {{240, 240}, 0, 0},
+                    {{240, 320}, 0, otherDpi},   {{240, 320}, dpi == 96 ? 2 : 0, 0},
+                    {{240, 320}, dpi == 96 ? 3 : 0, 0}};
+    for (const auto& [screen, zoomSteps, movedToDpi] : settings) {
+        SCOPED_TRACE(std::to_string(screen.cx) + "x" + std::to_string(screen.cy) + " zoom steps " +
+                     std::to_string(zoomSteps) + " moved to " + std::to_string(movedToDpi));
         tv::shell::SetDeviceScreenLogicalSize(screen.cx, screen.cy);
         Close();
         Open();
-        EXPECT_EQ(Faults(main), L"") << "main window";
-        const tv::LayoutScale s = tv::shell::ScreenScale();
-        RECT client, work = tv::shell::DeviceWorkArea();
+        Command(ID_ZOOM_RESET);  // the last setting's zoom was saved
+        for (int i = 0; i < zoomSteps; ++i) Command(ID_ZOOM_IN);
+        const int at = movedToDpi ? movedToDpi : dpi;
+        const tv::LayoutScale s{at, at, tv::kZoomSteps[zoomSteps]};
+        MoveToDpi(main, movedToDpi, tv::shell::FrameForClientArea(GetWindowLongW(main, GWL_STYLE), 0, true, s));
+        EXPECT_EQ(Faults(main, s), L"") << "main window";
+        RECT client, work = tv::shell::DeviceWorkArea(s);
         GetClientRect(main, &client);
         POINT origin = {0, 0};
         ClientToScreen(main, &origin);
@@ -165,15 +190,18 @@ TEST_F(WindowFitTest, EveryWindowFitsEveryScreenAndTheMainWindowTakesItsShape) {
         for (int command : {ID_NUMBER_BASE, ID_PRICE_COMPARISON, ID_CLOTHING_SIZES, ID_DIALING_CODES, ID_CITY_AREA_CODES,
                             ID_CARE_LABELS, ID_SALES_TAX, ID_DAYS_BETWEEN, ID_CIRCLE, ID_ELECTRICAL, ID_AREA_VOLUME,
                             ID_PERMUTATION, ID_OPTIONS, ID_ABOUT})
-            EXPECT_EQ(FaultsOfDialogOpenedBy([&] { Command(command); }), L"") << command;
+            EXPECT_EQ(FaultsOfDialogOpenedBy([&] { Command(command); }, s, movedToDpi), L"") << command;
         tool = std::make_unique<tv::CurrencyDialog>(home->record, tv::ExchangeRateTable(rates, tv::CalendarDate::Now()));
         dialog = tool->CreateModeless(main);
-        EXPECT_EQ(Faults(dialog), L"") << "currency";
-        EXPECT_EQ(FaultsOfDialogOpenedBy([&] { SendMessageW(dialog, WM_COMMAND, ID_ABOUT_CURRENCY_DATA, 0); }), L"");
-        EXPECT_EQ(FaultsOfDialogOpenedBy([&] { Press(IDC_SOURCE_CURRENCY); }), L"") << "currency picker";
+        MoveToDpi(dialog, movedToDpi, {});
+        EXPECT_EQ(Faults(dialog, s), L"") << "currency";
+        EXPECT_EQ(FaultsOfDialogOpenedBy([&] { SendMessageW(dialog, WM_COMMAND, ID_ABOUT_CURRENCY_DATA, 0); }, s,
+                                         movedToDpi), L"");
+        EXPECT_EQ(FaultsOfDialogOpenedBy([&] { Press(IDC_SOURCE_CURRENCY); }, s, movedToDpi), L"") << "currency picker";
         tool = std::make_unique<tv::EuroRatesDialog>(home->record);
         dialog = tool->CreateModeless(main);
-        EXPECT_EQ(Faults(dialog), L"") << "euro";
+        MoveToDpi(dialog, movedToDpi, {});
+        EXPECT_EQ(Faults(dialog, s), L"") << "euro";
         tool.reset();
     }
 }
