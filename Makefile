@@ -102,7 +102,7 @@ bench: win
 	@$(BENCH)/reader_bench
 	@cmake --build $(WIN) -j $(JOBS) --target TallyvanePro_marks >/dev/null
 	@TV_WINE_STATE=$(CURDIR)/$(BUILD)/wine-bench scripts/wine-session.sh bash -c \
-	    'wine $(WIN)/bin/startup_bench.exe 15 && wine $(WIN)/bin/paint_bench.exe 200 && wine $(WIN)/bin/dialog_bench.exe 9'
+	    'wine $(WIN)/bin/startup_bench.exe 15 && wine $(WIN)/bin/paint_bench.exe 200 && wine $(WIN)/bin/dialog_bench.exe 9 && wine $(WIN)/bin/rescale_bench.exe 40'
 
 clean:
 	rm -rf $(BUILD)

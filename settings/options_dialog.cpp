@@ -20,9 +20,14 @@ bool OptionsDialog::OnInitDialog() {
     CheckDlgButton(dialog_, IDC_DIGIT_GROUPING, settings_.GroupDigits ? BST_CHECKED : BST_UNCHECKED);
     HWND sizes = GetDlgItem(dialog_, IDC_ZOOM);
     for (int id = IDS_ZOOM_FIRST; id <= IDS_ZOOM_LAST; ++id) AddStringToList(sizes, id);
-    const auto shown = std::ranges::find(kZoomSteps, static_cast<int>(settings_.Zoom));
-    SendMessageW(sizes, CB_SETCURSEL, shown == std::end(kZoomSteps) ? 0 : shown - std::begin(kZoomSteps), 0);
+    ShowSize(static_cast<int>(settings_.Zoom));
     return true;
+}
+
+void OptionsDialog::ShowSize(int zoom) {
+    const auto shown = std::ranges::find(kZoomSteps, zoom);
+    SendDlgItemMessageW(dialog_, IDC_ZOOM, CB_SETCURSEL, shown == std::end(kZoomSteps) ? 0 : shown - std::begin(kZoomSteps),
+                        0);
 }
 
 bool OptionsDialog::OnCommand(int id, int, HWND) {

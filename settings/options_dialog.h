@@ -13,8 +13,12 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
+    // A zoom key pressed meanwhile shows in the Size list.
+    void OnRescale() override { ShowSize(Scale().zoom); }
 
 private:
+    void ShowSize(int zoom);
+
     AppSettings& settings_;
 };
 

@@ -124,12 +124,15 @@ void ConverterWindow::Rescale(const RECT* suggested) {
     const RECT frame = suggested ? *suggested
                                  : shell::FrameForClientArea(GetWindowLongW(window_, GWL_STYLE),
                                                              GetWindowLongW(window_, GWL_EXSTYLE), true, Scale());
+    // Painted once, when everything is in its place.
+    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
     SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     font_.Remake(window_, Scale());
     tabFont_.Create(Scale(), 90, FW_BOLD);
     LayOut();
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void ConverterWindow::ApplyZoom(int zoom) {

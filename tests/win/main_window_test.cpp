@@ -111,6 +111,57 @@ TEST_F(MainWindowTest, KeypadKeysEditAtTheCaretOfTheLastFocusedEdit) {
 
 // A key drawn with the focus differs from the same key without it, unless
 // the focus rectangle is to be hidden. (The pressed bevel is the tool tests'.)
+// Ctrl with Plus, Minus or 0 sizes the program from the main window and from
+// a tool's own modal loop, which shows the new size; the Options dialog sets
+// it too, and it is there at the next start.
+TEST_F(MainWindowTest, ZoomKeysWorkInEveryWindowAndTheSizeIsKeptForTheNextStart) {
+    Open();
+    const auto press = [&](HWND target, BYTE key) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        PostMessageW(target, WM_KEYDOWN, key, 0);
+    };
+    const auto inOptions = [&](BYTE key) {
+        WhenDialogOpens([&](HWND d) {
+            press(GetFocus(), key);
+            PostMessageW(d, WM_CLOSE, 0, 0);
+        });
+        Command(ID_OPTIONS);
+    };
+    const std::tuple<const char*, std::function<void()>, int> steps[] = {
+        {"Ctrl and the Plus key", [&] { press(Item(IDC_INPUT), VK_OEM_PLUS); }, 125},
+        {"Ctrl and the pad's Plus", [&] { press(Item(IDC_FROM_LIST), VK_ADD); }, 150},
+        {"Ctrl and the pad's Minus in Options", [&] { inOptions(VK_SUBTRACT); }, 125},
+        {"Ctrl and 0 in Options", [&] { inOptions('0'); }, 100},
+        {"Ctrl and Minus at the smallest", [&] { press(Item(IDC_INPUT), VK_OEM_MINUS); }, 100},
+        {"Size 200 % in Options", [&] {
+             WhenDialogOpens([&](HWND d) {
+                 SendDlgItemMessageW(d, IDC_ZOOM, CB_SETCURSEL, 3, 0);
+                 PostMessageW(d, WM_COMMAND, IDOK, 0);
+             });
+             Command(ID_OPTIONS);
+         }, 200},
+    };
+    for (const auto& [name, step, zoom] : steps) {
+        step();
+        Pump(loop);
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+        EXPECT_EQ(window->Scale().zoom, zoom) << name;
+    }
+    Close();
+    Open();
+    RECT client;
+    GetClientRect(main, &client);
+    EXPECT_EQ(StoredDword(tv::kSettingsPath, L"Zoom"), 200u);
+    EXPECT_EQ(client.right, tv::shell::DeviceScreenSize(window->Scale()).cx);
+    EXPECT_EQ(window->Scale().zoom, 200);
+}
+
 TEST_F(MainWindowTest, AFocusedKeypadKeyShowsItsFocus) {
     Open();
     HWND key = Item(IDC_KEY_0 + 5);

@@ -1,0 +1,110 @@
+// Laying the main window and the currency converter out again after a move
+// to a monitor of another dpi and after a zoom step, painted: each beside its
+// goal of one frame. The yardstick is the same window with every control
+// moved to where it already is and everything repainted, taken in turn: what
+// the system and the display take for so many windows, whoever places them.
+//   rescale_bench.exe [runs] [rate file]
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "app/message_loop.h"
+#include "app/program.h"
+#include "app/scaled_window.h"
+#include "bench/bench_timing.h"
+#include "money/currency_dialog.h"
+#include "platform/shell_layer.h"
+#include "resources/resource_ids.h"
+#include "units/converter_window.h"
+
+namespace {
+
+constexpr UINT kFullRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
+
+double TimedMs(HWND window, const std::function<void()>& action) {
+    const double start = bench::NowMs();
+    action();
+    RedrawWindow(window, nullptr, nullptr, kFullRepaint);
+    GdiFlush();
+    return bench::NowMs() - start;
+}
+
+void MoveInPlace(HWND window) {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+}
+
+// Runs `there` and `back` in turn, each timed against the yardstick, and prints the medians.
+void Report(const char* what, HWND window, int runs, const std::function<void()>& there,
+            const std::function<void()>& back) {
+    std::vector<double> ours, yardstick;
+    for (int i = 0; i < runs; ++i) {
+        ours.push_back(TimedMs(window, i % 2 ? back : there));
+        yardstick.push_back(TimedMs(window, [&] { MoveInPlace(window); }));
+    }
+    const double m = bench::Median(ours), y = bench::Median(yardstick);
+    std::printf("  %-46s %6.2f ms (goal < 16 ms) %s; yardstick %.2f ms; ratio %.2f\n", what, m,
+                m < 16.0 ? "met" : "NOT MET", y, y > 0 ? m / y : 0.0);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int runs = argc > 1 ? std::max(2, _wtoi(argv[1])) : 40;
+    const std::wstring rates = argc > 2 ? argv[2] : tv::shell::ProgramFolder() + L"sample\\CurRates.dat";
+    tv::StartControls(GetModuleHandleW(nullptr));
+    // The first start's settings, stored nowhere: the benchmark leaves the user's alone.
+    tv::SettingsHome home{};
+    tv::MessageLoop loop;
+    loop.Register();
+    int status = 1;
+    {
+        tv::ConverterWindow window(home);
+        HWND main = tv::CreateMainWindow(window);
+        if (main) {
+            for (const DWORD end = GetTickCount() + 500; static_cast<int>(end - GetTickCount()) > 0; Sleep(10))
+                loop.RunPending();
+            const int dpi = window.Scale().dpiY, other = dpi * 3 / 2;
+            RECT home96, moved;
+            GetWindowRect(main, &home96);
+            const auto moveTo = [](HWND w, int to, RECT r) {
+                SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&r));
+            };
+            moved = tv::shell::FrameForClientArea(GetWindowLongW(main, GWL_STYLE), 0, true,
+                                                  tv::LayoutScale{other, other, 100});
+            std::printf("one re-layout and repaint, median of %d taken in turn with the yardstick (%d dpi):\n", runs,
+                        dpi);
+            Report("main window, WM_DPICHANGED (x1.5 and back)", main, runs, [&] { moveTo(main, other, moved); },
+                   [&] { moveTo(main, dpi, home96); });
+            Report("main window, zoom step (Ctrl+Plus, Ctrl+0)", main, runs,
+                   [&] { SendMessageW(main, WM_COMMAND, ID_ZOOM_IN, 0); },
+                   [&] { SendMessageW(main, WM_COMMAND, ID_ZOOM_RESET, 0); });
+            tv::CurrencyDialog currency(home.record, tv::ExchangeRateTable(rates, tv::CalendarDate::Now()));
+            if (HWND dialog = currency.CreateModeless(main)) {
+                loop.RunPending();
+                Report("currency converter, WM_DPICHANGED (x1.5 and back)", dialog, runs,
+                       [&] { moveTo(dialog, other, moved); }, [&] { moveTo(dialog, dpi, home96); });
+                Report("currency converter, zoom step (125 % and back)", dialog, runs,
+                       [&] {
+                           tv::shell::SetZoom(125);
+                           SendMessageW(dialog, tv::kZoomChangedMessage, 0, 0);
+                       },
+                       [&] {
+                           tv::shell::SetZoom(100);
+                           SendMessageW(dialog, tv::kZoomChangedMessage, 0, 0);
+                       });
+                status = 0;
+            }
+        }
+    }
+    loop.Unregister();
+    return status;
+}
