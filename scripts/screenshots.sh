@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # `make screenshots`: pictures of every window under build/screenshots/, at
-# 96 dpi (portrait, landscape, square), and at 144 and 192 dpi.
+# 96 dpi (portrait, landscape, square), at 96 dpi zoomed to 200 %, and at
+# 144 and 192 dpi.
 #   scripts/screenshots.sh                  all of them
 #   scripts/screenshots.sh --in-session DPI  the pictures at DPI, inside a Wine session at DPI
 set -euo pipefail
@@ -121,6 +122,10 @@ if [ "${1:-}" = --in-session ]; then
     else
         shoot_pass portrait
         for screen in 320x240 240x240; do shoot_pass screens "$screen"; done
+        # The same pictures as at 192 dpi, drawn at 200 % by the program's own zoom.
+        wine reg add 'HKCU\Software\TallyvanePro' /v Zoom /t REG_DWORD /d 200 /f >/dev/null 2>&1
+        shoot_pass 192dpi "" zoom200
+        wine reg delete 'HKCU\Software\TallyvanePro' /v Zoom /f >/dev/null 2>&1
     fi
     exit
 fi

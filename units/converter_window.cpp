@@ -105,10 +105,17 @@ void ConverterWindow::CreateControls() {
 void ConverterWindow::LayOut() {
     RECT client, closed = {};
     GetClientRect(window_, &client);
-    // The lists' closed height, which their font decides, decides where
-    // everything below them goes.
-    GetWindowRect(GetDlgItem(window_, IDC_FROM_LIST), &closed);
-    layout_ = LayOutConverter(client.right, client.bottom, Scale(), shell::IsPortraitScreen(), closed.bottom - closed.top);
+    // The lists' closed height decides where everything below them goes:
+    // the height in the system's font, as the layout was made for it, at
+    // the window's dpi and zoom.
+    HWND from = GetDlgItem(window_, IDC_FROM_LIST);
+    const WPARAM font = SendMessageW(from, WM_GETFONT, 0, 0);
+    SendMessageW(from, WM_SETFONT, 0, FALSE);
+    GetWindowRect(from, &closed);
+    SendMessageW(from, WM_SETFONT, font, FALSE);
+    const int system = shell::LogPixelsY();
+    const int listHeight = Scale().YFrom(closed.bottom - closed.top, LayoutScale{system, system});
+    layout_ = LayOutConverter(client.right, client.bottom, Scale(), shell::IsPortraitScreen(), listHeight);
     const auto place = [&](int id, const LayoutRect& r) {
         MoveWindow(GetDlgItem(window_, id), r.left, r.top, r.Width(), r.Height(), FALSE);
     };
@@ -124,14 +131,16 @@ void ConverterWindow::Rescale(const RECT* suggested) {
     const RECT frame = suggested ? *suggested
                                  : shell::FrameForClientArea(GetWindowLongW(window_, GWL_STYLE),
                                                              GetWindowLongW(window_, GWL_EXSTYLE), true, Scale());
-    // Painted once, when everything is in its place.
-    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+    // Painted once, when everything is in its place; a window not yet shown
+    // (zoomed as it starts) is left hidden, as redraw on would show it.
+    const bool shown = IsWindowVisible(window_);
+    if (shown) SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
     SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     font_.Remake(window_, Scale());
     tabFont_.Create(Scale(), 90, FW_BOLD);
     LayOut();
-    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    if (shown) SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
