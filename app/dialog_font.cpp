@@ -35,12 +35,12 @@ void DialogFont::Remake(HWND window, const LayoutScale& scale) {
         font_ = std::move(before);
         return;
     }
-    ApplyToChildren(window);
+    ApplyToChildren(window, false);
 }
 
-void DialogFont::ApplyToChildren(HWND window) const {
+void DialogFont::ApplyToChildren(HWND window, bool redraw) const {
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), redraw);
     }
 }
 

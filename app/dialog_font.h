@@ -17,10 +17,12 @@ public:
     void Reset() { font_.Reset(); }
     HFONT Handle() const { return font_.Get(); }
 
-    // Sends the font, redraw on, to every child of `window` in z-order.
-    void ApplyToChildren(HWND window) const;
-    // Gives every child of `window` a new 8-point font at `scale`; the font before
-    // goes once no child shows it. The old font stays when none can be made.
+    // Sends the font to every child of `window` in z-order, each redrawn
+    // unless the caller repaints them all.
+    void ApplyToChildren(HWND window, bool redraw = true) const;
+    // Gives every child of `window` a new 8-point font at `scale`, for the
+    // caller to repaint; the font before goes once no child shows it. The
+    // old font stays when none can be made.
     void Remake(HWND window, const LayoutScale& scale);
 
 private:

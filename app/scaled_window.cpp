@@ -33,6 +33,8 @@ bool ScaledWindow::HandleShared(HWND window, UINT message, WPARAM wParam, LPARAM
     result = 0;
     switch (message) {
         case WM_DPICHANGED:
+            // Anyone may send it: a dpi no screen has is not taken.
+            if (LOWORD(wParam) < 48 || LOWORD(wParam) > 1920 || HIWORD(wParam) < 48 || HIWORD(wParam) > 1920) return true;
             scale_.dpiX = LOWORD(wParam);
             scale_.dpiY = HIWORD(wParam);
             Rescale(reinterpret_cast<const RECT*>(lParam));

@@ -96,6 +96,12 @@ void ConverterWindow::CreateControls() {
     }
     MakeChild(window_, L"BUTTON", StringResource(IDS_CONVERT).c_str(), BS_OWNERDRAW | WS_TABSTOP, {},
               IDC_CONVERT_BUTTON);
+    // The layout was made for the lists' closed height in the system's font:
+    // measured before the dialog font, and scaled with the window after.
+    RECT closed = {};
+    GetWindowRect(GetDlgItem(window_, IDC_FROM_LIST), &closed);
+    const int system = shell::LogPixelsY();
+    listHeight_ = {closed.bottom - closed.top, LayoutScale{system, system}};
     font_.ApplyToChildren(window_);
     LayOut();
     SetFocus(input);
@@ -103,21 +109,14 @@ void ConverterWindow::CreateControls() {
 }
 
 void ConverterWindow::LayOut() {
-    RECT client, closed = {};
+    RECT client;
     GetClientRect(window_, &client);
-    // The lists' closed height decides where everything below them goes:
-    // the height in the system's font, as the layout was made for it, at
-    // the window's dpi and zoom.
-    HWND from = GetDlgItem(window_, IDC_FROM_LIST);
-    const WPARAM font = SendMessageW(from, WM_GETFONT, 0, 0);
-    SendMessageW(from, WM_SETFONT, 0, FALSE);
-    GetWindowRect(from, &closed);
-    SendMessageW(from, WM_SETFONT, font, FALSE);
-    const int system = shell::LogPixelsY();
-    const int listHeight = Scale().YFrom(closed.bottom - closed.top, LayoutScale{system, system});
+    // The lists' closed height decides where everything below them goes.
+    const int listHeight = Scale().YFrom(listHeight_.first, listHeight_.second);
     layout_ = LayOutConverter(client.right, client.bottom, Scale(), shell::IsPortraitScreen(), listHeight);
     const auto place = [&](int id, const LayoutRect& r) {
-        MoveWindow(GetDlgItem(window_, id), r.left, r.top, r.Width(), r.Height(), FALSE);
+        SetWindowPos(GetDlgItem(window_, id), nullptr, r.left, r.top, r.Width(), r.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
     };
     place(IDC_INPUT, layout_.input);
     place(IDC_FROM_LIST, layout_.fromList);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <utility>
 
 #include "app/app_frame.h"
 #include "settings/app_settings.h"
@@ -58,6 +59,8 @@ private:
     std::unique_ptr<UnitCategory> category_;
     DialogFont tabFont_;
     ConverterLayout layout_{};
+    // The lists' closed height in the system's font, and the scale it was measured at.
+    std::pair<int, LayoutScale> listHeight_{};
 };
 
 }  // namespace tv

@@ -28,8 +28,8 @@ SIZE TextExtent(HWND control, const std::wstring& text, UINT format, int wrap = 
     return {r.right, r.bottom};
 }
 
-// A line for each fault of `window`: wider than the screen (a scrolled dialog,
-// or one over a scrolled window, grows by the scroll bar), a scroll bar on a
+// A line for each fault of `window`: wider or clearly narrower than the
+// screen (a scrolled dialog, or one over a scrolled window, grows by the scroll bar), a scroll bar on a
 // portrait screen, where none is needed at any dpi, a menu bar on two lines,
 // a visible control out of the client area of a window that does not scroll,
 // a visible text that does not fit, visible controls on one another (a group
@@ -43,6 +43,9 @@ std::wstring Faults(HWND window, const tv::LayoutScale& scale) {
     const bool scrolled = scrolls || (owner && (GetWindowLongW(owner, GWL_STYLE) & WS_VSCROLL));
     if (area.right > tv::shell::DeviceScreenSize(scale).cx + (scrolled ? GetSystemMetrics(SM_CXVSCROLL) : 0))
         found += L"window " + std::to_wstring(area.right) + L" px wide\n";
+    // Full screen, within a frame and a scroll bar: a window not laid out at the scale.
+    if (area.right < tv::shell::DeviceScreenSize(scale).cx - GetSystemMetrics(SM_CXVSCROLL))
+        found += L"window " + std::to_wstring(area.right) + L" px narrow\n";
     if (scrolls && tv::shell::IsPortraitScreen()) found += L"window scrolls\n";
     if (MENUBARINFO bar = {sizeof bar}; GetMenuBarInfo(window, OBJID_MENU, 0, &bar) &&
                                         bar.rcBar.bottom - bar.rcBar.top > GetSystemMetrics(SM_CYMENU) + 1)
@@ -191,9 +194,12 @@ TEST_F(WindowFitTest, EveryWindowFitsEveryScreenAndTheMainWindowTakesItsShape) {
                             ID_CARE_LABELS, ID_SALES_TAX, ID_DAYS_BETWEEN, ID_CIRCLE, ID_ELECTRICAL, ID_AREA_VOLUME,
                             ID_PERMUTATION, ID_OPTIONS, ID_ABOUT})
             EXPECT_EQ(FaultsOfDialogOpenedBy([&] { Command(command); }, s, movedToDpi), L"") << command;
+        // Made at 100 % and zoomed while it is open.
+        Command(ID_ZOOM_RESET);
         tool = std::make_unique<tv::CurrencyDialog>(home->record, tv::ExchangeRateTable(rates, tv::CalendarDate::Now()));
         dialog = tool->CreateModeless(main);
         MoveToDpi(dialog, movedToDpi, {});
+        for (int i = 0; i < zoomSteps; ++i) Command(ID_ZOOM_IN);
         EXPECT_EQ(Faults(dialog, s), L"") << "currency";
         EXPECT_EQ(FaultsOfDialogOpenedBy([&] { SendMessageW(dialog, WM_COMMAND, ID_ABOUT_CURRENCY_DATA, 0); }, s,
                                          movedToDpi), L"");
