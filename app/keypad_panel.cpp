@@ -101,12 +101,13 @@ bool KeypadPanel::HandleOwnerDraw(UINT message, LPARAM lParam) const {
     return false;
 }
 
-void KeypadPanel::TypeKey(BYTE key, bool shifted) {
-    if (target_) SetFocus(target_);
-    // Key-downs only: the focused edit types them with its own rules.
-    if (shifted) keybd_event(VK_SHIFT, 0, 0, 0);
-    keybd_event(key, 0, 0, 0);
-    if (shifted) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+void KeypadPanel::TypeChar(wchar_t c) {
+    if (!target_) return;
+    SetFocus(target_);
+    // Straight to the field, which types it with its own rules (limit,
+    // selection, read-only): whichever window is in front, whatever the
+    // keyboard layout. Backspace deletes as the key does.
+    SendMessageW(target_, WM_CHAR, c, 1);
 }
 
 void KeypadPanel::PrefixMinus() {
@@ -139,19 +140,19 @@ bool KeypadPanel::HandleCommand(WPARAM wParam, LPARAM lParam) {
             return true;
         }
         if (id >= IDC_KEY_0 && id <= IDC_KEY_9) {
-            TypeKey(static_cast<BYTE>('0' + id - IDC_KEY_0), false);
+            TypeChar(static_cast<wchar_t>(L'0' + id - IDC_KEY_0));
             return true;
         }
         if (id >= IDC_KEY_A && id <= IDC_KEY_F) {
-            TypeKey(static_cast<BYTE>('A' + id - IDC_KEY_A), true);
+            TypeChar(static_cast<wchar_t>(L'A' + id - IDC_KEY_A));
             return true;
         }
         if (id == IDC_KEY_BACK) {
-            TypeKey(VK_BACK, false);
+            TypeChar(L'\b');
             return true;
         }
         if (id == IDC_KEY_POINT) {
-            TypeKey(VK_OEM_PERIOD, false);
+            TypeChar(L'.');
             return true;
         }
         if (id == IDC_KEY_MINUS) {

@@ -45,7 +45,7 @@ public:
 
 private:
     const KeypadButton* Find(HWND button) const;
-    void TypeKey(BYTE key, bool shifted);
+    void TypeChar(wchar_t c);
     void PrefixMinus();
 
     HWND window_ = nullptr;

@@ -28,7 +28,7 @@ double EuroConvert(double amount, std::wstring_view from, std::wstring_view to) 
 
 std::wstring EuroAmountText(std::wstring_view amountText, std::wstring_view from, std::wstring_view to,
                             bool groupDigits, const NumberGrouping& grouping) {
-    const double amount = ParseNumberText(amountText.substr(0, kMoneyFieldReadChars));
+    const double amount = ReadTypedNumber(amountText.substr(0, kMoneyFieldReadChars), grouping);
     return MoneyAmountText(EuroConvert(amount, from, to), groupDigits, grouping);
 }
 

@@ -36,8 +36,8 @@ std::wstring MoneyAmountText(double amount, bool groupDigits, const NumberGroupi
 
 std::wstring ConvertedAmountText(std::wstring_view amountText, std::wstring_view rateText, bool groupDigits,
                                  const NumberGrouping& grouping) {
-    const double amount = ParseNumberText(amountText.substr(0, kMoneyFieldReadChars));
-    const double rate = ParseNumberText(rateText.substr(0, kMoneyFieldReadChars));
+    const double amount = ReadTypedNumber(amountText.substr(0, kMoneyFieldReadChars), grouping);
+    const double rate = ReadTypedNumber(rateText.substr(0, kMoneyFieldReadChars), grouping);
     return MoneyAmountText(rate * amount, groupDigits, grouping);
 }
 

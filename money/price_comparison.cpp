@@ -8,8 +8,8 @@ double UnitPrice(double price, double quantity) { return price / quantity + kUni
 
 std::optional<std::wstring> UnitPriceText(std::wstring_view priceText, std::wstring_view quantityText,
                                           bool groupDigits, const NumberGrouping& grouping) {
-    const double price = ParseNumberText(priceText.substr(0, kPriceFieldReadChars));
-    const double quantity = ParseNumberText(quantityText.substr(0, kPriceFieldReadChars));
+    const double price = ReadTypedNumber(priceText.substr(0, kPriceFieldReadChars), grouping);
+    const double quantity = ReadTypedNumber(quantityText.substr(0, kPriceFieldReadChars), grouping);
     if (!(quantity > 0.0)) return std::nullopt;
     const double unit = UnitPrice(price, quantity);
     // A price or quantity beyond the double range shows as every result does.

@@ -29,10 +29,14 @@ std::wstring GroupNumberText(std::wstring_view plain, int decimals);
 class LocaleNumberGrouping final : public NumberGrouping {
 public:
     std::wstring DecimalSeparator() const override;
+    NumberFormat Format() const override { return UserNumberFormat(kLocaleDecimals); }
     std::wstring Group(std::wstring_view plain, int decimals) const override {
         return GroupNumberText(plain, decimals);
     }
 };
+
+// What the user typed, read as their locale writes numbers (ReadTypedNumber).
+inline double ReadUserTypedNumber(std::wstring_view text) { return ReadTypedNumber(text, UserNumberFormat(kLocaleDecimals)); }
 
 // FormatDisplayNumber with the record's display options and the user's locale.
 std::wstring FormatDisplayNumber(double value, const AppSettings& settings);

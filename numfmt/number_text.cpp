@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 #include "platform/ansi_code_page.h"
 
@@ -53,6 +54,68 @@ double ParseNumberText(std::wstring_view text) {
     if (ec == std::errc::result_out_of_range) value = OutOfRange(p, stop);
     else if (ec != std::errc()) value = 0.0;
     return negative ? -value : value;
+}
+
+namespace {
+
+bool IsDigitW(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+// A space, a no-break space and a narrow no-break space separate groups alike.
+bool IsSpaceLike(wchar_t c) { return c == L' ' || c == L'\u00A0' || c == L'\u202F'; }
+
+// The length of the thousands separator `sep` at text[at], or 0.
+size_t SeparatorAt(std::wstring_view text, size_t at, const std::wstring& sep) {
+    if (sep.empty() || at >= text.size()) return 0;
+    if (sep.size() == 1 && IsSpaceLike(sep[0])) return IsSpaceLike(text[at]) ? 1 : 0;
+    return text.substr(at, sep.size()) == sep ? sep.size() : 0;
+}
+
+// The size of group `g` counted from the point (0 nearest), 0 for none.
+size_t GroupSize(unsigned grouping, size_t g) {
+    std::wstring sizes = std::to_wstring(grouping);
+    const bool once = sizes.size() > 1 && sizes.back() == L'0';
+    if (once) sizes.pop_back();
+    if (g < sizes.size()) return static_cast<size_t>(sizes[g] - L'0');
+    return once ? 0 : static_cast<size_t>(sizes.back() - L'0');
+}
+
+}  // namespace
+
+double ReadTypedNumber(std::wstring_view text, const NumberFormat& f) {
+    text = text.substr(0, 63);
+    size_t start = 0;
+    while (start < text.size() && IsBlank(text[start])) ++start;
+    if (start < text.size() && (text[start] == L'+' || text[start] == L'-')) ++start;
+    // The integer digits from `start`, skipping thousands separators; where
+    // the digits end, and the size of each group, leftmost first.
+    std::wstring digits;
+    std::vector<size_t> groups{0};
+    size_t at = start;
+    while (at < text.size()) {
+        if (IsDigitW(text[at])) {
+            digits += text[at++];
+            ++groups.back();
+        } else if (const size_t n = SeparatorAt(text, at, f.thousandSep); n && groups.back() > 0) {
+            groups.push_back(0);
+            at += n;
+        } else {
+            break;
+        }
+    }
+    const std::wstring head(text.substr(0, start));
+    // The locale's decimal separator right after the digits: the locale's form.
+    if (!f.decimalSep.empty() && f.decimalSep != L"." && text.substr(at, f.decimalSep.size()) == f.decimalSep &&
+        (groups.back() > 0 || groups.size() == 1)) {
+        return ParseNumberText(head + digits + L'.' + std::wstring(text.substr(at + f.decimalSep.size())));
+    }
+    // Digits grouped as the locale groups them, '.' the point.
+    bool grouped = groups.size() > 1 && f.thousandSep != L".";
+    for (size_t g = 0; grouped && g < groups.size(); ++g) {
+        const size_t size = GroupSize(f.grouping, g), have = groups[groups.size() - 1 - g];
+        grouped = size > 0 && have > 0 && (g + 1 == groups.size() ? have <= size : have == size);
+    }
+    if (grouped) return ParseNumberText(head + digits + std::wstring(text.substr(at)));
+    return ParseNumberText(text);
 }
 
 std::wstring FixedText(double value, int decimals) {

@@ -15,21 +15,6 @@ constexpr bool IsBlank(Char c) {
     return c == Char(' ') || (c >= Char('\t') && c <= Char('\r'));
 }
 
-// The locale's digit grouping, read afresh on every call. The program's reads
-// the user's locale through the system; tests supply their own formats.
-class NumberGrouping {
-public:
-    virtual ~NumberGrouping() = default;
-    // The locale's decimal separator.
-    virtual std::wstring DecimalSeparator() const = 0;
-    // `plain` (optional leading '-', digits, at most one '.') in the locale's
-    // number format with `decimals` decimals (kLocaleDecimals: the locale's
-    // own number); empty when the text is refused.
-    virtual std::wstring Group(std::wstring_view plain, int decimals) const = 0;
-};
-
-inline constexpr int kLocaleDecimals = -1;
-
 // A number format as the system's number formatting takes it.
 struct NumberFormat {
     unsigned decimals = 2;
@@ -39,6 +24,23 @@ struct NumberFormat {
     std::wstring thousandSep = L",";
     unsigned negativeOrder = 1;  // 0 (1.1), 1 -1.1, 2 - 1.1, 3 1.1-, 4 1.1 -
 };
+
+// The locale's digit grouping, read afresh on every call. The program's reads
+// the user's locale through the system; tests supply their own formats.
+class NumberGrouping {
+public:
+    virtual ~NumberGrouping() = default;
+    // The locale's decimal separator.
+    virtual std::wstring DecimalSeparator() const = 0;
+    // The locale's number format, with its own decimals.
+    virtual NumberFormat Format() const = 0;
+    // `plain` (optional leading '-', digits, at most one '.') in the locale's
+    // number format with `decimals` decimals (kLocaleDecimals: the locale's
+    // own number); empty when the text is refused.
+    virtual std::wstring Group(std::wstring_view plain, int decimals) const = 0;
+};
+
+inline constexpr int kLocaleDecimals = -1;
 
 // `plain` (optional leading '-', digits, at most one '.') in `format`,
 // rounded half up to its decimals; empty when the text is not a plain number.
@@ -51,9 +53,21 @@ inline constexpr const wchar_t* kNotFiniteText = L"Overflow";
 // Field text to a number the way atof reads it: leading blanks, a sign,
 // digits with '.' as the decimal point and an exponent; reading stops at the
 // first other character and text with no leading number gives 0. At most 63
-// characters are read.
+// characters are read. Data files are read so.
 double ParseNumberText(std::wstring_view text);
 
+// What a user typed, or pasted from a result, read as `locale` writes
+// numbers where the text plainly does so, else as ParseNumberText:
+// - a text with the locale's decimal separator (not '.') in it: its
+//   thousands separators before that are skipped, and it is the point;
+// - a text whose integer digits are grouped by the locale's thousands
+//   separator (not '.') as the locale groups them: the separators skipped;
+// where the locale's separator is a space, a no-break or narrow no-break
+// space is one too.
+double ReadTypedNumber(std::wstring_view text, const NumberFormat& locale);
+inline double ReadTypedNumber(std::wstring_view text, const NumberGrouping& locale) {
+    return ReadTypedNumber(text, locale.Format());
+}
 
 // `value` with exactly `decimals` decimals, rounded to nearest, every integer
 // digit written (never an exponent).
@@ -90,6 +104,7 @@ class FormatNumberGrouping final : public NumberGrouping {
 public:
     explicit FormatNumberGrouping(NumberFormat format) : format_(std::move(format)) {}
     std::wstring DecimalSeparator() const override { return format_.decimalSep; }
+    NumberFormat Format() const override { return format_; }
     std::wstring Group(std::wstring_view plain, int decimals) const override;
 
 private:

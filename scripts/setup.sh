@@ -31,10 +31,14 @@ if [ ${#missing[@]} -gt 0 ]; then
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# Wine takes the user locale from LANG only when the system has it.
-if ! locale -a 2>/dev/null | grep -qix 'en_US.utf8'; then
-    echo "setup: generating the en_US.UTF-8 locale"
-    as_root sed -i 's/^# *\(en_US.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^en_US.UTF-8 UTF-8' /etc/locale.gen || echo 'en_US.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
-    as_root locale-gen >/dev/null
-fi
+# Wine takes the user locale from LANG only when the system has it: the
+# suite runs in English, and its number checks again in German and French.
+generate=0
+for name in en_US de_DE fr_FR; do
+    locale -a 2>/dev/null | grep -qix "$name.utf8" && continue
+    echo "setup: generating the $name.UTF-8 locale"
+    as_root sed -i "s/^# *\($name.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$name.UTF-8 UTF-8" /etc/locale.gen || echo "$name.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    generate=1
+done
+[ $generate = 0 ] || as_root locale-gen >/dev/null

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "numfmt/number_text.h"
+#include "numfmt/locale_number_format.h"
 #include "resources/resource_ids.h"
 
 namespace tv {
@@ -25,7 +25,7 @@ std::wstring FieldText(HWND control, int maxChars) {
     return std::wstring(buffer.data(), length > 0 ? length : 0);
 }
 
-double FieldNumber(HWND edit, int maxChars) { return ParseNumberText(FieldText(edit, maxChars)); }
+double FieldNumber(HWND edit, int maxChars) { return ReadUserTypedNumber(FieldText(edit, maxChars)); }
 
 int SelectedPosition(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
 

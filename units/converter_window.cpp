@@ -182,7 +182,7 @@ void ConverterWindow::ConvertAndShow() {
     if (!category_) return;
     wchar_t text[64] = {};
     GetDlgItemTextW(window_, IDC_INPUT, text, 64);
-    const double value = ParseNumberText(text);
+    const double value = ReadUserTypedNumber(text);
     const int to = static_cast<int>(SendDlgItemMessageW(window_, IDC_TO_LIST, CB_GETCURSEL, 0, 0));
     const int from = static_cast<int>(SendDlgItemMessageW(window_, IDC_FROM_LIST, CB_GETCURSEL, 0, 0));
     const double result = category_->Convert(value, from, to);

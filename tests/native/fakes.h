@@ -17,6 +17,7 @@
 struct FakeNumberGrouping final : tv::NumberGrouping {
     explicit FakeNumberGrouping(tv::NumberFormat format = {}) : f(std::move(format)) {}
     std::wstring DecimalSeparator() const override { return f.decimalSep; }
+    tv::NumberFormat Format() const override { return f; }
     std::wstring Group(std::wstring_view plain, int decimals) const override {
         tv::NumberFormat g = f;
         if (decimals != tv::kLocaleDecimals) g.decimals = static_cast<unsigned>(decimals);

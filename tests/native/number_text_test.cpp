@@ -120,3 +120,48 @@ TEST(FormatDisplayNumber, UnlimitedShowsWhatFourteenDecimalsCannotInExponentForm
             << value << " shows " << text;
     }
 }
+
+namespace {
+
+// The locales typed numbers are read in: separators as their systems give them.
+const tv::NumberFormat kUnitedStates{}, kGermany{.decimalSep = L",", .thousandSep = L"."},
+    kFrance{.decimalSep = L",", .thousandSep = L"\u202F"}, kSwitzerland{.decimalSep = L".", .thousandSep = L"'"},
+    kIndia{.grouping = 32}, kUngrouped{.grouping = 0};
+
+}  // namespace
+
+// The locale's own form is read as it is meant; grouping that is not the
+// locale's, and every other text, reads as it always has.
+TEST(ReadTypedNumber, ReadsTheLocalesOwnFormAndEverythingElseAsBefore) {
+    const std::tuple<const wchar_t*, const tv::NumberFormat*, double> cases[] = {
+        {L"1,234.5", &kUnitedStates, 1234.5}, {L"-1,234,567", &kUnitedStates, -1234567}, {L"12,34.5", &kUnitedStates, 12},
+        {L"1,5", &kUnitedStates, 1}, {L"1,234,", &kUnitedStates, 1}, {L" +1e3", &kUnitedStates, 1000},
+        {L"1.234,5", &kGermany, 1234.5}, {L"1234,5", &kGermany, 1234.5}, {L"-0,25", &kGermany, -0.25},
+        {L",5", &kGermany, 0.5}, {L"1,5E3", &kGermany, 1500}, {L"1.234", &kGermany, 1.234}, {L"1.5", &kGermany, 1.5},
+        {L"12abc,5", &kGermany, 12}, {L"1 234,5", &kGermany, 1},
+        {L"123\u00A0400,5", &kFrance, 123400.5}, {L"123\u202F400,5", &kFrance, 123400.5}, {L"123 400,5", &kFrance, 123400.5},
+        {L"1.5", &kFrance, 1.5},
+        {L"1'234.5", &kSwitzerland, 1234.5}, {L"1'234'567", &kSwitzerland, 1234567}, {L"1'23", &kSwitzerland, 1},
+        {L"12,34,567.5", &kIndia, 1234567.5}, {L"1,234,567", &kIndia, 1}, {L"1,234", &kIndia, 1234},
+        {L"1,234", &kUngrouped, 1}, {L"1234.5", &kUngrouped, 1234.5},
+    };
+    for (const auto& [text, locale, value] : cases) EXPECT_EQ(tv::ReadTypedNumber(text, *locale), value) << text;
+}
+
+// Whatever a result field shows, in any locale, with any decimals, grouped or
+// not, reads back as the value it shows plainly.
+TEST(ReadTypedNumber, EveryResultShownReadsBackAsItself) {
+    const double values[] = {0, 0.5, -1234.5678, 123400, 2.0 / 3, -987654321.125, 1e15 + 0.5, 1.602176634e-19, 12345678};
+    for (const tv::NumberFormat* locale : {&kUnitedStates, &kGermany, &kFrance, &kSwitzerland, &kIndia, &kUngrouped}) {
+        const tv::FormatNumberGrouping grouping(*locale);
+        for (double value : values) {
+            for (unsigned deciSize = 0; deciSize <= 4; ++deciSize) {
+                const double plain = tv::ParseNumberText(tv::FormatDisplayNumber(value, deciSize, false, grouping));
+                for (bool group : {false, true}) {
+                    const std::wstring shown = tv::FormatDisplayNumber(value, deciSize, group, grouping);
+                    EXPECT_EQ(tv::ReadTypedNumber(shown, *locale), plain) << shown;
+                }
+            }
+        }
+    }
+}

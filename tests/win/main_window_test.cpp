@@ -162,6 +162,35 @@ TEST_F(MainWindowTest, ZoomKeysWorkInEveryWindowAndTheSizeIsKeptForTheNextStart)
     EXPECT_EQ(window->Scale().zoom, 200);
 }
 
+// The keypad types into its own field, with the field's rules, while another
+// program's window is in front: no keys go through the keyboard.
+TEST_F(MainWindowTest, TheKeypadTypesIntoItsFieldWhateverWindowIsInFront) {
+    Open();
+    STARTUPINFOW startup = {sizeof startup};
+    PROCESS_INFORMATION other = {};
+    wchar_t command[] = L"notepad.exe";
+    ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &other));
+    WaitForInputIdle(other.hProcess, 10000);
+    HWND front = nullptr;
+    for (int i = 0; i < 100 && !front; ++i, Sleep(50)) {
+        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(w, &process);
+            if (process == other.dwProcessId && IsWindowVisible(w)) front = w;
+        }
+    }
+    SetForegroundWindow(front);
+    Pump(loop, 200);
+    SendMessageW(Item(IDC_INPUT), EM_SETLIMITTEXT, 4, 0);
+    for (int key : {IDC_KEY_0 + 1, IDC_KEY_0 + 2, IDC_KEY_POINT, IDC_KEY_0 + 5, IDC_KEY_BACK, IDC_KEY_0 + 7, IDC_KEY_0 + 9})
+        Click(key);
+    EXPECT_EQ(ItemText(IDC_INPUT), L"12.7");  // the fifth character over the field's limit
+    EXPECT_TRUE(front && GetForegroundWindow() != main);
+    TerminateProcess(other.hProcess, 0);
+    CloseHandle(other.hThread);
+    CloseHandle(other.hProcess);
+}
+
 TEST_F(MainWindowTest, AFocusedKeypadKeyShowsItsFocus) {
     Open();
     HWND key = Item(IDC_KEY_0 + 5);
