@@ -1,5 +1,5 @@
-// The money converters' stored code selections and typed amounts and rates: what a row shows ungrouped reads
-// back as the amount to the cent.
+// The money converters' stored code selections and typed amounts and rates (read in the locale's form): what a
+// row shows ungrouped reads back as the amount to the cent.
 #include "fuzz.h"
 #include "money/euro_fixed_rates.h"
 #include "money/money_amounts.h"
@@ -13,8 +13,8 @@ void fuzz::Fuzz(std::string_view, FuzzedDataProvider& in) {
                        to = WideText(in.ConsumeRemainingBytesAsString());
     FUZZ_CHECK(tv::JoinSelection(tv::SplitSelection(stored, L"USDCADHKDEURCNY")) ==
                (stored.size() >= 15 ? stored : L"USDCADHKDEURCNY").substr(0, 15));
-    const auto read = [](const std::wstring& text) {
-        return tv::ParseNumberText(std::wstring_view(text).substr(0, tv::kMoneyFieldReadChars));
+    const auto read = [&](const std::wstring& text) {
+        return tv::ReadTypedNumber(std::wstring_view(text).substr(0, tv::kMoneyFieldReadChars), grouping);
     };
     for (const bool group : {false, true}) {
         for (const auto& [shown, worth] :
