@@ -108,6 +108,14 @@ LRESULT AppFrame::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             OnDestroy();
             return 0;
+        case WM_NEXTDLGCTL: {
+            // As a dialog moves the focus for the keys it navigates with:
+            // to the control named, or the next or previous tab stop.
+            HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                       : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
+            if (next && IsChild(window_, next)) SetFocus(next);
+            return 0;
+        }
         default:
             break;
     }
@@ -141,7 +149,9 @@ bool AppFrame::PreTranslateMessage(MSG& msg) {
         PostMessageW(window_, WM_CLOSE, 0, 0);
         return true;
     }
-    return false;
+    // Tab and Shift+Tab through the controls, arrows within a group, as in
+    // a dialog (Enter and Esc are taken above).
+    return (msg.message == WM_KEYDOWN || msg.message == WM_CHAR) && IsDialogMessageW(window_, &msg);
 }
 
 }  // namespace tv

@@ -10,6 +10,13 @@ constexpr const wchar_t* kClassName = L"TallyvaneLetterStrip";
 
 HFONT FontOf(HWND strip) { return reinterpret_cast<HFONT>(GetWindowLongPtrW(strip, GWLP_USERDATA)); }
 
+// The cell the keys move between, kept in the window's own memory.
+int FocusedCell(HWND strip) { return static_cast<int>(GetWindowLongPtrW(strip, 0)); }
+void FocusCell(HWND strip, int cell) {
+    SetWindowLongPtrW(strip, 0, (cell % kStripCells + kStripCells) % kStripCells);
+    InvalidateRect(strip, nullptr, TRUE);
+}
+
 void Paint(HWND strip) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(strip, &ps);
@@ -30,6 +37,10 @@ void Paint(HWND strip) {
         for (int i = 0; i < kStripCells; ++i) {
             RECT cell = {i * cellWidth, r.top, i == kStripCells - 1 ? r.right : (i + 1) * cellWidth, r.bottom};
             DrawTextW(dc, kStripCellTable[i].label, -1, &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+            if (i == FocusedCell(strip) && GetFocus() == strip) {
+                InflateRect(&cell, -2, -2);
+                DrawFocusRect(dc, &cell);
+            }
         }
     }
     EndPaint(strip, &ps);
@@ -57,6 +68,27 @@ LRESULT CALLBACK StripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lPara
         case WM_PAINT:
             Paint(strip);
             return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(strip, nullptr, TRUE);
+            return 0;
+        case WM_KEYDOWN:
+            // Left and Right move between the cells, Home and End to the
+            // first and last; Enter and Space jump, as a tap does.
+            switch (wParam) {
+                case VK_LEFT: FocusCell(strip, FocusedCell(strip) - 1); return 0;
+                case VK_RIGHT: FocusCell(strip, FocusedCell(strip) + 1); return 0;
+                case VK_HOME: FocusCell(strip, 0); return 0;
+                case VK_END: FocusCell(strip, kStripCells - 1); return 0;
+                case VK_RETURN:
+                case VK_SPACE:
+                    PostMessageW(GetParent(strip), kStripTapMessage, static_cast<WPARAM>(FocusedCell(strip)), 0);
+                    return 0;
+                default:
+                    return DefWindowProcW(strip, message, wParam, lParam);
+            }
         case WM_LBUTTONUP: {
             RECT r;
             GetClientRect(strip, &r);
@@ -76,12 +108,14 @@ HWND LetterIndexStrip::Create(HWND parent) {
     WNDCLASSW wc = {};
     if (!GetClassInfoW(instance, kClassName, &wc)) {
         wc.lpfnWndProc = StripProc;
+        wc.cbWndExtra = sizeof(LONG_PTR);
         wc.hInstance = instance;
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         wc.lpszClassName = kClassName;
         RegisterClassW(&wc);
     }
-    return CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr, instance, nullptr);
+    return CreateWindowExW(0, kClassName, L"Jump to letter", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
+                           nullptr, instance, nullptr);
 }
 
 }  // namespace tv

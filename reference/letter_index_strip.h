@@ -1,4 +1,5 @@
-// The strip of nine letter-group cells under the code lists. A tap posts
+// The strip of nine letter-group cells under the code lists. A tap, or Enter
+// or Space on the cell Left, Right, Home and End chose, posts
 // kStripTapMessage with the cell to the parent.
 #pragma once
 

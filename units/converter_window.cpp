@@ -86,13 +86,15 @@ void ConverterWindow::CreateControls() {
     const DWORD field = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
     const DWORD list = WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
     // Made in tab order, which is reading order; LayOut places them.
-    HWND input = MakeChild(window_, L"EDIT", L"", field, {}, IDC_INPUT);
+    HWND input = MakeChild(window_, L"EDIT", L"", field | WS_GROUP, {}, IDC_INPUT);
     SendMessageW(input, EM_SETLIMITTEXT, kInputLimit, 0);
     MakeChild(window_, L"COMBOBOX", L"", list, {}, IDC_FROM_LIST);
     MakeChild(window_, L"EDIT", L"", field | ES_READONLY, {}, IDC_RESULT);
     MakeChild(window_, L"COMBOBOX", L"", list, {}, IDC_TO_LIST);
+    // The keys and Convert are one group: the arrow keys move among them.
+    DWORD group = WS_GROUP;
     for (const ConverterLayout::Key& key : LayOutConverter(0, 0, Scale(), true, 0).keys) {
-        MakeChild(window_, L"BUTTON", KeyCaption(key.id), BS_OWNERDRAW | WS_TABSTOP, {}, key.id);
+        MakeChild(window_, L"BUTTON", KeyCaption(key.id), BS_OWNERDRAW | WS_TABSTOP | std::exchange(group, 0), {}, key.id);
     }
     MakeChild(window_, L"BUTTON", StringResource(IDS_CONVERT).c_str(), BS_OWNERDRAW | WS_TABSTOP, {},
               IDC_CONVERT_BUTTON);

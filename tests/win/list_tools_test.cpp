@@ -141,7 +141,7 @@ TEST_F(ListToolTest, CareLabelsFilterByGroup) {
 // rows striped to the end; the strip steps from Bravo to Delta to Echo and round to Delta
 // again, each time with the row in view and the focus given back to the
 // list; typing finds the rows that begin with what is typed; Home, End, the
-// arrows and Page Down move the selection.
+// arrows and Page Down move the selection; the strip's own keys jump as taps do.
 TEST_F(ListToolTest, DialingCodesShowEveryRowAndTheStripTypingAndKeysReachAnyOfThem) {
     constexpr int kLines = 70000;
     std::string text;
@@ -168,11 +168,18 @@ TEST_F(ListToolTest, DialingCodesShowEveryRowAndTheStripTypingAndKeysReachAnyOfT
         {'c', L'e', 69999}, {'p', L'B', 0},                                  // a new search, on from the next row, round
         {'p', L'd', 40000}, {'c', L'e', 40000},                              // "de"
         {'k', VK_END, 69999}, {'k', VK_UP, 69998}, {'k', VK_HOME, 0}, {'k', VK_DOWN, 1}, {'k', VK_NEXT, -1},
+        {'s', 1, 40000}, {'s', 17, 40000},  // strip keys: Home, Right that often (round to "xyz"), Enter
     };
+    HWND strip = FindWindowExW(window, nullptr, L"TallyvaneLetterStrip", nullptr);
     for (const auto [how, what, row] : steps) {
         if (how == 'p') Sleep(600);
         if (how == 't') Tap(window, int(what));
-        else SendMessageW(list, how == 'k' ? WM_KEYDOWN : WM_CHAR, what, how == 'k' ? 0 : 1);
+        if (how == 's') {
+            SetFocus(strip);
+            for (UINT i = 0; i <= what + 1; ++i) SendMessageW(strip, WM_KEYDOWN, i ? i > what ? VK_RETURN : VK_RIGHT : VK_HOME, 0);
+            Pump(loop);
+        }
+        if (how != 't' && how != 's') SendMessageW(list, how == 'k' ? WM_KEYDOWN : WM_CHAR, what, how == 'k' ? 0 : 1);
         EXPECT_TRUE(row >= 0 ? Selected(list) == row : Selected(list) > 1) << how << what;
         const int top = ListView_GetTopIndex(list);
         EXPECT_TRUE(Selected(list) >= top && Selected(list) < top + ListView_GetCountPerPage(list)) << how << what;

@@ -123,13 +123,14 @@ protected:
         SendMessageW(main, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(listId)));
         Pump(loop);
     }
-    // Presses and releases a key, with Ctrl held when asked, on the focused control.
-    void Key(BYTE key, bool control = false) {
+    // Presses and releases a key, with Ctrl or Shift held when asked, on the focused control.
+    void Key(BYTE key, bool control = false, bool shift = false) {
         SetForegroundWindow(main);
-        if (control) keybd_event(VK_CONTROL, 0, 0, 0);
+        const BYTE held = control ? VK_CONTROL : shift ? VK_SHIFT : 0;
+        if (held) keybd_event(held, 0, 0, 0);
         keybd_event(key, 0, 0, 0);
         keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-        if (control) keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+        if (held) keybd_event(held, 0, KEYEVENTF_KEYUP, 0);
         Pump(loop, 100);
     }
 
