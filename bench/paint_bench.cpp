@@ -10,11 +10,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/message_loop.h"
-#include "app/program.h"
+#include "bench/bench_main_window.h"
 #include "bench/bench_timing.h"
 #include "tests/win/gdi_creation_count.h"
-#include "units/converter_window.h"
 
 namespace {
 
@@ -62,40 +60,25 @@ double RepaintMs(HWND window) {
 int wmain(int argc, wchar_t** argv) {
     const int repaints = argc > 1 ? std::max(1, _wtoi(argv[1])) : 200;
     wintest::CountGdiCreations();
-    tv::StartControls(GetModuleHandleW(nullptr));
-    // The first start's settings, stored nowhere: the benchmark leaves the user's alone.
-    tv::SettingsHome home{};
-    tv::MessageLoop loop;
-    loop.Register();
-    int status = 1;
-    {
-        tv::ConverterWindow window(home);
-        HWND main = tv::CreateMainWindow(window);
-        if (main) {
-            HWND plain = PlainCopyOf(main);
-            // Until both are shown and settled: the display's first events come late.
-            for (const DWORD end = GetTickCount() + 500; static_cast<int>(end - GetTickCount()) > 0; Sleep(10)) {
-                loop.RunPending();
-            }
-            RepaintMs(main);  // the first may fill what the window keeps
-            RepaintMs(plain);
-            std::vector<double> ours, yardstick;
-            const long before = wintest::GdiObjectsCreated();
-            for (int i = 0; i < repaints; ++i) {
-                ours.push_back(RepaintMs(main));
-                yardstick.push_back(RepaintMs(plain));
-            }
-            const long made = wintest::GdiObjectsCreated() - before;
-            const double m = bench::Median(ours), y = bench::Median(yardstick);
-            std::printf("full repaint, frame and every control, median of %d taken in turn:\n", repaints);
-            std::printf("  main window %.2f ms (goal < 2 ms) %s; the plain yardstick %.2f ms; ratio %.2f\n", m,
-                        m < 2.0 ? "met" : "NOT MET", y, y > 0 ? m / y : 0.0);
-            std::printf("  GDI objects the program made in those repaints: %ld (goal 0) %s\n", made,
-                        made == 0 ? "met" : "NOT MET");
-            DestroyWindow(plain);
-            status = 0;
+    HWND plain = nullptr;
+    return bench::WithMainWindow([&](HWND main) { plain = PlainCopyOf(main); }, [&](tv::ConverterWindow&, HWND main,
+                                                                                      tv::MessageLoop&) {
+        RepaintMs(main);  // the first may fill what the window keeps
+        RepaintMs(plain);
+        std::vector<double> ours, yardstick;
+        const long before = wintest::GdiObjectsCreated();
+        for (int i = 0; i < repaints; ++i) {
+            ours.push_back(RepaintMs(main));
+            yardstick.push_back(RepaintMs(plain));
         }
-    }
-    loop.Unregister();
-    return status;
+        const long made = wintest::GdiObjectsCreated() - before;
+        const double m = bench::Median(ours), y = bench::Median(yardstick);
+        std::printf("full repaint, frame and every control, median of %d taken in turn:\n", repaints);
+        std::printf("  main window %.2f ms (goal < 2 ms) %s; the plain yardstick %.2f ms; ratio %.2f\n", m,
+                    m < 2.0 ? "met" : "NOT MET", y, y > 0 ? m / y : 0.0);
+        std::printf("  GDI objects the program made in those repaints: %ld (goal 0) %s\n", made,
+                    made == 0 ? "met" : "NOT MET");
+        DestroyWindow(plain);
+        return 0;
+    });
 }

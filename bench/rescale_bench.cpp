@@ -13,14 +13,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/message_loop.h"
-#include "app/program.h"
 #include "app/scaled_window.h"
+#include "bench/bench_main_window.h"
 #include "bench/bench_timing.h"
 #include "money/currency_dialog.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
-#include "units/converter_window.h"
 
 namespace {
 
@@ -68,51 +66,33 @@ void Report(const char* what, HWND window, int runs, const std::function<void()>
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(2, _wtoi(argv[1])) : 40;
     const std::wstring rates = argc > 2 ? argv[2] : tv::shell::ProgramFolder() + L"sample\\CurRates.dat";
-    tv::StartControls(GetModuleHandleW(nullptr));
-    // The first start's settings, stored nowhere: the benchmark leaves the user's alone.
-    tv::SettingsHome home{};
-    tv::MessageLoop loop;
-    loop.Register();
-    int status = 1;
-    {
-        tv::ConverterWindow window(home);
-        HWND main = tv::CreateMainWindow(window);
-        if (main) {
-            for (const DWORD end = GetTickCount() + 500; static_cast<int>(end - GetTickCount()) > 0; Sleep(10))
-                loop.RunPending();
-            const int dpi = window.Scale().dpiY, other = dpi * 3 / 2;
-            RECT home96, moved;
-            GetWindowRect(main, &home96);
-            const auto moveTo = [](HWND w, int to, RECT r) {
-                SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&r));
-            };
-            moved = tv::shell::FrameForClientArea(GetWindowLongW(main, GWL_STYLE), 0, true,
-                                                  tv::LayoutScale{other, other, 100});
-            std::printf("one re-layout and repaint, median of %d taken in turn with the yardstick (%d dpi):\n", runs,
-                        dpi);
-            Report("main window, WM_DPICHANGED (x1.5 and back)", main, runs, [&] { moveTo(main, other, moved); },
-                   [&] { moveTo(main, dpi, home96); });
-            Report("main window, zoom step (Ctrl+Plus, Ctrl+0)", main, runs,
-                   [&] { SendMessageW(main, WM_COMMAND, ID_ZOOM_IN, 0); },
-                   [&] { SendMessageW(main, WM_COMMAND, ID_ZOOM_RESET, 0); });
-            tv::CurrencyDialog currency(home.record, tv::ExchangeRateTable(rates, tv::CalendarDate::Now()));
-            if (HWND dialog = currency.CreateModeless(main)) {
-                loop.RunPending();
-                Report("currency converter, WM_DPICHANGED (x1.5 and back)", dialog, runs,
-                       [&] { moveTo(dialog, other, moved); }, [&] { moveTo(dialog, dpi, home96); });
-                Report("currency converter, zoom step (125 % and back)", dialog, runs,
-                       [&] {
-                           tv::shell::SetZoom(125);
-                           SendMessageW(dialog, tv::kZoomChangedMessage, 0, 0);
-                       },
-                       [&] {
-                           tv::shell::SetZoom(100);
-                           SendMessageW(dialog, tv::kZoomChangedMessage, 0, 0);
-                       });
-                status = 0;
-            }
-        }
-    }
-    loop.Unregister();
-    return status;
+    return bench::WithMainWindow([](HWND) {}, [&](tv::ConverterWindow& window, HWND main, tv::MessageLoop& loop) {
+        const int dpi = window.Scale().dpiY, other = dpi * 3 / 2;
+        RECT home, moved = tv::shell::FrameForClientArea(GetWindowLongW(main, GWL_STYLE), 0, true,
+                                                         tv::LayoutScale{other, other, 100});
+        GetWindowRect(main, &home);
+        const auto moveTo = [](HWND w, int to, RECT r) {
+            SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&r));
+        };
+        const auto zoomTo = [](HWND w, int zoom) {
+            tv::shell::SetZoom(zoom);
+            SendMessageW(w, tv::kZoomChangedMessage, 0, 0);
+        };
+        std::printf("one re-layout and repaint, median of %d taken in turn with the yardstick (%d dpi):\n", runs, dpi);
+        Report("main window, WM_DPICHANGED (x1.5 and back)", main, runs, [&] { moveTo(main, other, moved); },
+               [&] { moveTo(main, dpi, home); });
+        Report("main window, zoom step (Ctrl+Plus, Ctrl+0)", main, runs,
+               [&] { SendMessageW(main, WM_COMMAND, ID_ZOOM_IN, 0); },
+               [&] { SendMessageW(main, WM_COMMAND, ID_ZOOM_RESET, 0); });
+        tv::AppSettings settings;
+        tv::CurrencyDialog currency(settings, tv::ExchangeRateTable(rates, tv::CalendarDate::Now()));
+        HWND dialog = currency.CreateModeless(main);
+        if (!dialog) return 1;
+        loop.RunPending();
+        Report("currency converter, WM_DPICHANGED (x1.5 and back)", dialog, runs, [&] { moveTo(dialog, other, moved); },
+               [&] { moveTo(dialog, dpi, home); });
+        Report("currency converter, zoom step (125 % and back)", dialog, runs, [&] { zoomTo(dialog, 125); },
+               [&] { zoomTo(dialog, 100); });
+        return 0;
+    });
 }
