@@ -228,9 +228,8 @@ LayoutScale FittingScale(HWND window, LayoutScale scale, const int* steps, int c
     for (int i = count - 1; i >= 0; --i) {
         if (steps[i] > scale.zoom) continue;
         const LayoutScale at{scale.dpiX, scale.dpiY, steps[i]};
-        const SIZE screen = DeviceScreenSize(at);
-        RECT r = {0, 0, screen.cx, screen.cy - at.Y(kNavigationBar) - MenuBarReserve(at)};
-        AdjustWindowRectEx(&r, style, GetMenu(window) != nullptr, exStyle);
+        // The frame the window takes at that zoom, and the navigation bar above it.
+        const RECT r = FrameForClientArea(style, exStyle, GetMenu(window) != nullptr, at);
         if (r.right - r.left <= work.right - work.left && r.bottom - r.top + at.Y(kNavigationBar) <= work.bottom - work.top)
             return at;
     }
