@@ -18,4 +18,8 @@ bool AboutDialog::OnCommand(int id, int, HWND) {
     return true;
 }
 
+std::vector<ToolDialog::ReaderName> AboutDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_ABOUT}};
+}
+
 }  // namespace tv

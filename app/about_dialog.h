@@ -11,6 +11,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    std::vector<ReaderName> ReaderNames() const override;
     bool OnCommand(int id, int code, HWND control) override;
 };
 

@@ -1,9 +1,12 @@
 #include "app/keypad_panel.h"
 
+#include <utility>
 #include <vector>
 
 #include "app/gradient_fill.h"
 #include "app/palette.h"
+#include "app/window_text.h"
+#include "platform/accessible_name.h"
 #include "resources/resource_ids.h"
 
 namespace tv {
@@ -70,6 +73,10 @@ void KeypadPanel::Attach(HWND window) {
     for (int id : ids) {
         if (HWND button = GetDlgItem(window, id)) buttons_.emplace_back(button);
     }
+    // The keys whose caption is a sign are read by what they do.
+    for (const auto& [id, name] : {std::pair{IDC_KEY_BACK, IDS_NAME_BACKSPACE}, {IDC_KEY_CLEAR, IDS_NAME_CLEAR},
+                                  {IDC_KEY_POINT, IDS_NAME_DECIMAL_POINT}, {IDC_KEY_MINUS, IDS_NAME_MINUS}})
+        SetAccessibleName(GetDlgItem(window, id), StringResource(name));
 }
 
 void KeypadPanel::Detach() {

@@ -1,6 +1,8 @@
 #include "app/tool_dialog.h"
 
 #include "app/palette.h"
+#include "app/window_text.h"
+#include "platform/accessible_name.h"
 #include "platform/dialog_scroll.h"
 #include "platform/shell_layer.h"
 
@@ -13,6 +15,14 @@ ToolDialog::~ToolDialog() {
     if (!dialog_) return;
     SetWindowLongPtrW(dialog_, DWLP_USER, 0);
     if (!modal_) DestroyWindow(dialog_);
+}
+
+void ToolDialog::NameForReaders() {
+    for (const auto& [control, text] : ReaderNames()) {
+        if (control) SetAccessibleName(GetDlgItem(dialog_, control), StringResource(text));
+        // Every caption is the program's: the name says which tool opened.
+        else SetAccessibleName(dialog_, WindowText(dialog_) + L" \x2013 " + StringResource(text));
+    }
 }
 
 const DLGTEMPLATE* ToolDialog::LoadTemplate() const {
@@ -185,6 +195,7 @@ INT_PTR ToolDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITDIALOG: {
             NoteTemplateControls();
             const bool systemFocus = OnInitDialog();
+            NameForReaders();  // the lists a dialog makes itself too
             // A dialog that keeps the template's font takes one at the zoom;
             // where the dialog font is the template's, its places stand.
             if (!font_.Handle() && Scale().zoom != 100) font_.Remake(dialog_, Scale());

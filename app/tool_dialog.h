@@ -51,6 +51,13 @@ protected:
         (void)message, (void)wParam, (void)lParam, (void)result;
         return false;
     }
+    // What a screen reader reads, as string ids: with `control` 0 the tool,
+    // after the caption every window shares; else a control that has no
+    // label, or one shared with others.
+    struct ReaderName {
+        int control, text;
+    };
+    virtual std::vector<ReaderName> ReaderNames() const { return {}; }
 
     // Creates the menu bar (0: an empty one), the dialog font on every
     // control, the dialog's rules and, when asked, the keypad over the
@@ -79,6 +86,7 @@ private:
     void OnNewColours() override { rules_.Apply(dialog_, Scale()); }
     // Notes where the template put each control, and places them at Scale().
     void NoteTemplateControls();
+    void NameForReaders();
     void PlaceTemplateControls();
 
     COLORREF background_ = CLR_INVALID;

@@ -30,6 +30,7 @@ set(TV_WIN_SOURCES
     money/price_comparison_dialog.cpp
     money/rate_download.cpp
     money/rate_update.cpp
+    platform/accessible_name.cpp
     platform/dialog_scroll.cpp
     platform/shell_layer.cpp
     platform/system_library.cpp

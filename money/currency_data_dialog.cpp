@@ -22,4 +22,8 @@ bool CurrencyDataDialog::OnInitDialog() {
     return true;
 }
 
+std::vector<ToolDialog::ReaderName> CurrencyDataDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_CURRENCY_DATA}};
+}
+
 }  // namespace tv

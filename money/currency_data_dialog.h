@@ -19,6 +19,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    std::vector<ReaderName> ReaderNames() const override;
 
 private:
     CalendarDate date_;

@@ -160,4 +160,8 @@ bool CurrencyDialog::OnCommand(int id, int code, HWND control) {
     }
 }
 
+std::vector<ToolDialog::ReaderName> CurrencyDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_CURRENCY}};
+}
+
 }  // namespace tv

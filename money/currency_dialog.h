@@ -16,6 +16,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    std::vector<ReaderName> ReaderNames() const override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     void Convert() override;

@@ -6,6 +6,7 @@
 #include "reference/code_list.h"
 #include "reference/list_view_rows.h"
 #include "reference/mapped_text_file.h"
+#include "resources/resource_ids.h"
 
 namespace tv {
 namespace {
@@ -70,6 +71,10 @@ bool CurrencyPickerDialog::OnCommand(int id, int, HWND) {
     }
     End(IDOK);
     return true;
+}
+
+std::vector<ToolDialog::ReaderName> CurrencyPickerDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_CURRENCY_LIST}, {IDC_CODE_LIST, IDS_NAME_CURRENCIES}};
 }
 
 }  // namespace tv

@@ -23,6 +23,7 @@ public:
 
 protected:
     void AddColumns(HWND list) override;
+    std::vector<ReaderName> ReaderNames() const override;
     void AfterFilling(HWND list) override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;

@@ -36,4 +36,8 @@ void EuroRatesDialog::Save() {
     lstrcpynW(settings_.EuroSel, selection.c_str(), kSettingTextChars);
 }
 
+std::vector<ToolDialog::ReaderName> EuroRatesDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_EURO}};
+}
+
 }  // namespace tv

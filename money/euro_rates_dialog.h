@@ -13,6 +13,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    std::vector<ReaderName> ReaderNames() const override;
     void Convert() override;
     void Save() override;
 };

@@ -5,6 +5,7 @@
 #include "app/clipboard_text.h"
 #include "app/palette.h"
 #include "app/window_text.h"
+#include "platform/accessible_name.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
 
@@ -41,12 +42,21 @@ void MoneyDialog::SetUpRows(const CurrencySelection& codes) {
     for (int i = 0; i < kMoneyRows; ++i) {
         SendMessageW(Item(IDC_RATE_1 + i), EM_LIMITTEXT, kRateFieldChars, 0);
         SetWindowTextW(Item(IDC_TARGET_CURRENCY_1 + i), codes[static_cast<size_t>(i) + 1].c_str());
+        NameRow(i);
     }
     HWND amount = Item(IDC_AMOUNT);
+    SetAccessibleName(amount, StringResource(IDS_NAME_AMOUNT));
     SendMessageW(amount, EM_LIMITTEXT, kAmountFieldChars, 0);
     SetWindowTextW(Item(IDC_SOURCE_CURRENCY), codes[0].c_str());
     SetFocus(amount);
     keypad_.SetTarget(amount);
+}
+
+// A row's fields are read by the row's currency: "CAD rate", "CAD amount".
+void MoneyDialog::NameRow(int row) {
+    const std::wstring code = CodeOn(IDC_TARGET_CURRENCY_1 + row) + L" ";
+    SetAccessibleName(Item(IDC_RATE_1 + row), code + StringResource(IDS_NAME_RATE));
+    SetAccessibleName(Item(IDC_CONVERTED_1 + row), code + StringResource(IDS_NAME_CONVERTED));
 }
 
 std::wstring MoneyDialog::CodeOn(int buttonId) const { return WindowText(Item(buttonId), kCodeReadChars + 1); }
@@ -61,6 +71,7 @@ CurrencySelection MoneyDialog::Codes() const {
 void MoneyDialog::Pick(int buttonId) {
     const std::wstring code = CurrencyPickerDialog::Pick(dialog_, list_, CodeOn(buttonId));
     SetWindowTextW(Item(buttonId), code.c_str());
+    if (buttonId != IDC_SOURCE_CURRENCY) NameRow(buttonId - IDC_TARGET_CURRENCY_1);
     Picked(buttonId == IDC_SOURCE_CURRENCY ? -1 : buttonId - IDC_TARGET_CURRENCY_1);
     PostConvert();  // once the picker is gone
 }

@@ -22,6 +22,8 @@ protected:
     // The opening both share: menu bar, font, the codes on the buttons, the
     // amount field focused under the keypad.
     void SetUpRows(const CurrencySelection& codes);
+    // Names a row's rate and amount for screen readers after its currency.
+    void NameRow(int row);
     // The code on a currency button, as read with room for three characters.
     std::wstring CodeOn(int buttonId) const;
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }

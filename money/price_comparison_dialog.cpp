@@ -88,4 +88,14 @@ bool PriceCompareDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR&
     return false;
 }
 
+std::vector<ToolDialog::ReaderName> PriceCompareDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_PRICES},
+            {IDC_PRICE_1, IDS_NAME_PRICE_1},
+            {IDC_QUANTITY_1, IDS_NAME_PRICE_1 + 1},
+            {IDC_UNIT_PRICE_1, IDS_NAME_PRICE_1 + 2},
+            {IDC_PRICE_2, IDS_NAME_PRICE_1 + 3},
+            {IDC_QUANTITY_2, IDS_NAME_PRICE_1 + 4},
+            {IDC_UNIT_PRICE_2, IDS_NAME_PRICE_1 + 5}};
+}
+
 }  // namespace tv

@@ -156,4 +156,8 @@ LRESULT CareLabelsDialog::DrawTable(NMLVCUSTOMDRAW& draw) {
     return CDRF_SKIPDEFAULT;
 }
 
+std::vector<ToolDialog::ReaderName> CareLabelsDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_CARE_LABELS}, {IDC_LIST_TOOL_CHOICE, IDS_NAME_LABEL_GROUP}, {IDC_LIST_TOOL_TABLE, IDS_NAME_CARE_LABELS}};
+}
+
 }  // namespace tv

@@ -42,6 +42,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    std::vector<ReaderName> ReaderNames() const override;
     void Choose(HWND choice, int position) override;
     void OnRescale() override;
     int ColumnWidth() const;

@@ -171,4 +171,12 @@ void CityAreaCodesDialog::AddColumns(HWND list) {
     InsertListColumn(list, 0, L"", wide);
 }
 
+std::vector<ToolDialog::ReaderName> DialingCodesDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_DIALING_CODES}, {IDC_CODE_LIST, IDS_NAME_DIALING_CODES}};
+}
+
+std::vector<ToolDialog::ReaderName> CityAreaCodesDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_CITY_CODES}, {IDC_CODE_LIST, IDS_NAME_CITY_CODES}};
+}
+
 }  // namespace tv

@@ -63,6 +63,7 @@ public:
 protected:
     void AddColumns(HWND list) override;
     void AfterFilling(HWND list) override;
+    std::vector<ReaderName> ReaderNames() const override;
 };
 
 class CityAreaCodesDialog final : public CodeListDialog {
@@ -71,6 +72,7 @@ public:
 
 protected:
     void AddColumns(HWND list) override;
+    std::vector<ReaderName> ReaderNames() const override;
 };
 
 }  // namespace tv

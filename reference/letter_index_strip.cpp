@@ -1,7 +1,10 @@
 #include "reference/letter_index_strip.h"
 
+#include "app/window_text.h"
+#include "platform/accessible_name.h"
 #include "platform/owned_handle.h"
 #include "reference/code_list.h"
+#include "resources/resource_ids.h"
 
 namespace tv {
 namespace {
@@ -15,7 +18,11 @@ int FocusedCell(HWND strip) { return static_cast<int>(GetWindowLongPtrW(strip, 0
 void FocusCell(HWND strip, int cell) {
     SetWindowLongPtrW(strip, 0, (cell % kStripCells + kStripCells) % kStripCells);
     InvalidateRect(strip, nullptr, TRUE);
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, strip, OBJID_CLIENT, CHILDID_SELF);
 }
+
+// A screen reader reads the focused cell's letters as the strip's value.
+std::wstring FocusedLetters(HWND strip) { return kStripCellTable[FocusedCell(strip)].label; }
 
 void Paint(HWND strip) {
     PAINTSTRUCT ps;
@@ -114,8 +121,12 @@ HWND LetterIndexStrip::Create(HWND parent) {
         wc.lpszClassName = kClassName;
         RegisterClassW(&wc);
     }
-    return CreateWindowExW(0, kClassName, L"Jump to letter", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
-                           nullptr, instance, nullptr);
+    const std::wstring name = StringResource(IDS_NAME_JUMP_TO_LETTER);
+    HWND strip = CreateWindowExW(0, kClassName, name.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
+                                 nullptr, instance, nullptr);
+    SetAccessibleName(strip, name);
+    SetAccessibleValue(strip, FocusedLetters);
+    return strip;
 }
 
 }  // namespace tv

@@ -67,4 +67,8 @@ bool SalesTaxDialog::OnTableNotify(NMHDR& header, LRESULT& answer) {
     return false;
 }
 
+std::vector<ToolDialog::ReaderName> SalesTaxDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_SALES_TAX}, {IDC_LIST_TOOL_CHOICE, IDS_NAME_REGION}, {IDC_LIST_TOOL_TABLE, IDS_NAME_TAX_RATES}};
+}
+
 }  // namespace tv

@@ -17,6 +17,55 @@
 #define IDS_DECIMALS_8          104
 #define IDS_ZOOM_FIRST          120  /* 120 to 125: the sizes of the Options dialog, added after the handheld */
 #define IDS_ZOOM_LAST           125
+/* 400 to 499, added after the handheld: what a screen reader reads for the
+   controls with no label or a shared one (400 on), and for each tool (450 on) */
+#define IDS_NAME_FROM           400
+#define IDS_NAME_FROM_UNIT      401
+#define IDS_NAME_TO             402
+#define IDS_NAME_TO_UNIT        403
+#define IDS_NAME_BACKSPACE      404
+#define IDS_NAME_CLEAR          405
+#define IDS_NAME_DECIMAL_POINT  406
+#define IDS_NAME_MINUS          407
+#define IDS_NAME_AMOUNT         408
+#define IDS_NAME_RATE           409  /* after a currency code */
+#define IDS_NAME_CONVERTED      410  /* after a currency code */
+#define IDS_NAME_FORMULA        411
+#define IDS_NAME_ANGLE_UNIT     412
+#define IDS_NAME_SIZE_TABLE     413
+#define IDS_NAME_SIZES          414
+#define IDS_NAME_REGION         415
+#define IDS_NAME_TAX_RATES      416
+#define IDS_NAME_LABEL_GROUP    417
+#define IDS_NAME_CARE_LABELS    418
+#define IDS_NAME_DIALING_CODES  419
+#define IDS_NAME_CITY_CODES     420
+#define IDS_NAME_CURRENCIES     421
+#define IDS_NAME_FROM_DATE      422
+#define IDS_NAME_TO_DATE        423
+#define IDS_NAME_JUMP_TO_LETTER 424
+#define IDS_NAME_DECIMAL_PLACES 425
+#define IDS_NAME_SIZE           426
+#define IDS_NAME_PRICE_1        427  /* 427 to 432: the price comparison's fields in template order */
+#define IDS_NAME_NUMBER         433  /* after a base's name */
+#define IDS_TOOL_NUMBER_BASE    450
+#define IDS_TOOL_PRICES         451
+#define IDS_TOOL_CURRENCY       452
+#define IDS_TOOL_EURO           453
+#define IDS_TOOL_CURRENCY_DATA  454
+#define IDS_TOOL_CURRENCY_LIST  455
+#define IDS_TOOL_ELECTRICAL     456
+#define IDS_TOOL_CIRCLE         457
+#define IDS_TOOL_AREA_VOLUME    458
+#define IDS_TOOL_PERMUTATION    459
+#define IDS_TOOL_DAYS_BETWEEN   460
+#define IDS_TOOL_CLOTHING_SIZES 461
+#define IDS_TOOL_SALES_TAX      462
+#define IDS_TOOL_CARE_LABELS    463
+#define IDS_TOOL_DIALING_CODES  464
+#define IDS_TOOL_CITY_CODES     465
+#define IDS_TOOL_OPTIONS        466
+#define IDS_TOOL_ABOUT          467
 #define IDS_MENU_TOOLS          40003
 #define IDS_MENU_CONVERT        40008
 #define IDS_MENU_EDIT           40023
@@ -92,6 +141,8 @@
 #define IDC_FROM_LIST           103
 #define IDC_RESULT              104
 #define IDC_TO_LIST             105
+#define IDC_FROM_LABEL          1091 /* added after the handheld: "From:" and "To:" as controls */
+#define IDC_TO_LABEL            1092
 
 // Keypad keys (main window and tool dialogs)
 #define IDC_KEY_0               3000 /* 3000 to 3009: digits */

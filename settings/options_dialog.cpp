@@ -42,4 +42,8 @@ bool OptionsDialog::OnCommand(int id, int, HWND) {
     return true;
 }
 
+std::vector<ToolDialog::ReaderName> OptionsDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_OPTIONS}, {IDC_DECIMAL_PLACES, IDS_NAME_DECIMAL_PLACES}, {IDC_ZOOM, IDS_NAME_SIZE}};
+}
+
 }  // namespace tv

@@ -12,6 +12,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    std::vector<ReaderName> ReaderNames() const override;
     bool OnCommand(int id, int code, HWND control) override;
     // A zoom key pressed meanwhile shows in the Size list.
     void OnRescale() override { ShowSize(Scale().zoom); }

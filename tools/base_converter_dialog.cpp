@@ -7,6 +7,7 @@
 #include "app/clipboard_text.h"
 #include "app/window_text.h"
 #include "numfmt/locale_number_format.h"
+#include "platform/accessible_name.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
 #include "tools/calculator_fields.h"
@@ -41,9 +42,13 @@ void BaseConverterDialog::ApplyBase() {
     for (int id : kOutputIds) SetDlgItemTextW(dialog_, id, L"");
 
     layout_ = &kBaseLayouts[0];
+    int base = 0;
     for (int i = 0; i < kBaseCount; ++i) {
-        if (IsDlgButtonChecked(dialog_, IDC_BASE_DECIMAL + i) == BST_CHECKED) layout_ = &kBaseLayouts[i];
+        if (IsDlgButtonChecked(dialog_, IDC_BASE_DECIMAL + i) == BST_CHECKED) layout_ = &kBaseLayouts[base = i];
     }
+    // A screen reader names the input by the base it takes.
+    SetAccessibleName(GetDlgItem(dialog_, IDC_BASE_INPUT),
+                      StringResource(IDS_DECIMAL + base) + L" " + StringResource(IDS_NAME_NUMBER));
     SendDlgItemMessageW(dialog_, IDC_BASE_INPUT, EM_LIMITTEXT, layout_->inputLimit, 0);
     for (int digit = 0; digit <= 9; ++digit) {
         EnableWindow(GetDlgItem(dialog_, IDC_KEY_0 + digit), digit < layout_->keypadDigits);
@@ -100,6 +105,10 @@ bool BaseConverterDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR
         default:
             return false;
     }
+}
+
+std::vector<ToolDialog::ReaderName> BaseConverterDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_NUMBER_BASE}};
 }
 
 }  // namespace tv

@@ -18,8 +18,14 @@ bool CalculatorDialog::OnInitDialog() {
     }
     FillFormulaList(GetDlgItem(dialog_, IDC_CALC_FORMULA), table_.formulaCount, table_.name);
     ApplyFieldStates();
-    if (table_.fixedField) SetDlgItemTextW(dialog_, table_.fixedField, table_.fixedText);
-    return true;
+    if (!table_.fixedField) return true;
+    // Read-only, yet Tab stops there to have it read; the formula list,
+    // after it, keeps the first focus.
+    HWND fixed = GetDlgItem(dialog_, table_.fixedField);
+    SetWindowTextW(fixed, table_.fixedText);
+    SetWindowLongW(fixed, GWL_STYLE, GetWindowLongW(fixed, GWL_STYLE) | WS_TABSTOP);
+    SetFocus(GetDlgItem(dialog_, IDC_CALC_FORMULA));
+    return false;
 }
 
 // Only the formula list sets the fields: a new choice in the second list
@@ -56,6 +62,10 @@ void CalculatorDialog::Calculate() {
     SendMessageW(output, EM_SETSEL, 0, -1);
     SendMessageW(output, EM_SCROLLCARET, 0, 0);
     SetFocus(output);
+}
+
+std::vector<ToolDialog::ReaderName> CalculatorDialog::ReaderNames() const {
+    return {{0, table_.toolName}, {IDC_CALC_FORMULA, IDS_NAME_FORMULA}, {IDC_CIRCLE_ANGLE_UNIT, IDS_NAME_ANGLE_UNIT}};
 }
 
 }  // namespace tv

@@ -14,6 +14,7 @@ namespace tv {
 struct CalculatorTable {
     int templateId;
     const wchar_t* helpTopic;
+    int toolName;  // string id: what a screen reader calls the tool
     std::span<const int> fields;  // the input fields, in the formulas' field order
     int fieldLimit;               // characters each field takes
     int formulaCount;
@@ -48,6 +49,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    std::vector<ReaderName> ReaderNames() const override;
     void ApplyFieldStates() override;
     void Calculate() override;
 

@@ -43,7 +43,7 @@ Values Copied(std::span<const double> from) {
 }  // namespace
 
 const CalculatorTable kElectricalCalculator = {
-    IDD_ELECTRICAL, L"elect", kElectricalFields, kElectricalFieldLimit, kElectricalFormulaCount,
+    IDD_ELECTRICAL, L"elect", IDS_TOOL_ELECTRICAL, kElectricalFields, kElectricalFieldLimit, kElectricalFormulaCount,
     NameOf<kElectricalFormulas>, FieldOf<kElectricalFormulas>,
     [](int f, std::span<const double> values, int) {
         return CalculateElectrical(f, Copied<ElectricalValues>(values));
@@ -52,7 +52,7 @@ const CalculatorTable kElectricalCalculator = {
 };
 
 const CalculatorTable kCircleCalculator = {
-    IDD_CIRCLE, L"circle", kCircleFields, kCircleFieldLimit, kCircleFormulaCount,
+    IDD_CIRCLE, L"circle", IDS_TOOL_CIRCLE, kCircleFields, kCircleFieldLimit, kCircleFormulaCount,
     NameOf<kCircleFormulas>, FieldOf<kCircleFormulas>,
     [](int f, std::span<const double> values, int unit) {
         CircleInputs in;
@@ -69,7 +69,7 @@ const CalculatorTable kCircleCalculator = {
 };
 
 const CalculatorTable kAreaVolumeCalculator = {
-    IDD_AREA_VOLUME, L"areavol", kAreaVolumeFields, kAreaVolumeFieldLimit, kAreaVolumeFormulaCount,
+    IDD_AREA_VOLUME, L"areavol", IDS_TOOL_AREA_VOLUME, kAreaVolumeFields, kAreaVolumeFieldLimit, kAreaVolumeFormulaCount,
     NameOf<kAreaVolumeFormulas>, FieldOf<kAreaVolumeFormulas>,
     [](int f, std::span<const double> values, int) {
         return CalculateAreaVolume(f, Copied<AreaVolumeValues>(values));

@@ -62,4 +62,8 @@ bool ClothingSizesDialog::OnTableNotify(NMHDR& header, LRESULT&) {
     return true;
 }
 
+std::vector<ToolDialog::ReaderName> ClothingSizesDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_CLOTHING_SIZES}, {IDC_LIST_TOOL_CHOICE, IDS_NAME_SIZE_TABLE}, {IDC_LIST_TOOL_TABLE, IDS_NAME_SIZES}};
+}
+
 }  // namespace tv

@@ -12,6 +12,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    std::vector<ReaderName> ReaderNames() const override;
     void Choose(HWND, int position) override { ShowSizeTable(position); }
     LRESULT DrawTable(NMLVCUSTOMDRAW& draw) override { return stripes_.Draw(draw); }
     bool OnTableNotify(NMHDR& header, LRESULT& answer) override;

@@ -47,4 +47,8 @@ void DaysBetweenDialog::Count() {
     SetDlgItemTextW(dialog_, IDC_DAYS_COUNT, text.c_str());
 }
 
+std::vector<ToolDialog::ReaderName> DaysBetweenDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_DAYS_BETWEEN}, {IDC_DAYS_FROM, IDS_NAME_FROM_DATE}, {IDC_DAYS_TO, IDS_NAME_TO_DATE}};
+}
+
 }  // namespace tv

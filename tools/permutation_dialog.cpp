@@ -49,4 +49,8 @@ void PermutationDialog::Calculate() {
     SetDlgItemTextW(dialog_, IDC_CALC_RESULT, CountText(result.value).c_str());
 }
 
+std::vector<ToolDialog::ReaderName> PermutationDialog::ReaderNames() const {
+    return {{0, IDS_TOOL_PERMUTATION}, {IDC_CALC_FORMULA, IDS_NAME_FORMULA}};
+}
+
 }  // namespace tv

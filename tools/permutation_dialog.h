@@ -12,6 +12,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    std::vector<ReaderName> ReaderNames() const override;
     void ApplyFieldStates() override;
     void Calculate() override;
 };

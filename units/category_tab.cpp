@@ -1,14 +1,11 @@
 #include "units/category_tab.h"
 
 #include <string>
-#include <utility>
 
 #include "app/gradient_fill.h"
 #include "app/palette.h"
-#include "app/window_text.h"
 #include "platform/owned_handle.h"
 #include "platform/shell_layer.h"
-#include "resources/resource_ids.h"
 
 namespace tv {
 namespace {
@@ -44,21 +41,23 @@ void PaintConverterBackground(HDC dc, const RECT& client, const ConverterBackgro
                  PaletteColour(kGradientRight, COLOR_WINDOW), false);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    {
-        const SelectedObject font(dc, what.tabFont);
-        PaintTab(dc, client, what.categoryName, s);
-    }
-    const SelectedObject font(dc, what.labelFont);
-    // A face wider than the band starts the labels at the window edge.
-    constexpr UINT kLabelFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP;
-    for (const auto& [id, top] : {std::pair{IDS_FROM, what.layout.input.top}, {IDS_TO, what.layout.toLabelY}}) {
-        const std::wstring label = StringResource(id);
-        SIZE extent = {};
-        GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &extent);
-        const int left = extent.cx < s.X(30) ? client.left + s.X(2) : client.left;
-        RECT band = {left, top, what.layout.input.left, top + s.Y(20)};
-        DrawTextW(dc, label.c_str(), -1, &band, kLabelFormat);
-    }
+    const SelectedObject font(dc, what.tabFont);
+    PaintTab(dc, client, what.categoryName, s);
+}
+
+LayoutRect FieldLabelBand(const ConverterLayout& layout, int top, const LayoutScale& scale) {
+    return {0, top, layout.input.left, top + scale.Y(20)};
+}
+
+void PaintFieldLabel(HDC dc, const RECT& band, const std::wstring& text, const LayoutScale& s) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    // A face wider than the band starts the label at the window edge.
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    RECT r = band;
+    if (extent.cx < s.X(30)) r.left += s.X(2);
+    DrawTextW(dc, text.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
 }
 
 RECT CategoryTabBand(const RECT& client, const ConverterLayout& layout) {

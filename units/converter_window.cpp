@@ -7,6 +7,8 @@
 #include "app/startup_marks.h"
 #include "app/window_text.h"
 #include "numfmt/locale_number_format.h"
+#include "platform/accessible_name.h"
+#include "platform/owned_handle.h"
 #include "platform/shell_layer.h"
 #include "resources/resource_ids.h"
 #include "units/category_tab.h"
@@ -18,10 +20,17 @@ namespace {
 
 constexpr int kInputLimit = 48;
 
-HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, const LayoutRect& r, int id) {
-    return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.Width(), r.Height(),
+HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, const LayoutRect& r, int id,
+               DWORD exStyle = 0) {
+    return CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.Width(), r.Height(),
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                            nullptr);
+}
+
+// A label in front of its field, for screen readers as much as the eye: it
+// paints only its text, the window's gradient showing round it.
+HWND MakeLabel(HWND parent, int textId, int id) {
+    return MakeChild(parent, L"STATIC", StringResource(textId).c_str(), SS_OWNERDRAW, {}, id, WS_EX_TRANSPARENT);
 }
 
 const wchar_t* KeyCaption(int id) {
@@ -86,11 +95,16 @@ void ConverterWindow::CreateControls() {
     const DWORD field = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
     const DWORD list = WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
     // Made in tab order, which is reading order; LayOut places them.
+    MakeLabel(window_, IDS_FROM, IDC_FROM_LABEL);
     HWND input = MakeChild(window_, L"EDIT", L"", field | WS_GROUP, {}, IDC_INPUT);
     SendMessageW(input, EM_SETLIMITTEXT, kInputLimit, 0);
     MakeChild(window_, L"COMBOBOX", L"", list, {}, IDC_FROM_LIST);
+    MakeLabel(window_, IDS_TO, IDC_TO_LABEL);
     MakeChild(window_, L"EDIT", L"", field | ES_READONLY, {}, IDC_RESULT);
     MakeChild(window_, L"COMBOBOX", L"", list, {}, IDC_TO_LIST);
+    for (const auto& [id, name] : {std::pair{IDC_INPUT, IDS_NAME_FROM}, {IDC_FROM_LIST, IDS_NAME_FROM_UNIT},
+                                  {IDC_RESULT, IDS_NAME_TO}, {IDC_TO_LIST, IDS_NAME_TO_UNIT}})
+        SetAccessibleName(GetDlgItem(window_, id), StringResource(name));
     // The keys and Convert are one group: the arrow keys move among them.
     DWORD group = WS_GROUP;
     for (const ConverterLayout::Key& key : LayOutConverter(0, 0, Scale(), true, 0).keys) {
@@ -120,6 +134,9 @@ void ConverterWindow::LayOut() {
         SetWindowPos(GetDlgItem(window_, id), nullptr, r.left, r.top, r.Width(), r.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
     };
+    for (const auto& [id, top] : {std::pair{IDC_FROM_LABEL, layout_.input.top}, {IDC_TO_LABEL, layout_.toLabelY}}) {
+        place(id, FieldLabelBand(layout_, top, Scale()));
+    }
     place(IDC_INPUT, layout_.input);
     place(IDC_FROM_LIST, layout_.fromList);
     place(IDC_RESULT, layout_.result);
@@ -204,7 +221,7 @@ void ConverterWindow::Paint() {
     if (!units || !GetMenuStringW(units, ID_CATEGORY_FIRST + category, name, 129, MF_BYCOMMAND)) {
         lstrcpynW(name, CategoryName(category), 129);
     }
-    PaintConverterBackground(dc, client, {layout_, name, tabFont_.Handle(), font_.Handle(), Scale()});
+    PaintConverterBackground(dc, client, {layout_, name, tabFont_.Handle(), Scale()});
     EndPaint(window_, &ps);
     StartupMark("window painted");
 }
@@ -275,6 +292,13 @@ LRESULT ConverterWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;  // the paint covers everything: no flicker
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item.CtlType != ODT_STATIC) break;
+            const SelectedObject font(item.hDC, font_.Handle());
+            PaintFieldLabel(item.hDC, item.rcItem, WindowText(item.hwndItem), Scale());
+            return TRUE;
+        }
         case WM_INITMENUPOPUP:
             OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
             return 0;
