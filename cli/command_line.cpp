@@ -1,10 +1,12 @@
 #include "cli/command_line.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <utility>
 
 #include "cli/utf8_text.h"
 #include "money/exchange_rate_table.h"
@@ -16,6 +18,7 @@
 #include "tools/number_base.h"
 #include "tools/permutations.h"
 #include "units/unit_category.h"
+#include "units/unit_names.h"
 #include "units/unit_tables.h"
 
 namespace tv::cli {
@@ -25,6 +28,15 @@ namespace {
 struct Outcome {
     bool ok;
     std::string text;
+    bool written = false;      // the command wrote its answers itself (a batch)
+    bool batchFailed = false;  // and some line of it failed
+};
+
+// Where a command that streams its answers reads and writes.
+struct Streams {
+    std::istream* in;
+    std::ostream& out;
+    std::ostream& err;
 };
 
 Outcome Answer(std::string text) { return {true, std::move(text)}; }
@@ -60,7 +72,7 @@ const OptionName kOptionNames[] = {
 struct Arguments {
     std::vector<std::string> operands;  // the command's name first
     unsigned given = 0;
-    bool help = false;
+    bool help = false, version = false;
     std::string category, decimals, from, rates;
 };
 
@@ -94,8 +106,8 @@ Outcome ReadArguments(const std::vector<std::string>& args, Arguments& a) {
         }
         const size_t equals = arg.find('=');
         const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-        if (name == "help") {
-            a.help = true;
+        if (name == "help" || name == "version") {
+            (name == "help" ? a.help : a.version) = true;
             continue;
         }
         const auto known = std::find_if(std::begin(kOptionNames), std::end(kOptionNames),
@@ -203,29 +215,6 @@ std::optional<int> FindCategory(std::string_view name) {
     return std::nullopt;
 }
 
-struct UnitPlace {
-    int category;
-    int position;
-};
-
-// Every list entry named `name`, in the one category or in all: the exact
-// matches, or when there are none those that differ in case only.
-std::vector<UnitPlace> FindUnit(std::string_view name, std::optional<int> onlyCategory) {
-    const std::wstring wide = WidenUtf8(name);
-    std::vector<UnitPlace> places;
-    for (bool ignoreCase : {false, true}) {
-        for (int id = 0; id < kCategoryCount; ++id) {
-            if (onlyCategory && id != *onlyCategory) continue;
-            const UnitTable& table = UnitTableFor(id);
-            for (int i = 0; i < table.count; ++i) {
-                if (Matches(table.names[i], wide, ignoreCase)) places.push_back({id, i});
-            }
-        }
-        if (!places.empty()) break;
-    }
-    return places;
-}
-
 bool HasCategory(const std::vector<UnitPlace>& places, int id) {
     return std::any_of(places.begin(), places.end(), [id](const UnitPlace& p) { return p.category == id; });
 }
@@ -239,89 +228,281 @@ std::string CategoriesOf(const std::vector<UnitPlace>& places) {
     return Joined(names, ", ");
 }
 
-// The one position of `name` in `id`; an error when case alone leaves two.
-Outcome PositionIn(const std::vector<UnitPlace>& places, int id, std::string_view name, int& position) {
+// A unit as written, and every place its name has.
+struct NamedUnit {
+    std::string name;
+    std::vector<UnitPlace> places;
+};
+
+// The one position of the unit in `id`; an error when case alone leaves two.
+Outcome PositionIn(const NamedUnit& unit, int id, int& position) {
     std::vector<std::string> names;
-    for (const UnitPlace& p : places) {
+    for (const UnitPlace& p : unit.places) {
         if (p.category != id) continue;
         position = p.position;
         names.push_back(NarrowUtf8(UnitTableFor(id).names[p.position]));
     }
     if (names.size() > 1) {
-        return Mistake("unit " + Quoted(name) + " could be " + Joined(names, " or ") + " in " + CategoryText(id) +
+        return Mistake("unit " + Quoted(unit.name) + " could be " + Joined(names, " or ") + " in " + CategoryText(id) +
                        "; write it as the list shows it");
     }
     return Answer("");
 }
 
-// The Options dialog's list of decimal places: a setting is its position.
-const char* const kDecimalChoices[] = {"unlimited", "2", "4", "6", "8"};
+// --decimals: the Options dialog's choices, any count from 0 to 15, or the
+// shortest text that reads back as the same number.
+constexpr int kUnlimitedDecimals = -1;
+constexpr int kShortestDecimals = -2;
+constexpr int kMostDecimals = 15;
 
-Outcome ReadDecimals(const Arguments& a, unsigned& deciSize) {
-    deciSize = AppSettings{}.DeciSize;
-    if (!(a.given & kDecimalsOption)) return Answer("");
-    for (unsigned i = 0; i < std::size(kDecimalChoices); ++i) {
-        if (SameIgnoringCase(WidenUtf8(a.decimals), WidenUtf8(kDecimalChoices[i])) ||
-            (i == 0 && a.decimals == "(Unlimited)")) {
-            deciSize = i;
-            return Answer("");
+struct ConvertOptions {
+    std::optional<int> category;
+    int decimals = 4;  // the Options dialog's default
+    bool group = false;
+    const NumberGrouping* grouping = nullptr;
+};
+
+Outcome ReadConvertOptions(const Arguments& a, const CommandContext& context, ConvertOptions& o) {
+    o.group = (a.given & kGroupOption) != 0;
+    o.grouping = context.grouping;
+    if (a.given & kDecimalsOption) {
+        const std::wstring decimals = WidenUtf8(a.decimals);
+        if (SameIgnoringCase(decimals, L"unlimited") || decimals == L"(Unlimited)") {
+            o.decimals = kUnlimitedDecimals;
+        } else if (SameIgnoringCase(decimals, L"shortest")) {
+            o.decimals = kShortestDecimals;
+        } else if (IsWholeNumber(a.decimals) && IsDigit(a.decimals[0]) && a.decimals.size() <= 2 &&
+                   std::stoi(a.decimals) <= kMostDecimals) {
+            o.decimals = std::stoi(a.decimals);
+        } else {
+            return Mistake("--decimals takes unlimited, shortest or a whole number from 0 to 15, not " +
+                           Quoted(a.decimals));
         }
     }
-    return Mistake("--decimals takes unlimited, 2, 4, 6 or 8 (the Options dialog's choices), not " +
-                   Quoted(a.decimals));
+    if (a.given & kCategoryOption) {
+        o.category = FindCategory(a.category);
+        if (!o.category) return Mistake("no category " + Quoted(a.category) + "; the categories: " + AllCategories());
+    }
+    return Answer("");
 }
 
-Outcome Convert(const Arguments& a, const CommandContext& context) {
-    const std::string& value = a.operands[1];
-    const std::string& fromName = a.operands[2];
-    const std::string& toName = a.operands[3];
-    if (auto wrong = CheckNumber(value, false, 63, "value")) return Mistake(*wrong);
-    unsigned deciSize = 0;
-    if (Outcome read = ReadDecimals(a, deciSize); !read.ok) return read;
+std::wstring AnswerText(double value, const ConvertOptions& o) {
+    if (o.decimals == kShortestDecimals) return ShortestNumberText(value, o.group ? o.grouping : nullptr);
+    if (o.decimals == kUnlimitedDecimals) return FormatDisplayNumber(value, 0, o.group, *o.grouping);
+    std::wstring raw = FixedText(value, o.decimals);
+    if (!std::isfinite(value)) raw = kNotFiniteText;
+    return o.group && std::isfinite(value) ? GroupedOrPlain(o.grouping->Group(raw, o.decimals), raw) : raw;
+}
 
-    std::optional<int> only;
-    if (a.given & kCategoryOption) {
-        only = FindCategory(a.category);
-        if (!only) return Mistake("no category " + Quoted(a.category) + "; the categories: " + AllCategories());
+// Each category's converter, made when first asked for: a batch makes each once.
+class Converters {
+public:
+    UnitCategory& For(int id) {
+        if (!made_[id]) made_[id] = CreateUnitCategory(id, home_);
+        return *made_[id];
     }
-    const std::vector<UnitPlace> from = FindUnit(fromName, only);
-    const std::vector<UnitPlace> to = FindUnit(toName, only);
-    for (const auto* side : {&from, &to}) {
-        if (!side->empty()) continue;
-        const std::string& name = side == &from ? fromName : toName;
+
+private:
+    SettingsHome home_;  // a record of its own, never stored
+    std::unique_ptr<UnitCategory> made_[kCategoryCount];
+};
+
+// How many characters of `s` make the number it starts with: a sign, digits
+// with at most one point, an exponent only when digits follow it.
+size_t NumberLength(std::string_view s) {
+    size_t i = 0, digits = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    }
+    if (digits == 0) return 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (j < s.size() && IsDigit(s[j])) {
+            while (j < s.size() && IsDigit(s[j])) ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
+// A value and its unit: "5 ft", or glued, "5ft".
+struct Part {
+    double value;
+    NamedUnit unit;
+};
+
+// The unit that `first` and as few of the words after it as make a name
+// (up to three more: "fl oz (UK)") name; how many words it took, 0 for none.
+size_t ReadUnit(const std::vector<std::string>& words, size_t at, std::string first, std::optional<int> only,
+                NamedUnit& unit, size_t leave) {
+    for (size_t extra = std::min<size_t>(3, words.size() - std::min(words.size(), at + leave));; --extra) {
+        std::string name = first;
+        for (size_t i = 0; i < extra; ++i) name += " " + words[at + i];
+        std::vector<UnitPlace> places = FindUnitsNamed(WidenUtf8(name), only ? *only : -1);
+        if (!places.empty()) {
+            unit = {name, std::move(places)};
+            return extra + 1;
+        }
+        if (extra == 0) return 0;
+    }
+}
+
+// "VALUE FROM [VALUE FROM ...] TO", as words: the parts and the unit they go to.
+Outcome ReadQuantity(const std::vector<std::string>& words, std::optional<int> only, std::vector<Part>& parts,
+                     NamedUnit& to) {
+    size_t at = 0;
+    while (at < words.size()) {
+        const std::string& word = words[at];
+        const size_t length = NumberLength(word);
+        if (length == 0 && !parts.empty()) break;  // the unit to go to
+        std::string rest = word.substr(length);
+        // A glued unit starts as no number goes on: "5ft", "-40°F", not "1,5".
+        if (length == 0 || (!rest.empty() && std::string_view(".,+-0123456789").find(rest[0]) != std::string::npos))
+            return Mistake("value " + Quoted(word) + " is not a number");
+        if (auto wrong = CheckNumber(word.substr(0, length), false, 63, "value")) return Mistake(*wrong);
+        const double value = ParseNumberText(WidenUtf8(word.substr(0, length)));
+        ++at;
+        if (rest.empty()) {
+            if (at >= words.size()) break;
+            rest = words[at++];
+        }
+        Part part{value, {}};
+        const size_t took = ReadUnit(words, at, rest, only, part.unit, 1);
+        if (!took) {
+            if (only) return Mistake("no unit " + Quoted(rest) + " in " + CategoryText(*only) + "; its units: " + UnitsOf(*only));
+            return Mistake("no unit " + Quoted(rest) + " in any category; tallyvane units CATEGORY lists them");
+        }
+        at += took - 1;
+        parts.push_back(std::move(part));
+    }
+    if (parts.empty() || at >= words.size()) return Mistake("needs VALUE FROM TO (or - to read them from standard input)");
+    std::string name = words[at];
+    for (size_t i = at + 1; i < words.size(); ++i) name += " " + words[i];
+    to = {name, FindUnitsNamed(WidenUtf8(name), only ? *only : -1)};
+    if (to.places.empty()) {
         if (only) return Mistake("no unit " + Quoted(name) + " in " + CategoryText(*only) + "; its units: " + UnitsOf(*only));
         return Mistake("no unit " + Quoted(name) + " in any category; tallyvane units CATEGORY lists them");
     }
+    return Answer("");
+}
+
+// The parts' sum in unit `to` of category `id`.
+Outcome SumIn(int id, const std::vector<Part>& parts, const NamedUnit& to, Converters& converters, double& sum) {
+    if (id == kTemperature && parts.size() > 1) return Mistake("temperatures do not add; give one value");
+    int toPosition = 0;
+    if (Outcome one = PositionIn(to, id, toPosition); !one.ok) return one;
+    sum = 0;
+    for (const Part& part : parts) {
+        int fromPosition = 0;
+        if (Outcome one = PositionIn(part.unit, id, fromPosition); !one.ok) return one;
+        sum += converters.For(id).Convert(part.value, fromPosition, toPosition);
+    }
+    return Answer("");
+}
+
+// One conversion, from its words: the answer's text.
+Outcome ConvertWords(const std::vector<std::string>& words, const ConvertOptions& o, Converters& converters) {
+    std::vector<Part> parts;
+    NamedUnit to;
+    if (Outcome read = ReadQuantity(words, o.category, parts, to); !read.ok) return read;
+    std::vector<const NamedUnit*> units = {&to};
+    for (const Part& part : parts) units.insert(units.end() - 1, &part.unit);
     std::vector<int> common;
     for (int id = 0; id < kCategoryCount; ++id) {
-        if (HasCategory(from, id) && HasCategory(to, id)) common.push_back(id);
+        if (std::all_of(units.begin(), units.end(), [id](const NamedUnit* u) { return HasCategory(u->places, id); }))
+            common.push_back(id);
     }
     if (common.empty()) {
-        return Mistake("units " + Quoted(fromName) + " (" + CategoriesOf(from) + ") and " + Quoted(toName) + " (" +
-                       CategoriesOf(to) + ") share no category");
+        std::vector<std::string> each;
+        for (const NamedUnit* u : units) each.push_back(Quoted(u->name) + " (" + CategoriesOf(u->places) + ")");
+        return Mistake(Joined(each, " and ") + " share no category");
     }
-    if (common.size() > 1) {
+    // Categories that hold the same units answer alike ("1 mi km"): only
+    // different answers need --category.
+    double answer = 0;
+    std::vector<std::string> differing;
+    for (int id : common) {
+        double sum = 0;
+        if (Outcome one = SumIn(id, parts, to, converters, sum); !one.ok) return one;
+        if (id == common.front()) answer = sum;
+        else if (std::fabs(sum - answer) > 1e-12 * std::max(std::fabs(sum), std::fabs(answer))) differing.push_back(CategoryText(id));
+    }
+    if (!differing.empty()) {
+        differing.insert(differing.begin(), CategoryText(common.front()));
         std::vector<std::string> names;
-        for (int id : common) names.push_back(CategoryText(id));
-        return Mistake("units " + Quoted(fromName) + " and " + Quoted(toName) + " are in several categories (" +
-                       Joined(names, ", ") + "); choose one with --category");
+        for (const NamedUnit* u : units) names.push_back(Quoted(u->name));
+        return Mistake("units " + Joined(names, " and ") + " are in several categories (" + Joined(differing, ", ") +
+                       ") with different answers; choose one with --category");
     }
-    const int id = common[0];
-    int fromPosition = 0;
-    int toPosition = 0;
-    if (Outcome one = PositionIn(from, id, fromName, fromPosition); !one.ok) return one;
-    if (Outcome one = PositionIn(to, id, toName, toPosition); !one.ok) return one;
-
-    // A record of its own, never stored: the converter's own arithmetic.
-    SettingsHome home;
-    const std::unique_ptr<UnitCategory> category = CreateUnitCategory(id, home);
-    const double result = category->Convert(ParseNumberText(WidenUtf8(value)), fromPosition, toPosition);
-    const std::wstring text = FormatDisplayNumber(result, deciSize, (a.given & kGroupOption) != 0, *context.grouping);
+    const std::wstring text = AnswerText(answer, o);
     if (text == kNotFiniteText) return Mistake("the result is beyond the range of numbers (the converter shows Overflow)");
     return Answer(NarrowUtf8(text));
 }
 
-Outcome Units(const Arguments& a, const CommandContext&) {
+// A line of standard input as words: blanks part them, quotes keep blanks in
+// one ("gal (UK)" or 'gal (UK)').
+std::vector<std::string> WordsOf(std::string_view line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    char quote = 0;
+    for (char c : line) {
+        if (quote) {
+            if (c == quote) quote = 0;
+            else word += c;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+            inWord = true;
+        } else if (c == ' ' || c == '\t' || c == '\r') {
+            if (inWord) words.push_back(std::exchange(word, {}));
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) words.push_back(word);
+    return words;
+}
+
+// convert -: a line of standard input at a time, each answer flushed as it
+// is made, so that another program can hold a conversation with this one.
+Outcome ConvertLines(const ConvertOptions& o, const Streams& s) {
+    Converters converters;
+    std::string line;
+    bool failed = false;
+    for (long number = 1; std::getline(*s.in, line); ++number) {
+        const size_t first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos || line[first] == '#') continue;
+        const Outcome one = ConvertWords(WordsOf(line), o, converters);
+        if (!one.ok) {
+            s.err << "tallyvane: line " << number << ": " << one.text << '\n' << std::flush;
+            failed = true;
+        }
+        s.out << (one.ok ? one.text : std::string()) << '\n' << std::flush;
+    }
+    Outcome done = Answer("");
+    done.written = true;
+    done.batchFailed = failed;
+    return done;
+}
+
+Outcome Convert(const Arguments& a, const CommandContext& context, const Streams& s) {
+    ConvertOptions o;
+    if (Outcome read = ReadConvertOptions(a, context, o); !read.ok) return read;
+    if (a.operands.size() == 2 && a.operands[1] == "-") {
+        if (!s.in) return Mistake("there is no standard input to read from");
+        return ConvertLines(o, s);
+    }
+    Converters converters;
+    return ConvertWords(std::vector<std::string>(a.operands.begin() + 1, a.operands.end()), o, converters);
+}
+
+Outcome Units(const Arguments& a, const CommandContext&, const Streams&) {
     if (a.operands.size() == 1) {
         std::vector<std::string> names;
         for (int id = 0; id < kCategoryCount; ++id) names.push_back(CategoryText(id));
@@ -368,7 +549,7 @@ bool IsNumberIn(std::string_view s, NumberBase base) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [base](char c) { return IsDigitIn(c, base); });
 }
 
-Outcome Base(const Arguments& a, const CommandContext& context) {
+Outcome Base(const Arguments& a, const CommandContext& context, const Streams&) {
     const BaseName* input = &kBaseNames[0];
     if (a.given & kFromOption) {
         input = nullptr;
@@ -410,7 +591,7 @@ std::optional<DateTimeFields> ReadDate(std::string_view s) {
     return date;
 }
 
-Outcome Days(const Arguments& a, const CommandContext&) {
+Outcome Days(const Arguments& a, const CommandContext&, const Streams&) {
     DateTimeFields dates[2];
     for (int i = 0; i < 2; ++i) {
         const std::string& text = a.operands[static_cast<size_t>(i) + 1];
@@ -424,7 +605,7 @@ Outcome Days(const Arguments& a, const CommandContext&) {
     return Answer(NarrowUtf8(DaysBetweenText(dates[0], dates[1])));
 }
 
-Outcome Count(const Arguments& a, const CommandContext&) {
+Outcome Count(const Arguments& a, const CommandContext&, const Streams&) {
     const std::string& name = a.operands[0];
     const int formula = name == "perm" ? kPermutation : name == "comb" ? kCombination : kFactorial;
     CountInput inputs[2];
@@ -454,7 +635,7 @@ std::wstring CodeIn(const ExchangeRateTable& table, std::string_view code) {
     return table.ValueOf(wide) != 0.0 ? wide : std::wstring();
 }
 
-Outcome Currency(const Arguments& a, const CommandContext& context) {
+Outcome Currency(const Arguments& a, const CommandContext& context, const Streams&) {
     const std::string& amount = a.operands[1];
     if (auto wrong = CheckNumber(amount, false, kMoneyFieldReadChars, "amount")) return Mistake(*wrong);
     const std::string path = (a.given & kRatesOption) ? a.rates : context.defaultRates;
@@ -487,11 +668,11 @@ struct Command {
     size_t optional;
     const char* synopsis;
     unsigned options;
-    Outcome (*run)(const Arguments&, const CommandContext&);
+    Outcome (*run)(const Arguments&, const CommandContext&, const Streams&);
 };
 
 const Command kCommands[] = {
-    {"convert", 3, 0, "VALUE FROM TO", kCategoryOption | kDecimalsOption | kGroupOption, Convert},
+    {"convert", 1, 62, "VALUE FROM TO", kCategoryOption | kDecimalsOption | kGroupOption, Convert},
     {"units", 0, 1, "[CATEGORY]", 0, Units},
     {"base", 1, 0, "VALUE", kFromOption | kGroupOption, Base},
     {"days", 2, 0, "YYYY-MM-DD YYYY-MM-DD", 0, Days},
@@ -506,8 +687,16 @@ std::string Usage(const CommandContext& context) {
            "\n"
            "  convert VALUE FROM TO [--category NAME] [--decimals N] [--group]\n"
            "      VALUE in unit FROM as unit TO, e.g. convert 100 F C. Units are named as the\n"
-           "      converter's lists show them (\"km/h\", \"gal (UK)\"), exactly or else ignoring\n"
-           "      case; a pair found in several categories needs --category.\n"
+           "      converter's lists show them (\"km/h\", \"gal (UK)\") or as people write them\n"
+           "      (metres, \u00B0C, degF, m2, sq ft, psi, tbsp, rpm), case ignored unless it\n"
+           "      tells two apart (mHz, MHz). The value may be glued to its unit (5ft,\n"
+           "      -40\u00B0F), and parts of one kind add up (5 ft 3 in m). A pair found in\n"
+           "      several categories with different answers needs --category.\n"
+           "  convert - [--category NAME] [--decimals N] [--group]\n"
+           "      Lines VALUE FROM TO from standard input (blank lines and # comments\n"
+           "      skipped; quotes keep a name's blanks), one answer a line, each written\n"
+           "      as it is made. A failed line gets an empty answer and its reason on\n"
+           "      standard error as \"line N: ...\", and the exit status is 1.\n"
            "  units [CATEGORY]\n"
            "      The categories, or the units of CATEGORY in list order.\n"
            "  base VALUE [--from dec|hex|oct|bin] [--group]\n"
@@ -524,13 +713,15 @@ std::string Usage(const CommandContext& context) {
            "      of FILE (default: " + (context.defaultRates.empty() ? std::string("none") : context.defaultRates) +
            ",\n      " + context.defaultRatesNote + ").\n"
            "\n"
-           "  --decimals N  Decimal places of convert, as the Options dialog offers them:\n"
-           "                unlimited (up to 14, trailing zeros dropped), 2, 4, 6 or 8;\n"
-           "                default 4.\n"
+           "  --decimals N  Decimal places of convert: 0 to 15; unlimited (up to 14,\n"
+           "                trailing zeros dropped, as the Options dialog's); or shortest,\n"
+           "                the fewest digits that read back as the same number (in\n"
+           "                exponent form below 1e-6 and from 1e15). Default 4.\n"
            "  --group       Digit grouping for convert, base and currency, by\n"
            "                " + context.groupingNote + ".\n"
            "                Base groups hexadecimal and binary by 4 and octal by 3.\n"
            "  --help        This summary.\n"
+           "  --version     The version of tallyvane.\n"
            "\n"
            "The answer is printed alone, one number a line. A mistake is one line on\n"
            "standard error, and the exit status is 2.\n";
@@ -544,11 +735,12 @@ std::string OptionList(unsigned options) {
     return names.empty() ? "none" : Joined(names, ", ");
 }
 
-Outcome Run(const std::vector<std::string>& args, const CommandContext& context, bool& help) {
+Outcome Run(const std::vector<std::string>& args, const CommandContext& context, const Streams& streams, bool& help) {
     Arguments a;
     if (Outcome read = ReadArguments(args, a); !read.ok) return read;
     help = a.help;
     if (a.help) return Answer(Usage(context));
+    if (a.version) return Answer(std::string("tallyvane ") + context.version);
     if (a.operands.empty()) return Mistake("no command given; tallyvane --help lists them");
     const std::string& name = a.operands[0];
     const auto command = std::find_if(std::begin(kCommands), std::end(kCommands),
@@ -568,7 +760,7 @@ Outcome Run(const std::vector<std::string>& args, const CommandContext& context,
                            OptionList(command->options) + ")");
         }
     }
-    Outcome outcome = command->run(a, context);
+    Outcome outcome = command->run(a, context, streams);
     if (!outcome.ok) outcome.text = name + ": " + outcome.text;
     return outcome;
 }
@@ -578,11 +770,12 @@ Outcome Run(const std::vector<std::string>& args, const CommandContext& context,
 int RunCommand(const std::vector<std::string>& args, const CommandContext& context, std::ostream& out,
                std::ostream& err) {
     bool help = false;
-    const Outcome outcome = Run(args, context, help);
+    const Outcome outcome = Run(args, context, {context.input, out, err}, help);
     if (!outcome.ok) {
         err << "tallyvane: " << outcome.text << '\n';
         return kExitError;
     }
+    if (outcome.written) return outcome.batchFailed ? kExitSomeLinesFailed : kExitOk;
     out << outcome.text;
     if (!help) out << '\n';
     return kExitOk;

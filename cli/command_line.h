@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -14,6 +15,7 @@
 namespace tv::cli {
 
 inline constexpr int kExitOk = 0;
+inline constexpr int kExitSomeLinesFailed = 1;  // convert -: the others were answered
 inline constexpr int kExitError = 2;
 
 // What the platform provides. Paths and texts are UTF-8.
@@ -29,11 +31,16 @@ struct CommandContext {
     std::string defaultRatesNote;
     // The whole content of a file, or nothing when it cannot be read.
     std::function<std::optional<std::string>(const std::string& path)> readFile;
+    // Standard input, which convert - reads; nullptr where there is none.
+    std::istream* input = nullptr;
+    // What --version tells.
+    const char* version = "";
 };
 
 // Runs one command line (the program's name not included): the answer goes
 // to `out`, one line per number; a mistake to `err` as one line, with
-// kExitError.
+// kExitError. convert - answers each line of the context's input as it
+// comes, a failed line as an empty one, its reason on `err`.
 int RunCommand(const std::vector<std::string>& args, const CommandContext& context, std::ostream& out,
                std::ostream& err);
 

@@ -87,6 +87,8 @@ int main(int argc, char** argv) {
     if (!documents.empty()) context.defaultRates = documents + separator + "CurRates.dat";
     context.defaultRatesNote = ratesNote;
     context.readFile = tv::cli::ReadWholeFile;
+    context.input = &std::cin;
+    context.version = TV_VERSION;
     const int status = tv::cli::RunCommand(args, context, std::cout, std::cerr);
     std::cout.flush();
     return status;

@@ -139,6 +139,22 @@ static std::wstring ExponentText(double value, const std::wstring& separator) {
     return text;
 }
 
+std::wstring ShortestNumberText(double value, const NumberGrouping* grouping) {
+    if (!std::isfinite(value)) return kNotFiniteText;
+    if (value == 0) return L"0";  // and -0
+    const double size = std::fabs(value);
+    const bool plain = size >= 1e-6 && size < 1e15;
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                         plain ? std::chars_format::fixed : std::chars_format::scientific);
+    if (ec != std::errc()) return std::wstring();
+    std::wstring text(buffer, end);
+    if (!plain || !grouping) return text;
+    const size_t point = text.find(L'.');
+    const int decimals = point == std::wstring::npos ? 0 : static_cast<int>(text.size() - point - 1);
+    return GroupedOrPlain(grouping->Group(text, decimals), text);
+}
+
 std::wstring GroupedOrPlain(std::wstring grouped, std::wstring plain) {
     return grouped.find_first_of(L"0123456789") == std::wstring::npos ? plain : grouped;
 }

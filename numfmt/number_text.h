@@ -88,6 +88,11 @@ void TrimTrailingChar(std::wstring& text, wchar_t c);
 std::wstring FormatDisplayNumber(double value, unsigned deciSize, bool groupDigits,
                                  const NumberGrouping& grouping);
 
+// The shortest text that reads back as `value`: plain from 10^-6 up to
+// 10^15, in exponent form ("1.602176634e-19") outside; with `grouping`, a
+// plain one in the locale's format.
+std::wstring ShortestNumberText(double value, const NumberGrouping* grouping = nullptr);
+
 // The grouping field of a number format from the locale's grouping text:
 // "3;0" gives 3, "3;2;0" gives 32, "3" (group once) gives 30.
 unsigned GroupingFromLocaleText(std::wstring_view text);

@@ -39,11 +39,35 @@ prints_the_number_alone() {
 }
 
 a_mistake_is_one_line_and_status_2() {
-    tallyvane convert 1 mi km
+    tallyvane convert 1 km m/s
     [ "$status" = 2 ] || { echo "exit status $status"; return 1; }
     [ -z "$out" ] || { echo "standard output: $out"; return 1; }
     [ "$(wc -l <<<"$err")" = 1 ] && grep -q '^tallyvane: convert: .*Length, Astronomical' <<<"$err" ||
         { echo "standard error: $err"; return 1; }
+}
+
+# convert - over a file: the answers in order, a bad line's empty, its reason
+# on standard error, status 1.
+a_batch_answers_every_line() {
+    printf '5 ft m\n# a comment\n1 furlong m\n212 \xC2\xB0F \xC2\xB0C\n' >"$work/lines"
+    tallyvane convert - <"$work/lines"
+    [ "$status" = 1 ] && [ "$out" = $'1.5240\n\n100.0000' ] &&
+        [ "$err" = "tallyvane: line 3: no unit 'furlong' in any category; tallyvane units CATEGORY lists them" ] ||
+        { echo "status $status, printed '$out', said '$err'"; return 1; }
+}
+
+# Each answer is out before the next line comes: another program can hold a
+# conversation with it.
+answers_a_line_at_a_time() {
+    local answer
+    coproc converter { ${runner:+$runner} "$binary" convert - 2>/dev/null; }
+    for value in 1 2; do
+        echo "$value km m" >&"${converter[1]}"
+        IFS= read -r -t 20 answer <&"${converter[0]}" && [ "${answer%$'\r'}" = "${value}000.0000" ] ||
+            { echo "no answer to line $value: '$answer'"; return 1; }
+    done
+    exec {converter[1]}>&-
+    wait "$converter_PID"
 }
 
 help_succeeds() {
@@ -90,6 +114,8 @@ rates_in_home_documents() {
 junit_begin "TallyvaneRun${runner:+Wine}" "$report"
 check PrintsTheNumberAlone prints_the_number_alone
 check AMistakeIsOneLineAndStatus2 a_mistake_is_one_line_and_status_2
+check ABatchAnswersEveryLine a_batch_answers_every_line
+check AnswersALineAtATime answers_a_line_at_a_time
 check HelpSucceeds help_succeeds
 check Utf8UnitNames utf8_unit_names
 check RatesNamedOnTheCommandLine rates_named_on_the_command_line

@@ -11,6 +11,7 @@
 
 #include "cli/utf8_text.h"
 #include "fakes.h"
+#include "units/unit_tables.h"
 
 namespace {
 
@@ -25,7 +26,9 @@ struct CliRun {
 // The files it may read: rates.dat, its UTF-16 twin u.dat, mark.dat (a mark
 // and nothing) and the default rate file.
 // The command line is its arguments joined by '|'.
-CliRun Tallyvane(const std::string& line, std::string defaultRates = "/home/u/Documents/CurRates.dat") {
+// `input` is standard input.
+CliRun Tallyvane(const std::string& line, std::string defaultRates = "/home/u/Documents/CurRates.dat",
+                 const std::string& input = "") {
     std::vector<std::string> args;
     for (size_t at = 0, bar = 0; !line.empty() && bar != std::string::npos; at = bar + 1) {
         bar = line.find('|', at);
@@ -35,11 +38,14 @@ CliRun Tallyvane(const std::string& line, std::string defaultRates = "/home/u/Do
     for (char c : kRates) utf16 += {c, '\0'};
     const std::map<std::string, std::string> files = {
         {"rates.dat", kRates}, {"u.dat", utf16}, {"mark.dat", "\xFF\xFE"}, {"/home/u/Documents/CurRates.dat", kRates}};
-    const tv::cli::CommandContext context{&kGerman, "the test's German format", std::move(defaultRates), "the test's",
+    tv::cli::CommandContext context{&kGerman, "the test's German format", std::move(defaultRates), "the test's",
                                           [files](const std::string& path) {
                                               const auto f = files.find(path);
                                               return f == files.end() ? std::nullopt : std::optional(f->second);
                                           }};
+    std::istringstream in(input);
+    context.input = &in;
+    context.version = "2.0.1";
     std::ostringstream out, err;
     const int status = tv::cli::RunCommand(args, context, out, err);
     return {status, out.str(), err.str()};
@@ -67,6 +73,20 @@ TEST(Cli, AnswersAloneOnTheirLines) {
         {"currency|100000|usd|EUR|--rates|rates.dat", "90909.10"},
         {"currency|1000000|USD|JPY|--group|--rates|rates.dat", "111.111.111,00"},
         {"currency|2|EUR|EUR", "2.00"}, {"currency|100|EUR|USD|--rates|u.dat", "110.00"},
+        // The names people type; a value glued to its unit; sums of one kind.
+        {"convert|5ft|m", "1.5240"}, {"convert|1|GB|MB", "1024.0000"}, {"convert|10|miles|km", "16.0934"},
+        {"convert|2|meters|feet", "6.5617"}, {"convert|3|lbs|kg", "1.3608"}, {"convert|1|gallon|L", "3.7854"},
+        {"convert|100|\u00B0C|\u00B0F", "212.0000"}, {"convert|1|psi|kPa", "6.8948"}, {"convert|1|ha|m2", "10000.0000"},
+        {"convert|1|m3|cu cm", "1000000.0000"}, {"convert|1|ft^2|sq in", "144.0000"}, {"convert|1|tbsp|tsp", "3.0000"},
+        {"convert|1|ly|pc", "0.3066"}, {"convert|60|rpm|Hz", "1.0000"}, {"convert|1|kn|m/s", "0.5144"},
+        {"convert|1|KN|N", "1000.0000"}, {"convert|1|\u03BCbar|Pa", "0.1000"}, {"convert|-40\u00B0F|degC", "-40.0000"},
+        {"convert|100km/h|mph", "62.1371"}, {"convert|1e3m|km", "1.0000"}, {"convert|5|ft|3|in|m", "1.6002"},
+        {"convert|1|lb|4|oz|g", "566.9905"}, {"convert|1|fl|oz|(UK)|ml", "28.4131"}, {"convert|1000|m|km", "1.0000"},
+        // Any number of decimals, or the fewest that read back as the same number.
+        {"convert|1|mi|m|--decimals|0", "1609"}, {"convert|1|mi|m|--decimals=shortest", "1609.344"},
+        {"convert|1|eV|J|--decimals|shortest", "1.602176634e-19"}, {"convert|1|Petabytes|Bits|--decimals|shortest", "9.007199254740992e+15"},
+        {"convert|1|ly|m|--decimals|shortest", "9.460730472580798e+15"},
+        {"convert|1234.5|m|mm|--decimals|shortest|--group", "1.234.500"}, {"--version", "tallyvane 2.0.1"},
     };
     for (const auto& [args, answer] : answers) {
         const CliRun run = Tallyvane(args);
@@ -99,7 +119,11 @@ TEST(Cli, EachMistakeIsOneLineSayingWhatIsWrong) {
         {"conv|1|kg|g", "unknown command 'conv'"}, {"days|2024-01-01", "days takes YYYY-MM-DD YYYY-MM-DD, not 1"},
         {"convert|1|kg|g|--colour", "unknown option '--colour'"}, {"convert|1|kg|g|--decimals", "needs a value"},
         {"convert|1|kg|g|--group=x", "--group takes no value"},
-        {"convert|1|kg|g|--decimals|3", "--decimals takes unlimited, 2, 4"},
+        {"convert|1|kg|g|--decimals|16", "--decimals takes unlimited, shortest or a whole number from 0 to 15"},
+        {"convert|1|mhz|Hz", "'mhz' could be mHz or MHz"}, {"convert|5|C|3|F|K", "temperatures do not add"},
+        {"convert|5|ft|3|kg|m", "'ft' (Length) and 'kg' (Mass) and 'm' (Length, Astronomical) share no category"},
+        {"convert|5|ft", "needs VALUE FROM TO"}, {"convert|ft|m", "value 'ft' is not a number"},
+        {"convert|12abc|m", "no unit 'abc'"}, {"convert|1|m|km|--category|Mass", "no unit 'm' in Mass"},
         {"convert|1|kg|g|--rates|x", "--rates is no option of convert (its options: --category, --decimals, --group)"},
     };
     for (const auto& [args, says] : mistakes) {
@@ -112,6 +136,36 @@ TEST(Cli, EachMistakeIsOneLineSayingWhatIsWrong) {
     EXPECT_NE(Tallyvane("currency|1|EUR|USD", "").err.find("name the rate file with --rates"), std::string::npos);
     // What cannot be read whole as a file is no file.
     EXPECT_EQ(tv::cli::ReadWholeFile(std::string(TV_SOURCE_DIR) + "/data"), std::nullopt);
+}
+
+// convert -: an answer a line in order; a failed line answered empty, its
+// number and reason on standard error, the rest answered and the status 1.
+TEST(Cli, BatchAnswersEveryLineInItsPlace) {
+    const CliRun run = Tallyvane("convert|-|--decimals|2", "",
+                                 "5 ft m\n\n  # a comment\n1 furlong m\r\n\"1\" 'gal (UK)' l\n1 lb 4 oz g\n1 mhz Hz\n100 F C");
+    EXPECT_EQ(run.out, "1.52\n\n4.55\n566.99\n\n37.78\n");
+    EXPECT_EQ(run.err, "tallyvane: line 4: no unit 'furlong' in any category; tallyvane units CATEGORY lists them\n"
+                       "tallyvane: line 7: unit 'mhz' could be mHz or MHz in Frequency; write it as the list shows it\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Tallyvane("convert|-", "", "1 km m\n").status, 0);
+    EXPECT_EQ(Tallyvane("convert|-|--decimals|x", "", "1 km m\n").status, 2);  // the options are checked first
+}
+
+// Every pair of units of every category, there and back in the shortest
+// form, returns the value to one part in 10^12.
+TEST(Cli, ShortestAnswersGoThereAndBack) {
+    for (int id = 0; id < tv::kCategoryCount; ++id) {
+        const tv::UnitTable& table = tv::UnitTableFor(id);
+        const std::string options = "|--decimals=shortest|--category=" + tv::cli::NarrowUtf8(tv::CategoryName(id));
+        for (int a = 0; a < table.count; ++a) {
+            for (int b = 0; b < table.count; ++b) {
+                const std::string from = tv::cli::NarrowUtf8(table.names[a]), to = tv::cli::NarrowUtf8(table.names[b]);
+                const std::string there = Tallyvane("convert|1.25|" + from + "|" + to + options).out;
+                const CliRun back = Tallyvane("convert|" + there.substr(0, there.size() - 1) + "|" + to + "|" + from + options);
+                EXPECT_NEAR(std::strtod(back.out.c_str(), nullptr), 1.25, 1.25e-12) << from << " " << to << ": " << there;
+            }
+        }
+    }
 }
 
 // Asked for anywhere, even after a command it has not (the run test asks with --help).
