@@ -1,8 +1,6 @@
 // Every window as a keyboard and screen-reader user meets it: Tab from the
 // first control round every control in reading order, and each control's
 // name asked for as a screen reader asks.
-#include <oleacc.h>
-
 #include <algorithm>
 #include <map>
 #include <set>
@@ -12,21 +10,6 @@
 namespace {
 
 using namespace wintest;
-
-// The name a screen reader reads for `window` (its client area object).
-std::wstring AccessibleName(HWND window) {
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object))))
-        return L"(no object)";
-    VARIANT self = {};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    std::wstring text = object->get_accName(self, &name) == S_OK && name ? name : L"";
-    SysFreeString(name);
-    object->Release();
-    return text;
-}
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = {};
@@ -126,7 +109,6 @@ protected:
 // Every window, the main one first: Tab comes round every control in reading
 // order, and each has a name of its own that is not its value.
 TEST_F(AccessibilityTest, TabReachesEveryControlInReadingOrderAndEachHasAName) {
-    CoInitialize(nullptr);
     Check(L"main window", main);
     const std::wstring rates = tv::shell::ProgramFolder() + L"sample\\CurRates.dat";
     for (const ToolMaker& maker : EveryTool(home->record, rates, tv::shell::ProgramFolder())) {
@@ -136,7 +118,6 @@ TEST_F(AccessibilityTest, TabReachesEveryControlInReadingOrderAndEachHasAName) {
         tool.reset();
         Pump(loop);
     }
-    CoUninitialize();
 }
 
 }  // namespace

@@ -189,6 +189,7 @@ TEST_F(ToolTest, EachToolOpensOnceFromTheMenuAndWorksThroughItsControls) {
                  Calculate(bases, {{-1, {{IDC_BASE_INPUT, L"1"}}, L"", converted}, {radio, {}, nullptr, L" | [] | [] | []"}},
                            IDC_CONVERT_BUTTON);
                  EXPECT_EQ(Fields({IDC_BASE_LABEL_1, IDC_BASE_LABEL_2, IDC_BASE_LABEL_3}), labels);
+                 EXPECT_EQ(AccessibleName(Field(IDC_BASE_INPUT)), TextOf(radio) + L" number");
                  std::wstring enabled;  // the keypad keys that can be tapped, as their captions
                  for (int id = IDC_KEY_0; id <= IDC_KEY_F; ++id) enabled += IsWindowEnabled(Field(id)) ? TextOf(id) : L"";
                  EXPECT_EQ(enabled + std::to_wstring(Limit(IDC_BASE_INPUT)), keys + std::to_wstring(limit));
@@ -224,6 +225,7 @@ TEST_F(ToolTest, EachToolOpensOnceFromTheMenuAndWorksThroughItsControls) {
              EXPECT_EQ(Converted(L"10000"), L"[13,333.33] | [78,125.00] | [8,000.00] | [83,333.33]");
              home->record.GroupDigits = false;
              EXPECT_EQ(Pick(IDC_TARGET_CURRENCY_1 + 1, L"JPY"), L"HKD");
+             EXPECT_EQ(AccessibleName(Field(IDC_CONVERTED_1 + 1)), L"JPY amount");  // read by its new currency
              EXPECT_EQ(Rates(), L"1.333333 | 0.000000 | 0.800000 | 8.333333");
              EXPECT_EQ(ModifyRatesItem(), L"Modify Rates (ticked); ");
              EXPECT_EQ(Fields({IDC_CONVERTED_1, IDC_CONVERTED_1 + 1}), L"[13333.33] | [0.00]");  // at once

@@ -1,5 +1,7 @@
 #include "window_test_support.h"
 
+#include <oleacc.h>
+
 #include <utility>
 
 namespace wintest {
@@ -82,6 +84,20 @@ std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action) 
     const MessageBoxWatch watch(owner);
     action();
     return watch.Seen();
+}
+
+std::wstring AccessibleName(HWND window) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object))))
+        return L"(no object)";
+    VARIANT self = {};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring text = object->get_accName(self, &name) == S_OK && name ? name : L"";
+    SysFreeString(name);
+    object->Release();
+    return text;
 }
 
 }  // namespace wintest

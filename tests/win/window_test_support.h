@@ -61,6 +61,9 @@ private:
     UINT_PTR timer_;
 };
 
+// The name a screen reader reads for `window` (its client area object).
+std::wstring AccessibleName(HWND window);
+
 // Runs `action` under a MessageBoxWatch; what it saw.
 std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action);
 
