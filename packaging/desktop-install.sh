@@ -8,7 +8,9 @@
 # Installs PREFIX/bin/tallyvane-pro (the launcher),
 # PREFIX/share/applications/tallyvane-pro.desktop,
 # PREFIX/share/icons/hicolor/<size>/apps/tallyvane-pro.png and
-# PREFIX/bin/tallyvane (a copy of TALLYVANE), and lists what it
+# PREFIX/bin/tallyvane (a copy of TALLYVANE) with its manual page
+# PREFIX/share/man/man1/tallyvane.1 and bash completion
+# PREFIX/share/bash-completion/completions/tallyvane, and lists what it
 # made, folders included, in PREFIX/share/tallyvane-pro/installed: uninstall
 # takes away exactly that, and leaves a folder that has since gained others' files.
 set -euo pipefail
@@ -37,7 +39,7 @@ uninstall() {
         kind=${entries[i]%% *} path=${entries[i]#* }
         case $kind in
             # Only the names install writes: a damaged list deletes nothing else.
-            file) case ${path##*/} in "$name" | "$name.desktop" | "$name.png" | tallyvane) rm -f -- "$path" ;; esac ;;
+            file) case ${path##*/} in "$name" | "$name.desktop" | "$name.png" | tallyvane | tallyvane.1) rm -f -- "$path" ;; esac ;;
             dir) rmdir -- "$path" 2>/dev/null || true ;;
         esac
     done
@@ -57,6 +59,14 @@ make_dir() {
     make_dir "$(dirname "$1")"
     mkdir -- "$1"
     remember dir "$1"
+}
+
+# A copy of file $1 as $2, with mode $3, in a folder made if need be.
+put() {
+    make_dir "$(dirname "$2")"
+    remember file "$2"
+    cp -- "$1" "$2"
+    chmod "$3" "$2"
 }
 
 # One argument of an Exec line: quoted, with the characters the desktop entry
@@ -110,9 +120,10 @@ install() {
         chmod 644 "$prefix/share/icons/hicolor/${size}x$size/apps/$name.png"
     done
     if [ -n "$companion" ]; then
-        remember file "$prefix/bin/tallyvane"
-        cp -- "$companion" "$prefix/bin/tallyvane"
-        chmod 755 "$prefix/bin/tallyvane"
+        put "$companion" "$prefix/bin/tallyvane" 755
+        # Where man and bash-completion look for them beside PREFIX/bin.
+        put "$root/cli/tallyvane.1" "$prefix/share/man/man1/tallyvane.1" 644
+        put "$root/cli/tallyvane.bash-completion" "$prefix/share/bash-completion/completions/tallyvane" 644
     fi
     echo "desktop-install: Tallyvane Pro is in the application menu ($entry)"
     [ -z "$companion" ] || echo "desktop-install: the command-line companion is $prefix/bin/tallyvane"

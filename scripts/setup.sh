@@ -9,7 +9,7 @@ packages=(
     clang libclang-rt-14-dev llvm-14
     g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
     wine wine64 fonts-wine xvfb xauth locales
-    nsis desktop-file-utils
+    nsis desktop-file-utils man-db groff-base
     "$@"
 )
 

@@ -3,7 +3,8 @@
 # temporary prefixes, from a copy of the checkout whose scripts/run.sh only
 # says that it ran: the files appear, the entry validates, its Exec line
 # starts the checkout's run.sh, the icons are the program's, the command-line
-# companion answers from bin/, and uninstall leaves a prefix as it found it.
+# companion answers from bin/ beside its manual page and bash completion, and
+# uninstall leaves a prefix as it found it.
 #   desktop_install_test.sh REPORT TALLYVANE
 set -uo pipefail
 report=$1 companion=$2
@@ -15,8 +16,9 @@ trap 'rm -rf "$work"' EXIT
 # A space and a dollar sign: both must be quoted in the Exec line.
 checkout="$work/check out"
 prefix="$work/pre \$fix"
-mkdir -p "$checkout/scripts" "$checkout/resources"
+mkdir -p "$checkout/scripts" "$checkout/resources" "$checkout/cli"
 cp -r "$root/packaging" "$checkout/"
+cp "$root/cli/tallyvane.1" "$root/cli/tallyvane.bash-completion" "$checkout/cli/"
 cp "$root/resources/tallyvane.ico" "$checkout/resources/"
 cat >"$checkout/scripts/run.sh" <<'EOF'
 #!/usr/bin/env bash
@@ -26,7 +28,9 @@ chmod 755 "$checkout/scripts/run.sh"
 
 installer=$checkout/packaging/desktop-install.sh
 entry_name=share/applications/tallyvane-pro.desktop
-expected=(bin/tallyvane-pro bin/tallyvane "$entry_name")
+manual_page=share/man/man1/tallyvane.1
+completion=share/bash-completion/completions/tallyvane
+expected=(bin/tallyvane-pro bin/tallyvane "$manual_page" "$completion" "$entry_name")
 for size in 16 32 64; do expected+=("share/icons/hicolor/${size}x$size/apps/tallyvane-pro.png"); done
 
 # Every file and folder under $1, one per line, relative to it.
@@ -119,13 +123,17 @@ companion_answers() {
     [ -x "$prefix/bin/tallyvane" ] || { echo "bin/tallyvane is not executable"; return 1; }
     said=$("$prefix/bin/tallyvane" convert 100 F C 2>&1)
     [ "$said" = 37.7778 ] || { echo "bin/tallyvane convert 100 F C said: $said"; return 1; }
+    cmp -s "$root/cli/tallyvane.1" "$prefix/$manual_page" || { echo "$manual_page is not cli/tallyvane.1"; return 1; }
+    cmp -s "$root/cli/tallyvane.bash-completion" "$prefix/$completion" ||
+        { echo "$completion is not cli/tallyvane.bash-completion"; return 1; }
 }
 
 install_without_the_companion() {
     # The launcher and entry alone, as before the companion; it takes no program that does not run.
     local bare=$work/bare
     bash "$installer" install "$bare" >/dev/null || { echo "install without the companion failed"; return 1; }
-    [ ! -e "$bare/bin/tallyvane" ] || { echo "bin/tallyvane installed though none was named"; return 1; }
+    [ ! -e "$bare/bin/tallyvane" ] && [ ! -e "$bare/$manual_page" ] && [ ! -e "$bare/$completion" ] ||
+        { echo "the companion's files installed though none was named"; return 1; }
     bash "$installer" uninstall "$bare" >/dev/null && [ ! -e "$bare" ] || { echo "uninstall of $bare left files"; return 1; }
     if bash "$installer" install "$bare" "$work/no such program" >/dev/null 2>&1; then
         echo "install accepted a companion that is not there"; return 1
