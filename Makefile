@@ -92,14 +92,17 @@ gallery: screenshots
 	@for p in $(GALLERY); do convert $(BUILD)/screenshots/$$p.png -trim +repage -strip docs/gallery/$$p.png; done
 	@echo "docs/gallery: $(GALLERY)"
 
-# Every benchmark, each figure beside its goal: the reader natively in a
-# Release tree without sanitizers (build/bench), the rest under Wine from the
-# Release Windows build.
+# Every benchmark, each figure beside its goal: the reader and tallyvane
+# (beside Debian's units, installed for this alone) natively in a Release tree
+# without sanitizers (build/bench), the rest under Wine from the Release
+# Windows build.
 BENCH := $(BUILD)/bench
 bench: win
 	@cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DTV_SANITIZERS=OFF >/dev/null
-	@cmake --build $(BENCH) -j $(JOBS) --target reader_bench >/dev/null
+	@cmake --build $(BENCH) -j $(JOBS) --target reader_bench tallyvane >/dev/null
 	@$(BENCH)/reader_bench
+	@bash scripts/setup.sh units
+	@bash bench/cli_bench.sh $(BENCH)/cli/tallyvane
 	@cmake --build $(WIN) -j $(JOBS) --target TallyvanePro_marks >/dev/null
 	@TV_WINE_STATE=$(CURDIR)/$(BUILD)/wine-bench scripts/wine-session.sh bash -c \
 	    'wine $(WIN)/bin/startup_bench.exe 15 && wine $(WIN)/bin/paint_bench.exe 200 && wine $(WIN)/bin/dialog_bench.exe 9 && wine $(WIN)/bin/rescale_bench.exe 40'

@@ -236,13 +236,15 @@ struct NamedUnit {
 
 // The one position of the unit in `id`; an error when case alone leaves two.
 Outcome PositionIn(const NamedUnit& unit, int id, int& position) {
-    std::vector<std::string> names;
+    int found = 0;
     for (const UnitPlace& p : unit.places) {
-        if (p.category != id) continue;
-        position = p.position;
-        names.push_back(NarrowUtf8(UnitTableFor(id).names[p.position]));
+        if (p.category == id) position = p.position, ++found;
     }
-    if (names.size() > 1) {
+    if (found > 1) {
+        std::vector<std::string> names;
+        for (const UnitPlace& p : unit.places) {
+            if (p.category == id) names.push_back(NarrowUtf8(UnitTableFor(id).names[p.position]));
+        }
         return Mistake("unit " + Quoted(unit.name) + " could be " + Joined(names, " or ") + " in " + CategoryText(id) +
                        "; write it as the list shows it");
     }
@@ -469,8 +471,9 @@ std::vector<std::string> WordsOf(std::string_view line) {
     return words;
 }
 
-// convert -: a line of standard input at a time, each answer flushed as it
-// is made, so that another program can hold a conversation with this one.
+// convert -: a line of standard input at a time. The answers are written out
+// whenever no further line is waiting, so that another program can hold a
+// conversation with this one, and a file is answered without a write a line.
 Outcome ConvertLines(const ConvertOptions& o, const Streams& s) {
     Converters converters;
     std::string line;
@@ -480,10 +483,11 @@ Outcome ConvertLines(const ConvertOptions& o, const Streams& s) {
         if (first == std::string::npos || line[first] == '#') continue;
         const Outcome one = ConvertWords(WordsOf(line), o, converters);
         if (!one.ok) {
-            s.err << "tallyvane: line " << number << ": " << one.text << '\n' << std::flush;
+            s.err << "tallyvane: line " << number << ": " << one.text << '\n';
             failed = true;
         }
-        s.out << (one.ok ? one.text : std::string()) << '\n' << std::flush;
+        s.out << (one.ok ? one.text : std::string()) << '\n';
+        if (s.in->rdbuf()->in_avail() <= 0) s.out.flush();
     }
     Outcome done = Answer("");
     done.written = true;

@@ -87,6 +87,10 @@ int main(int argc, char** argv) {
     if (!documents.empty()) context.defaultRates = documents + separator + "CurRates.dat";
     context.defaultRatesNote = ratesNote;
     context.readFile = tv::cli::ReadWholeFile;
+    // convert - decides itself when to write its answers out (when no line
+    // is waiting): standard input gets a buffer of its own, untied.
+    std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);
     context.input = &std::cin;
     context.version = TV_VERSION;
     const int status = tv::cli::RunCommand(args, context, std::cout, std::cerr);

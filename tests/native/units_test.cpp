@@ -2,11 +2,15 @@
 // positions and remember the chosen pair.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "fakes.h"
 #include "units/unit_category.h"
+#include "units/unit_names.h"
+#include "units/unit_tables.h"
 
 namespace {
 
@@ -83,4 +87,40 @@ TEST_F(UnitsTest, PositionsOutsideTheTableNeverReadOutsideIt) {
         EXPECT_EQ(c->Convert(5, 255, 1000), 5.0) << id;
     }
     EXPECT_TRUE(!tv::CreateUnitCategory(14, home) && !tv::CreateUnitCategory(-1, home));
+}
+
+// The names people type: each names a unit some list has, and no name, its
+// case folded, stands for two different amounts in one category but where
+// the lists themselves tell two apart by case alone (mHz and MHz).
+TEST(UnitNames, EachNamesOneAmountInACategory) {
+    std::map<std::pair<int, std::wstring>, std::map<double, std::wstring>> amounts;  // by category and key
+    std::set<std::wstring> listNames;
+    for (int id = 0; id < tv::kCategoryCount; ++id) {
+        const tv::UnitTable& table = tv::UnitTableFor(id);
+        for (int i = 0; i < table.count; ++i) listNames.insert(table.names[i]);
+    }
+    const auto note = [&](std::wstring_view name, bool typed) {
+        const std::vector<tv::UnitPlace> places = tv::FindUnitsNamed(name);
+        EXPECT_FALSE(places.empty()) << std::wstring(name);
+        for (const tv::UnitPlace& p : places) {
+            const tv::UnitTable& table = tv::UnitTableFor(p.category);
+            const double amount = table.factors ? table.factors[p.position] : p.position;
+            std::wstring& who = amounts[{p.category, tv::UnitNameKey(name)}][amount];
+            if (typed || who.empty()) who = std::wstring(typed ? L"typed " : L"") + std::wstring(name);
+        }
+    };
+    for (const std::wstring& name : listNames) note(name, false);
+    for (const tv::TypedUnitNames& typed : tv::TypedNamesOfUnits()) {
+        EXPECT_TRUE(listNames.count(typed.listName)) << typed.listName;
+        for (std::wstring_view rest = typed.names; !rest.empty();) {
+            const size_t bar = std::min(rest.find(L'|'), rest.size());
+            note(rest.substr(0, bar), true);
+            rest.remove_prefix(std::min(bar + 1, rest.size()));
+        }
+    }
+    for (const auto& [where, byAmount] : amounts) {
+        if (byAmount.size() < 2) continue;
+        for (const auto& [amount, who] : byAmount)
+            EXPECT_NE(who.rfind(L"typed ", 0), 0u) << tv::CategoryName(where.first) << ": " << who << " is one of several";
+    }
 }
