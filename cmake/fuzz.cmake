@@ -8,4 +8,5 @@ target_sources(tvcore PRIVATE platform/ansi_code_page_portable.cpp)
 # Every UBSan report stops the run, so the fuzzer counts it as a crash.
 target_compile_options(tvcore PUBLIC -g -O1 -fno-omit-frame-pointer
     -fsanitize=fuzzer-no-link,${TV_FUZZ_SANITIZE} -fno-sanitize-recover=all)
+add_subdirectory(cli)  # convert - is fuzzed too
 add_subdirectory(tests/fuzz)
