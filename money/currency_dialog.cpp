@@ -1,5 +1,7 @@
 #include "money/currency_dialog.h"
 
+#include <utility>
+
 #include "app/window_text.h"
 #include "money/currency_data_dialog.h"
 #include "money/rate_feed.h"
@@ -18,17 +20,60 @@ void RunCurrencyConverter(HWND owner, AppSettings& settings) {
     dialog.RunModal(owner);
 }
 
+namespace {
+
+// The string `id` with its one %s or %u filled in.
+std::wstring Filled(int id, const std::wstring& value) {
+    std::wstring text = StringResource(id);
+    const size_t at = text.find(L'%');
+    return at == std::wstring::npos ? text : text.replace(at, 2, value);
+}
+
+// Why a transfer gave no rate feed; empty when it gave one, in `feed`.
+std::wstring FailureCause(const DownloadResult& fetched, std::optional<RateFeed>& feed) {
+    switch (fetched.status) {
+        case DownloadStatus::kOk: {
+            FeedProblem problem{};
+            feed = ReadRateFeed(fetched.body, &problem);
+            if (feed) return std::wstring();
+            return Filled(IDS_CAUSE_NOT_A_FEED, StringResource(IDS_FEED_PROBLEM_FIRST + static_cast<int>(problem) - 1));
+        }
+        case DownloadStatus::kBadStatus: return Filled(IDS_CAUSE_HTTP_STATUS, std::to_wstring(fetched.httpStatus));
+        case DownloadStatus::kTooLarge: return StringResource(IDS_CAUSE_TOO_LARGE);
+        case DownloadStatus::kTimedOut: return StringResource(IDS_CAUSE_TIMED_OUT);
+        default: return StringResource(IDS_CAUSE_NO_CONNECTION);
+    }
+}
+
+}  // namespace
+
 bool CurrencyDialog::OnInitDialog() {
     SetUpConventions(IDM_MONEY, true);
     if (!rates_.Exists()) {
-        Tell(IDS_NO_RATE_FILE, MB_ICONSTOP);
+        // The first open: the day's rates may be fetched at once.
+        const std::wstring ask = StringResource(IDS_NO_RATE_FILE) + L"\n\n" + StringResource(IDS_FETCH_RATES_NOW);
+        if (MessageBoxW(dialog_, ask.c_str(), StringResource(IDS_APP_TITLE).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES) {
+            firstRates_ = true;
+            StartUpdate();
+        }
+        if (!download_.Running()) End(IDOK);
+        return false;
+    }
+    RateFileProblem problem = RateFileProblem::kDenied;
+    if (!rates_.Load(&problem)) {
+        const int cause = problem == RateFileProblem::kInUse  ? IDS_RATE_FILE_IN_USE
+                          : problem == RateFileProblem::kDenied ? IDS_RATE_FILE_DENIED
+                                                                : IDS_RATE_FILE_NOT_RATES;
+        const std::wstring text = Filled(IDS_RATE_FILE_UNREADABLE, rates_.Path()) + L"\n" + StringResource(cause);
+        MessageBoxW(dialog_, text.c_str(), StringResource(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONSTOP);
         End(IDOK);
         return false;
     }
-    if (!rates_.Load()) {
-        End(IDOK);
-        return false;
-    }
+    ShowRates();
+    return false;  // the amount has the focus
+}
+
+void CurrencyDialog::ShowRates() {
     const CurrencySelection codes = SplitSelection(settings_.MoneySel, kDefaultMoneySel);
     SetUpRows(codes);
     bool missing = false;
@@ -44,7 +89,6 @@ bool CurrencyDialog::OnInitDialog() {
         SendMessageW(rate, EM_SETREADONLY, TRUE, 0);
     }
     if (missing) SendMessageW(dialog_, WM_COMMAND, ID_MODIFY_RATES, 0);
-    return false;  // the amount has the focus
 }
 
 bool CurrencyDialog::ShowRate(int row) {
@@ -86,30 +130,43 @@ void CurrencyDialog::Tell(int stringId, UINT icon) const {
     MessageBoxW(dialog_, StringResource(stringId).c_str(), StringResource(IDS_APP_TITLE).c_str(), MB_OK | icon);
 }
 
+void CurrencyDialog::TellUpdateFailed(const std::wstring& cause) const {
+    const std::wstring text = StringResource(IDS_DOWNLOAD_FAILED) + (cause.empty() ? L"" : L"\n" + cause);
+    MessageBoxW(dialog_, text.c_str(), StringResource(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
 void CurrencyDialog::StartUpdate() {
     if (download_.Running()) return;
     Tell(IDS_DOWNLOAD_STARTING, MB_ICONINFORMATION);
     const std::optional<RatesUrl> source = RatesSource();
-    if (!source || !download_.Start(*source, dialog_, kUpdateDoneMessage, RateDownloadTimeLimit())) {
-        Tell(IDS_DOWNLOAD_FAILED, MB_ICONEXCLAMATION);
-        return;
+    if (!source) {
+        TellUpdateFailed(StringResource(IDS_CAUSE_BAD_ADDRESS));
+    } else if (!download_.Start(*source, dialog_, kUpdateDoneMessage, RateDownloadTimeLimit())) {
+        TellUpdateFailed(L"");  // no thread to fetch with: nothing the user can mend
+    } else {
+        SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
     }
-    SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
 }
 
 void CurrencyDialog::FinishUpdate() {
     const std::optional<DownloadResult> fetched = download_.Finish();
     if (!fetched) return;  // cancelled: the dialog is closing
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-    const std::optional<RateFeed> feed =
-        fetched->status == DownloadStatus::kOk ? ReadRateFeed(fetched->body) : std::nullopt;
-    if (!feed || !ReplaceRateFile(rates_.Path(), RateFileText(*feed))) {
-        Tell(IDS_DOWNLOAD_FAILED, MB_ICONEXCLAMATION);
+    std::optional<RateFeed> feed;
+    std::wstring cause = FailureCause(*fetched, feed);
+    if (cause.empty() && !ReplaceRateFile(rates_.Path(), RateFileText(*feed))) cause = StringResource(IDS_CAUSE_NOT_REPLACED);
+    if (!cause.empty()) {
+        TellUpdateFailed(cause);
+        if (firstRates_) End(IDOK);  // nothing to convert with: closes as with no file
         return;
     }
     // The new rates show as after picking every currency anew.
     rates_.Load();
-    Picked(-1);
+    if (std::exchange(firstRates_, false)) {
+        ShowRates();
+    } else {
+        Picked(-1);
+    }
     PostConvert();
     Tell(IDS_DOWNLOAD_DONE, MB_ICONINFORMATION);
 }
@@ -132,6 +189,7 @@ bool CurrencyDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_P
 }
 
 void CurrencyDialog::Save() {
+    if (firstRates_) return;  // closed before the first rates came: the rows hold none of the user's
     const std::wstring selection = JoinSelection(Codes());
     lstrcpynW(settings_.MoneySel, selection.c_str(), kSettingTextChars);
     for (int i = 0; i < kMoneyRows; ++i) {

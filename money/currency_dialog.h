@@ -29,16 +29,22 @@ private:
     bool ShowRate(int row);
     void ToggleModifyRates();
     // Update Currency Data: the fetch runs on while the dialog works on.
+    // The converter with the file's rates, once they are loaded.
+    void ShowRates();
     void StartUpdate();
     // The fetch ended: the rate file is replaced and shown, or left alone.
     void FinishUpdate();
     void Tell(int stringId, UINT icon) const;
+    // String 24 with `cause` as its second line.
+    void TellUpdateFailed(const std::wstring& cause) const;
 
     // Posted by the download when its transfer ends.
     static constexpr UINT kUpdateDoneMessage = WM_APP + 41;
 
     ExchangeRateTable rates_;
     bool modifyRates_ = false;
+    // Opened with no rate file, fetching the first: nothing shown to keep.
+    bool firstRates_ = false;
     RateDownload download_;
 };
 

@@ -34,12 +34,29 @@ bool ExchangeRateTable::Exists() const {
     return true;
 }
 
-bool ExchangeRateTable::Load() {
+bool ExchangeRateTable::Load(RateFileProblem* problem) {
     rates_.clear();
     const std::optional<std::wstring> text = ReadDataFile(path_);
-    if (!text) return false;
-    LoadText(*text);
-    return true;
+    if (text) {
+        LoadText(*text);
+        return true;
+    }
+    if (!problem) return false;
+    // Why, as an open like the reader's finds it: refused, or opened (or a
+    // folder) and so no text to read.
+    HANDLE file = CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD error = GetLastError();
+    const bool opened = file != INVALID_HANDLE_VALUE;
+    if (opened) CloseHandle(file);
+    const DWORD attributes = GetFileAttributesW(path_.c_str());
+    if (opened || (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))) {
+        *problem = RateFileProblem::kNotRates;
+    } else {
+        const bool inUse = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+        *problem = inUse ? RateFileProblem::kInUse : RateFileProblem::kDenied;
+    }
+    return false;
 }
 
 }  // namespace tv

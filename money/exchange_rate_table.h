@@ -21,6 +21,9 @@ struct CalendarDate : DateTimeFields {
     bool IsValid() const { return FileTimeTicks(*this).has_value(); }
 };
 
+// Why a rate file that is there could not be read.
+enum class RateFileProblem { kInUse, kDenied, kNotRates };
+
 // 0 Sunday to 6 Saturday for a month of 1 to 12; other months give 0.
 uint16_t DayOfWeek(int year, int month, int day);
 
@@ -34,9 +37,9 @@ public:
 
     // Whether the file is there (Windows only).
     bool Exists() const;
-    // Reads the file anew; false when it cannot be opened or read (Windows
-    // only). A malformed file still loads.
-    bool Load();
+    // Reads the file anew; false when it cannot be opened or read, and then
+    // `problem`, when given, says why (Windows only). A malformed file still loads.
+    bool Load(RateFileProblem* problem = nullptr);
     // Takes a file's text: the first line the date, one currency per line after it.
     void LoadText(std::wstring_view text);
 

@@ -180,7 +180,8 @@ private:
         if (Step s = Await(WINHTTP_CALLBACK_STATUS_SENDREQUEST_COMPLETE, count); s != Step::kDone) return Failure(s);
         if (!WinHttp().ReceiveResponse(request, nullptr)) return DownloadStatus::kFailed;
         if (Step s = Await(WINHTTP_CALLBACK_STATUS_HEADERS_AVAILABLE, count); s != Step::kDone) return Failure(s);
-        if (Header(request, WINHTTP_QUERY_STATUS_CODE).value_or(0) != 200) return DownloadStatus::kBadStatus;
+        transfer_.result.httpStatus = Header(request, WINHTTP_QUERY_STATUS_CODE).value_or(0);
+        if (transfer_.result.httpStatus != 200) return DownloadStatus::kBadStatus;
         if (Header(request, WINHTTP_QUERY_CONTENT_LENGTH).value_or(0) > kMaxFeedBytes) return DownloadStatus::kTooLarge;
         std::string& body = transfer_.result.body;
         for (;;) {
@@ -196,9 +197,13 @@ private:
         }
     }
 
-    static DownloadStatus Failure(Step step) {
-        return step == Step::kTimedOut ? DownloadStatus::kTimedOut : DownloadStatus::kFailed;
+    // WinHTTP's own time-outs end at the same deadline, as an error: one at
+    // the deadline is the time running out too.
+    DownloadStatus Failure(Step step) const {
+        const bool late = step == Step::kTimedOut || GetTickCount64() + kDeadlineSlackMs >= deadline_;
+        return late ? DownloadStatus::kTimedOut : DownloadStatus::kFailed;
     }
+    static constexpr ULONGLONG kDeadlineSlackMs = 100;
 
     // Waits for the callback of the step under way, the dialog's cancel or the deadline.
     Step Await(DWORD expected, DWORD& count) {

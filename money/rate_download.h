@@ -17,6 +17,8 @@ enum class DownloadStatus { kOk, kFailed, kBadStatus, kTooLarge, kTimedOut };
 
 struct DownloadResult {
     DownloadStatus status = DownloadStatus::kFailed;
+    // The server's status code, with kBadStatus.
+    DWORD httpStatus = 0;
     // The body as received, only when the status is kOk.
     std::string body;
 };

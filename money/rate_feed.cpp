@@ -249,11 +249,15 @@ std::string Padded(int value, size_t width) {
 
 }  // namespace
 
-std::optional<RateFeed> ReadRateFeed(std::string_view xml) {
-    if (xml.size() > kMaxFeedBytes) return std::nullopt;
+std::optional<RateFeed> ReadRateFeed(std::string_view xml, FeedProblem* problem) {
+    const auto refuse = [problem](FeedProblem why) -> std::optional<RateFeed> {
+        if (problem) *problem = why;
+        return std::nullopt;
+    };
+    if (xml.size() > kMaxFeedBytes) return refuse(FeedProblem::kTooLarge);
     // NUL and the other control characters XML forbids, even as raw bytes.
     for (char c : xml) {
-        if (static_cast<unsigned char>(c) < 0x20 && !IsSpace(c)) return std::nullopt;
+        if (static_cast<unsigned char>(c) < 0x20 && !IsSpace(c)) return refuse(FeedProblem::kControlCharacter);
     }
     // A UTF-8 byte order mark marks the encoding; it is not text before the root.
     if (xml.substr(0, 3) == "\xEF\xBB\xBF") xml.remove_prefix(3);
@@ -266,22 +270,22 @@ std::optional<RateFeed> ReadRateFeed(std::string_view xml) {
     while (!reader.AtEnd()) {
         const std::string_view text = reader.Text();
         if (open.empty() || dayDepth) {
-            if (!IsBlank(text)) return std::nullopt;  // nothing but space outside the root or among the rates
+            if (!IsBlank(text)) return refuse(FeedProblem::kStrayText);  // nothing but space outside the root or among the rates
         } else if (!IsSafeText(text)) {
-            return std::nullopt;
+            return refuse(FeedProblem::kMarkup);
         }
         if (reader.AtEnd()) break;
         Tag tag;
-        if (!reader.Markup(tag)) return std::nullopt;
+        if (!reader.Markup(tag)) return refuse(FeedProblem::kMarkup);
         if (tag.name.empty()) continue;  // a comment or processing instruction
         if (tag.closing) {
-            if (open.empty() || open.back() != tag.name) return std::nullopt;
+            if (open.empty() || open.back() != tag.name) return refuse(FeedProblem::kUnmatchedEnd);
             open.pop_back();
             if (dayDepth > open.size()) dayDepth = 0;
             continue;
         }
-        if (open.empty() && sawRoot) return std::nullopt;  // a second root
-        if (open.size() >= kMaxDepth) return std::nullopt;  // an empty element counts as deep as any
+        if (open.empty() && sawRoot) return refuse(FeedProblem::kSecondRoot);  // a second root
+        if (open.size() >= kMaxDepth) return refuse(FeedProblem::kTooDeep);  // an empty element counts as deep as any
         sawRoot = true;
         const bool cube = tag.name == "Cube";
         const std::string_view* time = cube ? Find(tag, "time") : nullptr;
@@ -289,29 +293,31 @@ std::optional<RateFeed> ReadRateFeed(std::string_view xml) {
         const std::string_view* rate = cube ? Find(tag, "rate") : nullptr;
         if (dayDepth) {
             // Among the day's rates: rate Cubes only, each empty.
-            if (!cube || time || !currency || !rate || open.size() != dayDepth) return std::nullopt;
-            if (!IsCode(*currency) || !codes.insert(*currency).second) return std::nullopt;
+            if (!cube || time || !currency || !rate || open.size() != dayDepth) return refuse(FeedProblem::kNotARate);
+            if (!IsCode(*currency) || !codes.insert(*currency).second) return refuse(FeedProblem::kBadCode);
             const std::optional<double> value = ReadRate(*rate);
-            if (!value) return std::nullopt;
+            if (!value) return refuse(FeedProblem::kBadRate);
             feed.rates.push_back({std::string(*currency), *value});
             if (!tag.selfClosing) {
                 // An empty element written with an end tag.
                 if (!IsBlank(reader.Text()) || reader.AtEnd() || !reader.Markup(tag) || !tag.closing ||
                     tag.name != "Cube") {
-                    return std::nullopt;
+                    return refuse(FeedProblem::kNotARate);
                 }
             }
             continue;
         }
-        if (currency || rate) return std::nullopt;  // a rate outside the day
+        if (currency || rate) return refuse(FeedProblem::kRateOutsideDay);  // a rate outside the day
         if (time) {
-            if (sawDay || tag.selfClosing || !ReadDate(*time, feed)) return std::nullopt;
+            if (sawDay || tag.selfClosing || !ReadDate(*time, feed)) return refuse(FeedProblem::kBadDay);
             sawDay = true;
             dayDepth = open.size() + 1;
         }
         if (!tag.selfClosing) open.push_back(tag.name);
     }
-    if (!sawRoot || !open.empty() || !sawDay || feed.rates.size() < kMinFeedCurrencies) return std::nullopt;
+    if (!sawRoot || !open.empty()) return refuse(FeedProblem::kUnfinished);
+    if (!sawDay) return refuse(FeedProblem::kBadDay);
+    if (feed.rates.size() < kMinFeedCurrencies) return refuse(FeedProblem::kTooFewRates);
     return feed;
 }
 

@@ -167,6 +167,21 @@
 #define IDS_DOWNLOAD_STARTING   22   /* 22 to 24: the rate file update */
 #define IDS_DOWNLOAD_DONE       23
 #define IDS_DOWNLOAD_FAILED     24
+/* 25 on, added after the handheld: the update's causes, the first open's
+   question, an unreadable rate file, and what the feed reader found */
+#define IDS_CAUSE_NO_CONNECTION 25
+#define IDS_CAUSE_HTTP_STATUS   26   /* %u: the status code */
+#define IDS_CAUSE_TIMED_OUT     27
+#define IDS_CAUSE_TOO_LARGE     28
+#define IDS_CAUSE_NOT_A_FEED    29   /* %s: one of the feed problems */
+#define IDS_CAUSE_NOT_REPLACED  30
+#define IDS_CAUSE_BAD_ADDRESS   31
+#define IDS_FETCH_RATES_NOW     32
+#define IDS_RATE_FILE_UNREADABLE 33  /* %s: the file */
+#define IDS_RATE_FILE_IN_USE    34
+#define IDS_RATE_FILE_DENIED    35
+#define IDS_RATE_FILE_NOT_RATES 36
+#define IDS_FEED_PROBLEM_FIRST  501  /* 501 to 514: the feed problems in their order */
 #define IDC_SOURCE_CURRENCY     1020
 #define IDC_AMOUNT              1021
 #define IDC_FROM_CURRENCY_LABEL 1051

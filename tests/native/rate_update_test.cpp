@@ -84,32 +84,41 @@ TEST(RateFeed, TheSourcesLayoutReadsInOrderAndItsFileReadsBackAsTheSameRates) {
     EXPECT_EQ(tv::RateFileText(small), "09870301\r\nEUR 1\r\nUSD 0.5\r\nJPY 0.33333333333333331\r\nCAD 0.25\r\n");
 }
 
-TEST(RateFeed, EveryMalformedShapeIsRefused) {
+// Each refused with the first problem the reader meets, which the update's
+// message tells.
+TEST(RateFeed, EveryMalformedShapeIsRefusedForItsFirstProblem) {
+    using enum tv::FeedProblem;
     const struct {
         const char* what;
         std::string text;
+        tv::FeedProblem why;
     } refused[] = {
-        {"no time", With(" time='2026-12-04'", "")}, {"30 February", With("2026-12-04", "2026-02-30")},
-        {"one-digit month", With("2026-12-04", "2026-1-04")}, {"year 1600", With("2026-12-04", "1600-12-04")},
-        {"nine currencies", FirstRates(tv::kMinFeedCurrencies - 1)}, {"rate 0", With("1.1612", "0")},
-        {"rate 1e400", With("1.1612", "1e400")}, {"inverse beyond range", With("1.1612", "1e-320")},
-        {"rate without a leading digit", With("1.1612", ".5")},
-        {"lower-case code", With("'USD'", "'usd'")}, {"a code twice", With("'JPY'", "'USD'")},
-        {"the base listed", With("'USD'", "'EUR'")}, {"a rate without its code", With("currency='USD' ", "")},
-        {"an entity in an attribute", With("xmlns=", "note='&xxe;' xmlns=")},
-        {"a DOCTYPE", With("<gesmes:Envelope", "<!DOCTYPE x [<!ENTITY xxe SYSTEM \"file:///x\">]><gesmes:Envelope")},
-        {"a Cube inside a rate", With("rate='1.1612'/>", "rate='1.1612'><Cube currency='XAU' rate='1'/></Cube>")},
-        {"text among the rates", With("\t\t\t<Cube currency='JPY'", "junk<Cube currency='JPY'")},
-        {"two days", With("\t\t</Cube>\n\t", "</Cube><Cube time='2026-12-03'><Cube currency='XAU' rate='1'/></Cube>")},
-        {"a mismatched end tag", With("</gesmes:name>", "</gesmes:nom>")}, {"a second root", kFeed + "<x/>"},
-        {"an attribute twice", With("rate='1.1612'", "rate='1.1612' rate='1.1612'")},
-        {"a NUL", With("Reference", std::string("Ref\0rence", 9))},
-        {"a reference to no character", With("Reference", "Ref&#0;rence")},
-        {"\"--\" in a comment", With("<Cube>", "<!-- a -- b --><Cube>")},
-        {"too deep", With("<gesmes:subject>", Nested(16) + "<gesmes:subject>")},
-        {"over 1 MiB", With("</gesmes:Envelope>", "</gesmes:Envelope>" + std::string(tv::kMaxFeedBytes, ' '))},
+        {"no time", With(" time='2026-12-04'", ""), kRateOutsideDay}, {"30 February", With("2026-12-04", "2026-02-30"), kBadDay},
+        {"one-digit month", With("2026-12-04", "2026-1-04"), kBadDay}, {"year 1600", With("2026-12-04", "1600-12-04"), kBadDay},
+        {"nine currencies", FirstRates(tv::kMinFeedCurrencies - 1), kTooFewRates}, {"rate 0", With("1.1612", "0"), kBadRate},
+        {"rate 1e400", With("1.1612", "1e400"), kBadRate}, {"inverse beyond range", With("1.1612", "1e-320"), kBadRate},
+        {"rate without a leading digit", With("1.1612", ".5"), kBadRate},
+        {"lower-case code", With("'USD'", "'usd'"), kBadCode}, {"a code twice", With("'JPY'", "'USD'"), kBadCode},
+        {"the base listed", With("'USD'", "'EUR'"), kBadCode}, {"a rate without its code", With("currency='USD' ", ""), kNotARate},
+        {"an entity in an attribute", With("xmlns=", "note='&xxe;' xmlns="), kMarkup},
+        {"a DOCTYPE", With("<gesmes:Envelope", "<!DOCTYPE x [<!ENTITY xxe SYSTEM \"file:///x\">]><gesmes:Envelope"), kMarkup},
+        {"a Cube inside a rate", With("rate='1.1612'/>", "rate='1.1612'><Cube currency='XAU' rate='1'/></Cube>"), kNotARate},
+        {"text among the rates", With("\t\t\t<Cube currency='JPY'", "junk<Cube currency='JPY'"), kStrayText},
+        {"two days", With("\t\t</Cube>\n\t", "</Cube><Cube time='2026-12-03'><Cube currency='XAU' rate='1'/></Cube>"), kBadDay},
+        {"a mismatched end tag", With("</gesmes:name>", "</gesmes:nom>"), kUnmatchedEnd}, {"a second root", kFeed + "<x/>", kSecondRoot},
+        {"an attribute twice", With("rate='1.1612'", "rate='1.1612' rate='1.1612'"), kMarkup},
+        {"a NUL", With("Reference", std::string("Ref\0rence", 9)), kControlCharacter},
+        {"a reference to no character", With("Reference", "Ref&#0;rence"), kMarkup},
+        {"\"--\" in a comment", With("<Cube>", "<!-- a -- b --><Cube>"), kMarkup},
+        {"too deep", With("<gesmes:subject>", Nested(16) + "<gesmes:subject>"), kTooDeep},
+        {"over 1 MiB", With("</gesmes:Envelope>", "</gesmes:Envelope>" + std::string(tv::kMaxFeedBytes, ' ')), kTooLarge},
+        {"cut short", kFeed.substr(0, kFeed.size() - 20), kUnfinished},
     };
-    for (const auto& r : refused) EXPECT_FALSE(tv::ReadRateFeed(r.text)) << r.what;
+    for (const auto& r : refused) {
+        tv::FeedProblem why{};
+        EXPECT_FALSE(tv::ReadRateFeed(r.text, &why)) << r.what;
+        EXPECT_EQ(why, r.why) << r.what;
+    }
     for (size_t cut = 1; cut < kFeed.size() - 1; cut += 97) {
         EXPECT_FALSE(tv::ReadRateFeed(kFeed.substr(0, cut))) << "cut at " << cut;
     }

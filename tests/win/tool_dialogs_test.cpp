@@ -12,6 +12,7 @@
 #include <iterator>
 #include <tuple>
 
+#include "app/window_text.h"
 #include "gdi_creation_count.h"
 #include "loopback_http_server.h"
 #include "money/currency_dialog.h"
@@ -576,36 +577,42 @@ protected:
     std::wstring file;
 };
 
-// Each failure leaves the file as it was and says so; the day's feed then
-// replaces the file, and the converter shows its rates and date. The source
-// address refused is one the native suite refuses.
-TEST_F(RateUpdateTest, EveryFailureLeavesTheFileAsItWasAndTheDaysFeedReplacesIt) {
+// Each failure leaves the file as it was and says so, with its cause on a
+// second line; the day's feed then replaces the file, and the converter shows
+// its rates and date. The source address refused is one the native suite refuses.
+TEST_F(RateUpdateTest, EveryFailureLeavesTheFileAsItWasAndSaysWhyTheDaysFeedReplacesIt) {
     const std::string big(tv::kMaxFeedBytes + 1, ' ');
     HANDLE held = INVALID_HANDLE_VALUE;
-    const std::tuple<const char*, LoopbackHttpServer::Reply, std::function<void()>> cases[] = {
-        {"404", {"404 Not Found", kFeed}, nullptr},
-        {"over 1 MiB, announced", {"200 OK", kFeed + big}, nullptr},
-        {"over 1 MiB, streamed", {"200 OK", kFeed + big, false}, nullptr},
-        {"malformed", {"200 OK", kFeed.substr(0, kFeed.size() / 2)}, nullptr},
-        {"stalls past the limit", {"200 OK", kFeed, true, true}, [] { tv::SetRateDownloadTimeLimitForTesting(1000); }},
+    const std::wstring large = L"The answer was too large to be a day's rates.";
+    const std::wstring replaced = L"The rate file could not be replaced: it is read-only or in use by another program, or the disk is full.";
+    const std::tuple<const char*, LoopbackHttpServer::Reply, std::function<void()>, std::wstring> cases[] = {
+        {"404", {"404 Not Found", kFeed}, nullptr, L"The server answered with status 404."},
+        {"over 1 MiB, announced", {"200 OK", kFeed + big}, nullptr, large},
+        {"over 1 MiB, streamed", {"200 OK", kFeed + big, false}, nullptr, large},
+        {"malformed", {"200 OK", kFeed.substr(0, kFeed.size() / 2)}, nullptr,
+         L"The answer was not a rate feed: its markup is broken or of a kind a feed does not use."},
+        {"stalls past the limit", {"200 OK", kFeed, true, true}, [] { tv::SetRateDownloadTimeLimitForTesting(1000); },
+         L"No answer came within 15 seconds."},
         {"after a stall, a sound feed to a read-only file", {"200 OK", kFeed}, [&] {
              tv::SetRateDownloadTimeLimitForTesting(15000);
              SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
-         }},
-        {"refused address", {"200 OK", kFeed}, [] { SetSource(L"http://192.0.2.1/eurofxref-daily.xml"); }},
+         }, replaced},
+        {"refused address", {"200 OK", kFeed}, [] { SetSource(L"http://192.0.2.1/eurofxref-daily.xml"); },
+         L"The address of the rates in the settings (RatesUrl) cannot be used."},
+        {"no server there", {"200 OK", kFeed}, [&] { SetSource(L"http://127.0.0.1:9/eurofxref-daily.xml"); },
+         L"No connection could be made: the computer is offline or the server's name was not found."},
         {"file held open", {"200 OK", kFeed}, [&] {
              held = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-         }},
+         }, replaced},
     };
-    const std::wstring failed = kBegins + L"Tallyvane Pro: Rate File download has failed! (exclamation)\n";
     const std::string before = FileState();
-    for (const auto& [name, reply, prepare] : cases) {
+    for (const auto& [name, reply, prepare, cause] : cases) {
         SCOPED_TRACE(name);
         const int requests = server.Requests();
         server.SetReply(reply);
         if (prepare) prepare();
-        EXPECT_EQ(Update(), failed);
-        EXPECT_EQ(server.Requests() - requests, std::string(name).starts_with("refused") ? 0 : 1);
+        EXPECT_EQ(Update(), kBegins + L"Tallyvane Pro: Rate File download has failed!\n" + cause + L" (exclamation)\n");
+        EXPECT_EQ(server.Requests() - requests, std::string(name).starts_with("refused") || std::string(name).starts_with("no server") ? 0 : 1);
         EXPECT_EQ(Rates(), L"[1.333333] | [7.812500] | [0.800000] | [8.333333]");
         if (held != INVALID_HANDLE_VALUE) CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
         SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -626,6 +633,44 @@ TEST_F(RateUpdateTest, EveryFailureLeavesTheFileAsItWasAndTheDaysFeedReplacesIt)
         SendMessageW(about, WM_COMMAND, IDOK, 0);
     });
     SendMessageW(dialog, WM_COMMAND, ID_ABOUT_CURRENCY_DATA, 0);
+}
+
+// With no rate file, the first open offers the day's rates: Yes fetches them
+// and opens with them, or says why not and closes; No closes. A rate file
+// that is there but cannot be read is named, with why, and the converter closes.
+TEST_F(RateUpdateTest, TheFirstOpenOffersTheDaysRatesAndAnUnreadableFileIsNamed) {
+    const std::wstring offer = L"Tallyvane Pro: " + tv::StringResource(IDS_NO_RATE_FILE) +
+                               L"\n\nDownload the day's rates now? (question)\n";
+    const std::tuple<int, LoopbackHttpServer::Reply, std::wstring> cases[] = {
+        {IDYES, {"200 OK", kFeed}, offer + kBegins + L"Tallyvane Pro: Rate File has been successfully downloaded. (information)\n"},
+        {IDYES, {"404 Not Found", kFeed}, offer + kBegins +
+             L"Tallyvane Pro: Rate File download has failed!\nThe server answered with status 404. (exclamation)\n"},
+        {IDNO, {"200 OK", kFeed}, offer},
+    };
+    for (const auto& [answer, reply, told] : cases) {
+        tool.reset();
+        DeleteFileW(file.c_str());
+        server.SetReply(reply);
+        EXPECT_EQ(CloseMessageBoxes(main, [&] {
+                      OpenCurrency(file);
+                      for (int i = 0; i < 400 && IsWindow(dialog) && Rates() == L" |  |  | "; ++i) Pump(loop, 25);
+                  }, answer), told);
+        const bool opened = answer == IDYES && reply.status.starts_with("200");
+        EXPECT_EQ(IsWindow(dialog) != FALSE, opened) << told;
+        EXPECT_EQ(fs::exists(fs::path(file)), opened);
+        if (opened) EXPECT_EQ(Rates(), L"[1.397089] | [7.782294] | [0.861178] | [7.080262]");
+    }
+    tool.reset();
+    WriteRates("\xFF\xFE", file);  // a mark and no text
+    HANDLE locked = CreateFileW(fs::path(file).replace_filename(L"Locked.dat").c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                nullptr, CREATE_ALWAYS, 0, nullptr);
+    for (const auto& [path, why] : {std::pair{file, L"It is no rate file: it holds no text, or is far larger than any."},
+                                    {fs::path(file).replace_filename(L"Locked.dat").wstring(), L"Another program is using it."}}) {
+        EXPECT_EQ(CloseMessageBoxes(main, [&] { OpenCurrency(path); }),
+                  L"Tallyvane Pro: The currency exchange rate file " + path + L" could not be read.\n" + why + L" (stop)\n");
+        EXPECT_FALSE(IsWindow(dialog));
+    }
+    CloseHandle(locked);
 }
 
 // While a transfer stalls the command is grey and the dialog still works;

@@ -45,7 +45,8 @@ void WhenDialogOpens(std::function<void(HWND dialog)> action) {
 }
 
 // The box's own loop runs the timer; without a box nothing waits for it.
-MessageBoxWatch::MessageBoxWatch(HWND owner) : owner_(owner), timer_(SetTimer(nullptr, 0, 20, OnBoxTick)) {
+MessageBoxWatch::MessageBoxWatch(HWND owner, int answer)
+    : owner_(owner), answer_(answer), timer_(SetTimer(nullptr, 0, 20, OnBoxTick)) {
     g_watch = this;
 }
 
@@ -68,20 +69,22 @@ BOOL CALLBACK MessageBoxWatch::CloseIfBox(HWND window, LPARAM watch) {
             continue;
         }
         const auto shown = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
-        icon = shown == LoadIconW(nullptr, IDI_HAND)          ? L"stop"
+        icon = shown == LoadIconW(nullptr, IDI_QUESTION)      ? L"question"
+               : shown == LoadIconW(nullptr, IDI_HAND)        ? L"stop"
                : shown == LoadIconW(nullptr, IDI_EXCLAMATION) ? L"exclamation"
                : shown == LoadIconW(nullptr, IDI_ASTERISK)    ? L"information"
                                                               : L"other";
     }
-    const bool owned = GetWindow(window, GW_OWNER) == self.owner_;
+    HWND by = GetWindow(window, GW_OWNER);
+    const bool owned = by == self.owner_ || (by && GetWindow(by, GW_OWNER) == self.owner_);
     self.seen_ += Text(window) + L": " + text + L" (" + icon + L")" + (owned ? L"" : L" not owned") + L"\n";
     // From inside the box's own loop: it is hidden at once and ends when the loop returns.
-    SendMessageW(window, WM_COMMAND, IDOK, 0);
+    SendMessageW(window, WM_COMMAND, GetDlgItem(window, IDYES) ? self.answer_ : IDOK, 0);
     return TRUE;
 }
 
-std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action) {
-    const MessageBoxWatch watch(owner);
+std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action, int answer) {
+    const MessageBoxWatch watch(owner, answer);
     action();
     return watch.Seen();
 }

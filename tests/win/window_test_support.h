@@ -42,13 +42,14 @@ inline RECT Placed(HWND control) {
     return r;
 }
 
-// While it lives, every message box that opens is closed with OK from inside
-// its own modal loop, and told a line each as "caption: text (icon)", with
-// " not owned" where `owner` does not own it. A dialog with controls other
-// than texts and buttons is no message box.
+// While it lives, every message box that opens is closed with OK (a
+// question with `answer`, IDYES or IDNO) from inside its own modal loop, and
+// told a line each as "caption: text (icon)", with " not owned" where neither
+// `owner` nor a window it owns owns it. A dialog with controls other than
+// texts and buttons is no message box.
 class MessageBoxWatch {
 public:
-    explicit MessageBoxWatch(HWND owner = nullptr);
+    explicit MessageBoxWatch(HWND owner = nullptr, int answer = IDOK);
     ~MessageBoxWatch();
     MessageBoxWatch(const MessageBoxWatch&) = delete;
     MessageBoxWatch& operator=(const MessageBoxWatch&) = delete;
@@ -57,6 +58,7 @@ public:
 
 private:
     HWND owner_;
+    int answer_;
     std::wstring seen_;
     UINT_PTR timer_;
 };
@@ -65,7 +67,7 @@ private:
 std::wstring AccessibleName(HWND window);
 
 // Runs `action` under a MessageBoxWatch; what it saw.
-std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action);
+std::wstring CloseMessageBoxes(HWND owner, const std::function<void()>& action, int answer = IDOK);
 
 // Runs `action` with the dialog that opens next, from inside its modal loop;
 // nullptr stops waiting.
