@@ -198,6 +198,8 @@ void CurrencyDialog::Save() {
 }
 
 bool CurrencyDialog::OnCommand(int id, int code, HWND control) {
+    // Until the first rates come there is nothing to convert, pick or copy: only closing.
+    if (firstRates_ && id != IDOK && id != IDCANCEL) return true;
     switch (id) {
         case ID_MODIFY_RATES:
             ToggleModifyRates();
