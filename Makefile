@@ -27,8 +27,9 @@ native-test: native
 	@rm -f $(NATIVE)/results/*.xml
 	ctest --test-dir $(NATIVE) --output-on-failure
 
-# The install test installs the packages: they are built first.
-win-test: win
+# The install tests install the packages: they are built first, the Debian
+# package with the native tallyvane of make cli.
+win-test: win cli
 	@cmake --build $(WIN) --target dist
 	@rm -f $(WIN)/results/*.xml
 	scripts/wine-session.sh ctest --test-dir $(WIN) --output-on-failure
@@ -54,15 +55,15 @@ FUZZ_JOBS    ?= 1
 fuzz: setup
 	@FUZZ_JOBS=$(FUZZ_JOBS) bash scripts/fuzz.sh run $(FUZZ) $(FUZZ_SECONDS)
 
-# The zip and the installer, into dist/.
-dist: win
+# The zip, the installer and the Debian package, into dist/.
+dist: win cli
 	@cmake --build $(WIN) --target dist
 	@rm -rf dist && mkdir -p dist
 	@while IFS= read -r package; do cp "$$package" dist/; done <$(WIN)/packages/packages.txt
 	@ls -l dist
 
-# The command-line companion for make install: optimised, without the
-# sanitizers the test build carries.
+# The command-line companion for make install and the Debian package:
+# optimised, without the sanitizers the test build carries.
 CLI := $(BUILD)/cli
 cli: setup
 	@cmake -S . -B $(CLI) -DCMAKE_BUILD_TYPE=Release -DTV_SANITIZERS=OFF >/dev/null
