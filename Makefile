@@ -69,12 +69,12 @@ cli: setup
 	@cmake -S . -B $(CLI) -DCMAKE_BUILD_TYPE=Release -DTV_SANITIZERS=OFF >/dev/null
 	@cmake --build $(CLI) -j $(JOBS) --target tallyvane
 
-# A desktop menu entry that starts this checkout's program under Wine, and
-# the command-line companion beside its launcher.
+# A copy of the program under PREFIX/lib with the launcher that starts it
+# under Wine, a desktop menu entry, and the command-line companion.
 PREFIX ?= $(HOME)/.local
 install: win cli
-	@bash scripts/setup.sh x11-utils
-	@bash packaging/desktop-install.sh install "$(PREFIX)" "$(CLI)/cli/tallyvane"
+	@cmake --build $(WIN) --target stage
+	@bash packaging/desktop-install.sh install "$(PREFIX)" "$(WIN)/packages/program" "$(CLI)/cli/tallyvane"
 
 uninstall:
 	@bash packaging/desktop-install.sh uninstall "$(PREFIX)"
