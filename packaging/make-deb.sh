@@ -62,7 +62,7 @@ sed -e "s/@VERSION@/$version/" -e "s/@DATE@/$(date -u -d "@$SOURCE_DATE_EPOCH" +
 icons=$(dirname "$deb")/deb-icons
 rm -rf "$icons"
 python3 "$root/packaging/ico_to_png.py" "$root/resources/tallyvane.ico" "$icons" >/dev/null
-own=$(cd "$icons" && ls | sed 's/\.png$//' | sort -n)
+own=$(for png in "$icons"/*.png; do basename "$png" .png; done | sort -n)
 for size in 16 24 32 48 64 128 256; do
     png=$icons/$size.png
     if [ ! -f "$png" ]; then

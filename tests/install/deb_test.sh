@@ -16,18 +16,21 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 home=$work/home
 wineprefix=$home/.local/share/tallyvane-pro/wine
-xvfb="" launcher=""
+xvfb="" launcher="" installed=0
 cleanup() {
+    # A purge the checks never reached: the machine is left as it was found.
+    [ "$installed" = 0 ] || apt-get remove --purge -y tallyvane-pro >/dev/null 2>&1
     [ -z "$launcher" ] || kill "$launcher" 2>/dev/null
     [ ! -d "$wineprefix" ] || WINEPREFIX=$wineprefix wineserver -k >/dev/null 2>&1
     [ -z "$xvfb" ] || { kill "$xvfb"; wait "$xvfb"; } 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
-installed=0
 
 package_is_clean() {
     [ -f "$deb" ] || { echo "no package at $deb: build it with make dist"; return 1; }
+    command -v lintian >/dev/null && command -v appstreamcli >/dev/null ||
+        { echo "lintian or appstreamcli is missing (scripts/setup.sh installs them)"; return 1; }
     local said status=0
     said=$(lintian "$deb" 2>&1 | grep -E '^[EW]: ')
     [ -z "$said" ] || { echo "lintian:"; echo "$said"; status=1; }
@@ -122,6 +125,4 @@ for entry in AptInstalls:apt_installs ProgramStarts:program_starts \
     CommandLineAndManual:command_line_and_manual PurgeLeavesNothing:purge_leaves_nothing; do
     if [ -n "$reason" ]; then skip "${entry%%:*}" "$reason"; else check "${entry%%:*}" "${entry#*:}"; fi
 done
-# A purge the checks never reached: the machine is left as it was found.
-[ "$installed" = 0 ] || apt-get remove --purge -y tallyvane-pro >/dev/null 2>&1
 junit_end
