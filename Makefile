@@ -27,8 +27,9 @@ native-test: native
 	@rm -f $(NATIVE)/results/*.xml
 	ctest --test-dir $(NATIVE) --output-on-failure
 
-# The install test installs the packages: they are built first.
-win-test: win
+# The install tests install the packages: they are built first, the Debian
+# package with the native tallyvane of make cli.
+win-test: win cli
 	@cmake --build $(WIN) --target dist
 	@rm -f $(WIN)/results/*.xml
 	scripts/wine-session.sh ctest --test-dir $(WIN) --output-on-failure
@@ -54,26 +55,26 @@ FUZZ_JOBS    ?= 1
 fuzz: setup
 	@FUZZ_JOBS=$(FUZZ_JOBS) bash scripts/fuzz.sh run $(FUZZ) $(FUZZ_SECONDS)
 
-# The zip and the installer, into dist/.
-dist: win
+# The zip, the installer and the Debian package, into dist/.
+dist: win cli
 	@cmake --build $(WIN) --target dist
 	@rm -rf dist && mkdir -p dist
 	@while IFS= read -r package; do cp "$$package" dist/; done <$(WIN)/packages/packages.txt
 	@ls -l dist
 
-# The command-line companion for make install: optimised, without the
-# sanitizers the test build carries.
+# The command-line companion for make install and the Debian package:
+# optimised, without the sanitizers the test build carries.
 CLI := $(BUILD)/cli
 cli: setup
 	@cmake -S . -B $(CLI) -DCMAKE_BUILD_TYPE=Release -DTV_SANITIZERS=OFF >/dev/null
 	@cmake --build $(CLI) -j $(JOBS) --target tallyvane
 
-# A desktop menu entry that starts this checkout's program under Wine, and
-# the command-line companion beside its launcher.
+# A copy of the program under PREFIX/lib with the launcher that starts it
+# under Wine, a desktop menu entry, and the command-line companion.
 PREFIX ?= $(HOME)/.local
 install: win cli
-	@bash scripts/setup.sh x11-utils
-	@bash packaging/desktop-install.sh install "$(PREFIX)" "$(CLI)/cli/tallyvane"
+	@cmake --build $(WIN) --target stage
+	@bash packaging/desktop-install.sh install "$(PREFIX)" "$(WIN)/packages/program" "$(CLI)/cli/tallyvane"
 
 uninstall:
 	@bash packaging/desktop-install.sh uninstall "$(PREFIX)"

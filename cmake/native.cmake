@@ -21,7 +21,7 @@ get_filename_component(TV_BUILD_ROOT ${CMAKE_BINARY_DIR} DIRECTORY)
 add_test(NAME fuzz_corpus COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/fuzz.sh replay ${TV_BUILD_ROOT}/fuzz
     ${CMAKE_BINARY_DIR}/results/fuzz_corpus.xml)
 
-# make install's desktop entry, launcher, icons and companion, into temporary prefixes.
+# make install's copy of the program, launcher, desktop entry, icons and companion, into temporary prefixes.
 add_test(NAME desktop_install COMMAND bash ${CMAKE_SOURCE_DIR}/tests/install/desktop_install_test.sh
     ${CMAKE_BINARY_DIR}/results/desktop_install.xml $<TARGET_FILE:tallyvane>)
 

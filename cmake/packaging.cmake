@@ -1,10 +1,15 @@
 # `make dist`: the zip and the installer, both built from one staged folder
-# that holds exactly what a user gets. Not part of `all`: the window tests'
-# builds should not wait for compression. The version is PROJECT_VERSION.
+# that holds exactly what a user gets, and the Debian package. Not part of
+# `all`: the window tests' builds should not wait for compression. The
+# version is PROJECT_VERSION.
 find_program(MAKENSIS makensis)
 
 set(TV_PACKAGES ${CMAKE_BINARY_DIR}/packages)
 set(TV_STAGE ${TV_PACKAGES}/stage)
+# The program's own files without the Windows texts and tallyvane.exe: what
+# Linux installs as lib/tallyvane-pro (the Debian package and make install).
+set(TV_PROGRAM ${TV_PACKAGES}/program)
+set(TV_DEB ${TV_PACKAGES}/tallyvane-pro_${PROJECT_VERSION}_amd64.deb)
 set(TV_PACKAGE_BASE TallyvanePro-${PROJECT_VERSION})
 set(TV_ZIP ${TV_PACKAGES}/${TV_PACKAGE_BASE}-win64.zip)
 set(TV_SETUP ${TV_PACKAGES}/${TV_PACKAGE_BASE}-setup.exe)
@@ -21,8 +26,9 @@ configure_file(${TV_PACKAGES}/text/licence-page.txt.new ${TV_PACKAGES}/text/lice
 
 # The files of the program's folder, by name inside the packages.
 set(TV_PACKAGE_TOP TallyvanePro.exe tallyvane.exe wLabels.dll TallyvanePro.htm README.txt LICENSE.txt)
-set(TV_PACKAGE_TOP_SOURCES $<TARGET_FILE:TallyvanePro> $<TARGET_FILE:tallyvane> $<TARGET_FILE:wLabels> ${TV_BIN}/TallyvanePro.htm
-    ${TV_PACKAGES}/text/README.txt ${TV_PACKAGES}/text/LICENSE.txt ${TV_DATA_FILES})
+set(TV_PROGRAM_SOURCES $<TARGET_FILE:TallyvanePro> $<TARGET_FILE:wLabels> ${TV_BIN}/TallyvanePro.htm ${TV_DATA_FILES})
+set(TV_PACKAGE_TOP_SOURCES ${TV_PROGRAM_SOURCES} $<TARGET_FILE:tallyvane>
+    ${TV_PACKAGES}/text/README.txt ${TV_PACKAGES}/text/LICENSE.txt)
 foreach(file ${TV_DATA_FILES})
     get_filename_component(name ${file} NAME)
     list(APPEND TV_PACKAGE_TOP ${name})
@@ -43,13 +49,15 @@ string(APPEND remove_lines "  Delete \"$INSTDIR\\sample\\CurRates.dat\"\n  RMDir
 file(WRITE ${TV_PACKAGES}/files.nsh.new "; Made by cmake/packaging.cmake.\n${install_lines}${remove_lines}")
 configure_file(${TV_PACKAGES}/files.nsh.new ${TV_PACKAGES}/files.nsh COPYONLY)
 
-# The staged folder is made afresh: a file dropped from the build must not
+# The staged folders are made afresh: a file dropped from the build must not
 # linger in the packages.
 add_custom_command(OUTPUT ${TV_PACKAGES}/stage.stamp
-    COMMAND ${CMAKE_COMMAND} -E rm -rf ${TV_STAGE}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${TV_STAGE}/sample
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${TV_STAGE} ${TV_PROGRAM}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TV_STAGE}/sample ${TV_PROGRAM}/sample
     COMMAND ${CMAKE_COMMAND} -E copy ${TV_PACKAGE_TOP_SOURCES} ${TV_STAGE}
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/sample/CurRates.dat ${TV_STAGE}/sample
+    COMMAND ${CMAKE_COMMAND} -E copy ${TV_PROGRAM_SOURCES} ${TV_PROGRAM}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/sample/CurRates.dat ${TV_PROGRAM}/sample
     COMMAND ${CMAKE_COMMAND} -E touch ${TV_PACKAGES}/stage.stamp
     DEPENDS TallyvanePro tallyvane wLabels ${TV_PACKAGE_TOP_SOURCES} ${CMAKE_SOURCE_DIR}/data/sample/CurRates.dat
     COMMENT "Staging the packages' files"
@@ -78,6 +86,21 @@ add_custom_command(OUTPUT ${TV_SETUP}
     COMMENT "Building ${TV_PACKAGE_BASE}-setup.exe"
     VERBATIM)
 
-add_custom_target(dist DEPENDS ${TV_ZIP} ${TV_SETUP})
+# The staged folders alone, for make install; dist waits for it, so that the
+# two never stage at once.
+add_custom_target(stage DEPENDS ${TV_PACKAGES}/stage.stamp)
+
+# The Debian package holds the native tallyvane, which this cross build
+# cannot make: make builds it first in build/cli (make cli). It is packed
+# afresh on every run, in seconds, so nothing in it is ever stale.
+get_filename_component(TV_BUILD_ROOT ${CMAKE_BINARY_DIR} DIRECTORY)
+add_custom_target(dist
+    COMMAND bash ${CMAKE_SOURCE_DIR}/packaging/make-deb.sh ${TV_PROGRAM} ${TV_BUILD_ROOT}/cli/cli/tallyvane
+        ${PROJECT_VERSION} ${TV_DEB}
+    DEPENDS ${TV_ZIP} ${TV_SETUP}
+    BYPRODUCTS ${TV_DEB}
+    COMMENT "Packing tallyvane-pro_${PROJECT_VERSION}_amd64.deb"
+    VERBATIM)
+add_dependencies(dist stage)
 # Where the packages are, for `make dist` to copy them without knowing the version.
-file(WRITE ${TV_PACKAGES}/packages.txt "${TV_ZIP}\n${TV_SETUP}\n")
+file(WRITE ${TV_PACKAGES}/packages.txt "${TV_ZIP}\n${TV_SETUP}\n${TV_DEB}\n")

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# `make install` and `make uninstall`: an entry in the desktop's application
-# menu that starts this checkout's program under Wine, in the checkout's own
-# prefix (scripts/run.sh), with the program's icon; and, when its binary is
-# named, the command-line companion tallyvane.
-#   packaging/desktop-install.sh install PREFIX [TALLYVANE]
+# `make install` and `make uninstall`: a copy of the program under PREFIX/lib
+# with the launcher that starts it under Wine (the Debian package's, in a
+# Wine prefix of the user's own), an entry in the desktop's application menu
+# with the program's icon; and, when its binary is named, the command-line
+# companion tallyvane. Nothing installed refers back to the checkout.
+#   packaging/desktop-install.sh install PREFIX PROGRAM [TALLYVANE]
 #   packaging/desktop-install.sh uninstall PREFIX
+# PROGRAM is the folder of the program's files (build/win/packages/program,
+# the dist tree's stage target), copied to PREFIX/lib/tallyvane-pro.
 # Installs PREFIX/bin/tallyvane-pro (the launcher),
 # PREFIX/share/applications/tallyvane-pro.desktop,
 # PREFIX/share/icons/hicolor/<size>/apps/tallyvane-pro.png and
@@ -12,15 +15,20 @@
 # PREFIX/share/man/man1/tallyvane.1 and bash completion
 # PREFIX/share/bash-completion/completions/tallyvane, and lists what it
 # made, folders included, in PREFIX/share/tallyvane-pro/installed: uninstall
-# takes away exactly that, and leaves a folder that has since gained others' files.
+# takes away exactly that, and leaves a folder that has since gained others'
+# files (the launcher's Wine prefix, XDG_DATA_HOME/tallyvane-pro/wine, is the
+# user's and stays).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 name=tallyvane-pro
 
-usage() { echo "usage: desktop-install.sh install PREFIX [TALLYVANE] | uninstall PREFIX" >&2; exit 2; }
-[ $# -ge 2 ] && [ $# -le 3 ] && [ -n "$2" ] || usage
-action=$1 prefix=$2 companion=${3:-}
-[ -z "$companion" ] || [ "$action" = install ] || usage
+usage() { echo "usage: desktop-install.sh install PREFIX PROGRAM [TALLYVANE] | uninstall PREFIX" >&2; exit 2; }
+[ $# -ge 2 ] && [ -n "$2" ] || usage
+action=$1 prefix=$2 program=${3:-} companion=${4:-}
+case $action in
+    install) [ $# -ge 3 ] && [ $# -le 4 ] || usage ;;
+    uninstall) [ $# -eq 2 ] || usage ;;
+esac
 [ -z "$companion" ] || [ -x "$companion" ] || { echo "desktop-install: $companion is no program to install" >&2; exit 1; }
 case $prefix in
     *$'\n'*) echo "desktop-install: a line break in PREFIX cannot be written into a desktop entry" >&2; exit 1 ;;
@@ -29,6 +37,13 @@ case $prefix in
 esac
 prefix=${prefix%/}
 manifest=$prefix/share/$name/installed
+lib=$prefix/lib/$name
+
+# The names of the program's files, the only ones uninstall takes from lib.
+program_file() {
+    case ${1##*/} in TallyvanePro.exe | wLabels.dll | TallyvanePro.htm | *.dat) return 0 ;; esac
+    return 1
+}
 
 uninstall() {
     [ -f "$manifest" ] || { echo "desktop-install: nothing of Tallyvane Pro is installed in $prefix"; return 0; }
@@ -39,11 +54,15 @@ uninstall() {
         kind=${entries[i]%% *} path=${entries[i]#* }
         case $kind in
             # Only the names install writes: a damaged list deletes nothing else.
-            file) case ${path##*/} in "$name" | "$name.desktop" | "$name.png" | tallyvane | tallyvane.1) rm -f -- "$path" ;; esac ;;
+            file)
+                case ${path##*/} in "$name" | "$name.desktop" | "$name.png" | tallyvane | tallyvane.1) rm -f -- "$path" ;; esac
+                # The program's files only inside its own folder.
+                case $path in */../*) ;; "$lib/"*) ! program_file "$path" || rm -f -- "$path" ;; esac
+                ;;
             dir) rmdir -- "$path" 2>/dev/null || true ;;
         esac
     done
-    echo "desktop-install: removed Tallyvane Pro's menu entry from $prefix"
+    echo "desktop-install: removed Tallyvane Pro from $prefix"
 }
 
 made=()
@@ -69,6 +88,12 @@ put() {
     chmod "$3" "$2"
 }
 
+# $1 in single quotes, as sh reads it back.
+sh_quote() {
+    local q="'"
+    printf "'%s'" "${1//$q/$q\\$q$q}"
+}
+
 # One argument of an Exec line: quoted, with the characters the desktop entry
 # format reserves escaped, then escaped again as the value of a string key.
 exec_argument() {
@@ -80,7 +105,13 @@ exec_argument() {
 }
 
 install() {
-    # A second install replaces the first: the checkout may have moved.
+    [ -f "$program/TallyvanePro.exe" ] || { echo "desktop-install: no program in $program (make install builds it)" >&2; return 1; }
+    local file files=()
+    while IFS= read -r -d '' file; do
+        program_file "$file" || { echo "desktop-install: $program/$file is no file uninstall would remove" >&2; return 1; }
+        files+=("$file")
+    done < <(cd "$program" && find . -type f -printf '%P\0')
+    # A second install replaces the first: a file the new copy lacks must not linger.
     [ ! -f "$manifest" ] || uninstall >/dev/null
     local launcher entry size
     icons=$(mktemp -d)
@@ -90,16 +121,19 @@ install() {
     # The list's own folder first, so that every later step is on it.
     make_dir "$(dirname "$manifest")"
 
+    for file in "${files[@]}"; do
+        put "$program/$file" "$lib/$file" 644
+    done
+
+    # The Debian package's launcher, with this copy's folder (quoted for sh) written in.
     launcher=$prefix/bin/$name
+    grep -qx 'lib=@LIB@' "$root/packaging/$name.sh" || { echo "desktop-install: no line lib=@LIB@ in packaging/$name.sh" >&2; return 1; }
     make_dir "$(dirname "$launcher")"
     remember file "$launcher"
-    {
-        echo '#!/usr/bin/env bash'
-        echo "# Made by make install: Tallyvane Pro under Wine, from the checkout $root."
-        echo "run=$(printf '%q' "$root/scripts/run.sh")"
-        echo '[ -x "$run" ] || { echo "tallyvane-pro: $run is gone; run make install in the checkout again" >&2; exit 1; }'
-        echo 'exec "$run" "$@"'
-    } >"$launcher"
+    while IFS= read -r line; do
+        [ "$line" != 'lib=@LIB@' ] || line="lib=$(sh_quote "$lib")"
+        printf '%s\n' "$line"
+    done <"$root/packaging/$name.sh" >"$launcher"
     chmod 755 "$launcher"
 
     entry=$prefix/share/applications/$name.desktop
@@ -125,7 +159,7 @@ install() {
         put "$root/cli/tallyvane.1" "$prefix/share/man/man1/tallyvane.1" 644
         put "$root/cli/tallyvane.bash-completion" "$prefix/share/bash-completion/completions/tallyvane" 644
     fi
-    echo "desktop-install: Tallyvane Pro is in the application menu ($entry)"
+    echo "desktop-install: Tallyvane Pro is in $lib and in the application menu ($entry)"
     [ -z "$companion" ] || echo "desktop-install: the command-line companion is $prefix/bin/tallyvane"
 }
 

@@ -10,6 +10,7 @@ packages=(
     g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
     wine wine64 fonts-wine xvfb xauth locales
     nsis desktop-file-utils man-db groff-base
+    dpkg-dev lintian appstream imagemagick xdotool
     "$@"
 )
 

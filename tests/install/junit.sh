@@ -4,11 +4,12 @@
 #   junit_begin SUITE REPORT
 #   check NAME FUNCTION [ARGS...]   FUNCTION fails by returning non-zero; what
 #                                   it printed is the failure's message
+#   skip NAME REASON                a check that cannot run here, and why
 #   junit_end                       writes REPORT; fails when a check failed
 
 junit_begin() {
     junit_suite=$1 junit_report=$2
-    junit_cases="" junit_count=0 junit_failures=0
+    junit_cases="" junit_count=0 junit_failures=0 junit_skipped=0
     junit_started=$(date +%s.%N)
     junit_output=$(mktemp)
 }
@@ -46,6 +47,14 @@ check() {
     fi
 }
 
+skip() {
+    local name=$1 reason="skipped: $2"
+    junit_count=$((junit_count + 1)) junit_skipped=$((junit_skipped + 1))
+    echo "[ SKIPPED  ] $junit_suite.$name: $reason"
+    junit_cases+="    <testcase name=\"$name\" status=\"run\" result=\"skipped\" time=\"0\" classname=\"$junit_suite\">"$'\n'
+    junit_cases+="      <skipped message=\"$(junit_escape "$reason")\" />"$'\n'"    </testcase>"$'\n'
+}
+
 junit_end() {
     local seconds
     seconds=$(awk -v a="$junit_started" -v b="$(date +%s.%N)" 'BEGIN { printf "%.3f", b - a }')
@@ -54,11 +63,11 @@ junit_end() {
     {
         echo '<?xml version="1.0" encoding="UTF-8"?>'
         echo "<testsuites tests=\"$junit_count\" failures=\"$junit_failures\" disabled=\"0\" errors=\"0\" time=\"$seconds\" name=\"AllTests\">"
-        echo "  <testsuite name=\"$junit_suite\" tests=\"$junit_count\" failures=\"$junit_failures\" disabled=\"0\" skipped=\"0\" errors=\"0\" time=\"$seconds\">"
+        echo "  <testsuite name=\"$junit_suite\" tests=\"$junit_count\" failures=\"$junit_failures\" disabled=\"0\" skipped=\"$junit_skipped\" errors=\"0\" time=\"$seconds\">"
         printf '%s' "$junit_cases"
         echo "  </testsuite>"
         echo "</testsuites>"
     } >"$junit_report"
-    echo "$junit_suite: $junit_count checks, $junit_failures failed, ${seconds} s"
+    echo "$junit_suite: $junit_count checks, $junit_failures failed, $junit_skipped skipped, ${seconds} s"
     [ "$junit_failures" -eq 0 ]
 }
