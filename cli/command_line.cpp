@@ -353,6 +353,11 @@ size_t ReadUnit(const std::vector<std::string>& words, size_t at, std::string fi
     }
 }
 
+Outcome NoUnit(const std::string& name, std::optional<int> only) {
+    if (only) return Mistake("no unit " + Quoted(name) + " in " + CategoryText(*only) + "; its units: " + UnitsOf(*only));
+    return Mistake("no unit " + Quoted(name) + " in any category; tallyvane units CATEGORY lists them");
+}
+
 // "VALUE FROM [VALUE FROM ...] TO", as words: the parts and the unit they go to.
 Outcome ReadQuantity(const std::vector<std::string>& words, std::optional<int> only, std::vector<Part>& parts,
                      NamedUnit& to) {
@@ -375,8 +380,7 @@ Outcome ReadQuantity(const std::vector<std::string>& words, std::optional<int> o
         Part part{value, {}};
         const size_t took = ReadUnit(words, at, rest, only, part.unit, 1);
         if (!took) {
-            if (only) return Mistake("no unit " + Quoted(rest) + " in " + CategoryText(*only) + "; its units: " + UnitsOf(*only));
-            return Mistake("no unit " + Quoted(rest) + " in any category; tallyvane units CATEGORY lists them");
+            return NoUnit(rest, only);
         }
         at += took - 1;
         parts.push_back(std::move(part));
@@ -386,8 +390,7 @@ Outcome ReadQuantity(const std::vector<std::string>& words, std::optional<int> o
     for (size_t i = at + 1; i < words.size(); ++i) name += " " + words[i];
     to = {name, FindUnitsNamed(WidenUtf8(name), only ? *only : -1)};
     if (to.places.empty()) {
-        if (only) return Mistake("no unit " + Quoted(name) + " in " + CategoryText(*only) + "; its units: " + UnitsOf(*only));
-        return Mistake("no unit " + Quoted(name) + " in any category; tallyvane units CATEGORY lists them");
+        return NoUnit(name, only);
     }
     return Answer("");
 }

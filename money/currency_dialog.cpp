@@ -52,7 +52,7 @@ bool CurrencyDialog::OnInitDialog() {
     if (!rates_.Exists()) {
         // The first open: the day's rates may be fetched at once.
         const std::wstring ask = StringResource(IDS_NO_RATE_FILE) + L"\n\n" + StringResource(IDS_FETCH_RATES_NOW);
-        if (MessageBoxW(dialog_, ask.c_str(), StringResource(IDS_APP_TITLE).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        if (Say(ask, MB_YESNO | MB_ICONQUESTION) == IDYES) {
             firstRates_ = true;
             StartUpdate();
         }
@@ -65,7 +65,7 @@ bool CurrencyDialog::OnInitDialog() {
                           : problem == RateFileProblem::kDenied ? IDS_RATE_FILE_DENIED
                                                                 : IDS_RATE_FILE_NOT_RATES;
         const std::wstring text = Filled(IDS_RATE_FILE_UNREADABLE, rates_.Path()) + L"\n" + StringResource(cause);
-        MessageBoxW(dialog_, text.c_str(), StringResource(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONSTOP);
+        Say(text, MB_OK | MB_ICONSTOP);
         End(IDOK);
         return false;
     }
@@ -126,13 +126,15 @@ void CurrencyDialog::UpdateToolsMenu(HMENU menu) {
     EnableMenuItem(menu, ID_UPDATE_CURRENCY_DATA, MF_BYCOMMAND | (download_.Running() ? MF_GRAYED : MF_ENABLED));
 }
 
-void CurrencyDialog::Tell(int stringId, UINT icon) const {
-    MessageBoxW(dialog_, StringResource(stringId).c_str(), StringResource(IDS_APP_TITLE).c_str(), MB_OK | icon);
+int CurrencyDialog::Say(const std::wstring& text, UINT flags) const {
+    return MessageBoxW(dialog_, text.c_str(), StringResource(IDS_APP_TITLE).c_str(), flags);
 }
+
+void CurrencyDialog::Tell(int stringId, UINT icon) const { Say(StringResource(stringId), MB_OK | icon); }
 
 void CurrencyDialog::TellUpdateFailed(const std::wstring& cause) const {
     const std::wstring text = StringResource(IDS_DOWNLOAD_FAILED) + (cause.empty() ? L"" : L"\n" + cause);
-    MessageBoxW(dialog_, text.c_str(), StringResource(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    Say(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CurrencyDialog::StartUpdate() {

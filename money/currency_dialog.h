@@ -34,6 +34,8 @@ private:
     void StartUpdate();
     // The fetch ended: the rate file is replaced and shown, or left alone.
     void FinishUpdate();
+    // A message box of the program's over the dialog; the button pressed.
+    int Say(const std::wstring& text, UINT flags) const;
     void Tell(int stringId, UINT icon) const;
     // String 24 with `cause` as its second line.
     void TellUpdateFailed(const std::wstring& cause) const;
